@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Chromaflick need on Debian 12.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ clang-format
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    libbenchmark-dev
+    xvfb xdotool imagemagick x11-utils
+    fonts-liberation2
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,102 @@
+#include "appearance.h"
+
+#include "platform/files.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+void setBackground(QWidget& widget, const QColor& color) {
+    QPalette palette = widget.palette();
+    palette.setColor(widget.backgroundRole(), color);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+QFont designedFont(qreal pointSize) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+bool takesSkinColor(const QWidget* widget) {
+    return qobject_cast<const QRadioButton*>(widget) || qobject_cast<const QCheckBox*>(widget) ||
+           qobject_cast<const QGroupBox*>(widget) || qobject_cast<const QLabel*>(widget);
+}
+
+} // namespace
+
+void applyDesignedLook(QWidget& form) {
+    const QPalette system = QApplication::palette();
+    form.setFont(designedFont(9));
+    setBackground(form, Qt::white);
+    for (QWidget* child : form.findChildren<QWidget*>()) {
+        if (qobject_cast<QGroupBox*>(child) || qobject_cast<QRadioButton*>(child)) {
+            setBackground(*child, Qt::white);
+            QPalette palette = child->palette();
+            palette.setColor(QPalette::WindowText, system.color(QPalette::ButtonText));
+            child->setPalette(palette);
+        } else if (auto* button = qobject_cast<QPushButton*>(child)) {
+            QPalette palette = button->palette();
+            palette.setColor(QPalette::Button, Qt::white);
+            palette.setColor(QPalette::ButtonText, system.color(QPalette::ButtonText));
+            button->setPalette(palette);
+            button->setFont(designedFont(11.25));
+        }
+    }
+}
+
+void ApplySkin(QWidget& form) {
+    if (!isVisibleFile(programFolder() + QStringLiteral("/x/o.cjs")))
+        return;
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    setBackground(form, buttonFace);
+    for (QWidget* child : form.findChildren<QWidget*>()) {
+        if (takesSkinColor(child))
+            setBackground(*child, buttonFace);
+    }
+}
+
+PointerState::PointerState(QWidget& form) : QObject(&form), form_(form) {}
+
+void PointerState::setState(int state) {
+    state_ = state;
+    if (state == Busy)
+        form_.setCursor(Qt::WaitCursor);
+    else if (state == Custom && custom_)
+        form_.setCursor(*custom_);
+    else
+        form_.unsetCursor();
+}
+
+void PointerState::setCustomCursor(const QCursor& cursor) { custom_ = cursor; }
+
+void PointerState::watch(QWidget* widget, int hoverState) {
+    // A list's pointer moves arrive at its viewport.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget))
+        widget = area->viewport();
+    widget->setMouseTracking(true);
+    widget->setProperty("hoverState", hoverState);
+    widget->installEventFilter(this);
+}
+
+void PointerState::hover(int hoverState) {
+    if (state_ == Busy)
+        return;
+    if (state_ != hoverState)
+        setState(hoverState);
+}
+
+bool PointerState::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
+        hover(watched->property("hoverState").toInt());
+    return QObject::eventFilter(watched, event);
+}

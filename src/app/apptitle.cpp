@@ -1,0 +1,17 @@
+#include "apptitle.h"
+
+#include <QGuiApplication>
+
+QString applicationTitleFor(const QString& name) {
+    constexpr int longest = 40;
+    QString title = name;
+    do {
+        const qsizetype lastBlank = title.lastIndexOf(QLatin1Char(' '));
+        if (lastBlank < 0)
+            break;
+        title.truncate(lastBlank);
+    } while (title.size() > longest);
+    return title;
+}
+
+void SetAppTitle() { QGuiApplication::setApplicationDisplayName(applicationTitleFor(ProductName)); }

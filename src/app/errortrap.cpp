@@ -1,0 +1,35 @@
+#include "errortrap.h"
+
+#include "platform/dialogs.h"
+
+namespace {
+
+const QString supportAddress = QStringLiteral("support@varnhollow.example");
+
+QString oneLine(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+} // namespace
+
+QString errorReportText(const QString& description, const QString& location, int line) {
+    return description + QLatin1String("\r\n") + location + QLatin1String("at line ") +
+           QString::number(line) + QLatin1String("\r\r") +
+           QLatin1String("Please email screenshot of this message to ") + supportAddress;
+}
+
+void ReportError(Dialogs& dialogs, const QString& description, const QString& location, int line) {
+    dialogs.warn(QStringLiteral("Application Error"),
+                 errorReportText(description, location, line));
+}
+
+ErrorTrap::ErrorTrap(Dialogs& dialogs, const QString& windowAndHandler)
+    : dialogs_(dialogs),
+      location_(QLatin1String("in Tintrova2021/08/31.") + windowAndHandler + QLatin1Char(' ')) {}
+
+void ErrorTrap::report(const QString& description) {
+    ReportError(dialogs_, oneLine(description), location_, line_);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <cstdio>
+#include <exception>
+
+class Dialogs;
+
+// The common error report: the text it shows, and showing it.
+QString errorReportText(const QString& description, const QString& location, int line);
+void ReportError(Dialogs& dialogs, const QString& description, const QString& location, int line);
+
+// The guard of one run of a handler whose statements are numbered 100, 102, 104, ...: a failing
+// step is reported with its line number and the handler goes on with the next step.
+class ErrorTrap {
+public:
+    // windowAndHandler as "Form1.Form_Load".
+    ErrorTrap(Dialogs& dialogs, const QString& windowAndHandler);
+
+    // Runs one step; false when it failed (and was reported).
+    template <typename Step> bool step(int line, Step&& work) {
+        line_ = line;
+        try {
+            work();
+            return true;
+        } catch (const std::exception& failure) {
+            report(QString::fromUtf8(failure.what()));
+        } catch (...) {
+            report(QStringLiteral("Unknown failure"));
+        }
+        return false;
+    }
+
+    // Runs the test of a condition; a test that fails counts as passed, so the guarded steps run.
+    template <typename Test> bool test(int line, Test&& condition) {
+        bool passed = true;
+        step(line, [&] { passed = condition(); });
+        return passed;
+    }
+
+    const QString& location() const { return location_; }
+    int line() const { return line_; }
+
+private:
+    void report(const QString& description);
+
+    Dialogs& dialogs_;
+    QString location_;
+    int line_ = 0;
+};
+
+// The edge of a handler without a guard: a failure is written to stderr and goes no further.
+template <typename Work> void runUnguarded(const char* handler, Work&& work) noexcept {
+    try {
+        work();
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "chromaflick: %s: %s\n", handler, failure.what());
+    } catch (...) {
+        std::fprintf(stderr, "chromaflick: %s: unknown failure\n", handler);
+    }
+}

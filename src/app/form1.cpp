@@ -1,0 +1,188 @@
+#include "form1.h"
+
+#include "appearance.h"
+#include "appicon.h"
+#include "apptitle.h"
+#include "colors/colorlist.h"
+#include "colors/listcommands.h"
+#include "errortrap.h"
+#include "flash/randomint.h"
+#include "options/optionspanel.h"
+#include "platform/files.h"
+#include "platform/numbertext.h"
+#include "settingsstore.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTreeWidget>
+
+namespace {
+
+template <typename Control>
+Control* place(QWidget* parent, const char* name, const QString& caption, QRect twips) {
+    auto* control = new Control(caption, parent);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(twips);
+    return control;
+}
+
+} // namespace
+
+Form1::Form1(Dialogs& dialogs, SettingsStore& store, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      dialogs_(dialogs), store_(store) {
+    compose();
+    options_ = new OptionsPanel({text1_, frames_[3], optionButtons_}, store_, dialogs_, this);
+    commands_ = std::make_unique<ColorListCommands>(*listView1_, dialogs_);
+    pointer_ = new PointerState(*this);
+    pointer_->watch(this, PointerState::Default);
+    for (QGroupBox* frame : frames_)
+        pointer_->watch(frame, PointerState::Default);
+    pointer_->watch(listView1_, PointerState::Default);
+    for (QPushButton* button : pushButtons_)
+        pointer_->watch(button, PointerState::Custom);
+
+    connect(pushButtons_[0], &QPushButton::clicked, this, [this] { commands_->PushButton1_Click(); });
+    connect(pushButtons_[1], &QPushButton::clicked, this, &Form1::PushButton2_Click);
+    connect(pushButtons_[2], &QPushButton::clicked, this, [this] { commands_->PushButton3_Click(); });
+    connect(pushButtons_[3], &QPushButton::clicked, this, [this] { commands_->PushButton4_Click(); });
+    connect(pushButtons_[4], &QPushButton::clicked, this, [this] { commands_->PushButton5_Click(); });
+}
+
+Form1::~Form1() = default;
+
+void Form1::compose() {
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(twipsToPixels(8040), twipsToPixels(8055));
+
+    frames_[2] = place<QGroupBox>(this, "Frame3", QStringLiteral("Milliseconds Delay Between Each Color"),
+                                  twipsRect(120, 120, 7800, 810));
+    text1_ = new QLineEdit(QStringLiteral("500"), frames_[2]);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(twipsRect(240, 300, 7320, 345));
+
+    frames_[0] = place<QGroupBox>(this, "Frame1", QStringLiteral("Flash Option"),
+                                  twipsRect(120, 990, 7800, 1065));
+    optionButtons_[0] = place<QRadioButton>(frames_[0], "Option1", QStringLiteral("Random color"),
+                                            twipsRect(240, 300, 3375, 255));
+    optionButtons_[1] = place<QRadioButton>(frames_[0], "Option2",
+                                            QStringLiteral("Cycle through all colors and repeat"),
+                                            twipsRect(240, 650, 3375, 255));
+    frames_[1] = place<QGroupBox>(this, "Frame2", QStringLiteral("Color Option"),
+                                  twipsRect(120, 2100, 7800, 1065));
+    optionButtons_[2] = place<QRadioButton>(frames_[1], "Option3", QStringLiteral("Solid colors"),
+                                            twipsRect(240, 300, 3375, 255));
+    optionButtons_[3] = place<QRadioButton>(frames_[1], "Option4",
+                                            QStringLiteral("Gradient colors (2 color spectrum)"),
+                                            twipsRect(240, 650, 3375, 255));
+    frames_[3] = place<QGroupBox>(this, "Frame4", QStringLiteral("Gradient Option"),
+                                  twipsRect(120, 3210, 7800, 1065));
+    optionButtons_[4] = place<QRadioButton>(frames_[3], "Option5", QStringLiteral("Left to right"),
+                                            twipsRect(240, 300, 3375, 255));
+    optionButtons_[5] = place<QRadioButton>(frames_[3], "Option6", QStringLiteral("Up and down"),
+                                            twipsRect(240, 650, 3375, 255));
+    for (int design : {0, 2, 4})
+        optionButtons_[design]->setChecked(true);
+
+    listView1_ = new QTreeWidget(this);
+    listView1_->setObjectName(QStringLiteral("ListView1"));
+    listView1_->setGeometry(twipsRect(120, 4380, 7800, 2055));
+    listView1_->setRootIsDecorated(false);
+    listView1_->setColumnCount(0);
+    listView1_->setUniformRowHeights(true);
+
+    pushButtons_[0] = place<QPushButton>(this, "PushButton1", QStringLiteral("Add Color"),
+                                         twipsRect(120, 6525, 3840, 405));
+    pushButtons_[2] = place<QPushButton>(this, "PushButton3", QStringLiteral("Delete Selected Color"),
+                                         twipsRect(4080, 6525, 3840, 405));
+    pushButtons_[3] = place<QPushButton>(this, "PushButton4", QStringLiteral("Clear List"),
+                                         twipsRect(120, 7035, 3840, 405));
+    pushButtons_[4] = place<QPushButton>(this, "PushButton5", QStringLiteral("Load Default Colors"),
+                                         twipsRect(4080, 7035, 3840, 405));
+    pushButtons_[1] = place<QPushButton>(this, "PushButton2",
+                                         QStringLiteral("Start Chromaflick (Press 'ESC' To Stop)"),
+                                         twipsRect(120, 7545, 7800, 405));
+    for (QPushButton* button : pushButtons_)
+        button->setAutoDefault(false);
+
+    // Frames take no focus, so the chain holds the focusable controls in their designed order.
+    const QList<QWidget*> tabOrder{text1_,          optionButtons_[0], optionButtons_[1],
+                                   listView1_,      pushButtons_[0],   pushButtons_[2],
+                                   pushButtons_[3], pushButtons_[4],   pushButtons_[1],
+                                   optionButtons_[3], optionButtons_[2], optionButtons_[4],
+                                   optionButtons_[5]};
+    for (qsizetype i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    applyDesignedLook(*this);
+}
+
+void Form1::Form_Load() {
+    ErrorTrap trap(dialogs_, QStringLiteral("Form1.Form_Load"));
+    trap.step(100, [&] { ApplySkin(*this); });
+    const QString cursorPath = programFolder() + QStringLiteral("/HAND-M.CUR");
+    if (trap.test(104, [&] { return FileExists(cursorPath); }))
+        trap.step(106, [&] { pointer_->setCustomCursor(loadCursorFile(cursorPath)); });
+    trap.step(108, [&] { seedRandom(secondsSinceMidnight()); });
+    trap.step(126, [&] {
+        setWindowTitle(ProductName);
+        setWindowIcon(applicationIcon());
+        SetAppTitle();
+    });
+    trap.step(128, [&] { listView1_->setHeaderLabels({QStringLiteral("RGB Colors")}); });
+    trap.step(130, [&] { listView1_->setColumnWidth(0, twipsToPixels(7300)); });
+    trap.step(132, [&] { options_->setDelayText(store_.ReadSetting(Keys::Text1)); });
+    const auto restoreOption = [&](int line, int option) {
+        trap.step(line, [&] {
+            options_->setSelected(option, textToBoolean(store_.ReadSetting(Keys::Options[option - 1])));
+        });
+    };
+    restoreOption(134, 1);
+    restoreOption(136, 2);
+    LoadColorList(trap, store_, *listView1_);
+    restoreOption(166, 3);
+    restoreOption(168, 4);
+    restoreOption(170, 5);
+    restoreOption(172, 6);
+    if (trap.test(174, [&] { return options_->isSelected(4); })) {
+        trap.step(176, [&] { frames_[3]->setEnabled(true); });
+        return;
+    }
+    if (trap.test(178, [&] { return options_->isSelected(3); }))
+        trap.step(180, [&] { frames_[3]->setEnabled(false); });
+}
+
+void Form1::showCentred() {
+    const QRect available = screen()->availableGeometry();
+    move(available.center() - QPoint(width() / 2, height() / 2));
+    show();
+    text1_->setFocus(Qt::TabFocusReason);
+}
+
+void Form1::Form_QueryUnload() {
+    ErrorTrap trap(dialogs_, QStringLiteral("Form1.Form_QueryUnload"));
+    SaveColorList(trap, store_, *listView1_);
+    trap.step(110, [] { QCoreApplication::processEvents(); });
+    trap.step(112, [] { QCoreApplication::processEvents(); });
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    // The events processed while closing may ask for another close.
+    if (closing_)
+        return;
+    closing_ = true;
+    Form_QueryUnload();
+    emit unloaded();
+}
+
+void Form1::PushButton2_Click() { emit startRequested(); }

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class ColorListCommands;
+class Dialogs;
+class OptionsPanel;
+class PointerState;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTreeWidget;
+class SettingsStore;
+
+// The main window: it composes the controls that hold the user's color list and options,
+// restores them at load and stores the list when it closes. Closing it ends the program.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    Form1(Dialogs& dialogs, SettingsStore& store, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    void Form_Load();
+    // Shows the window centred on its screen, as the program does after loading it.
+    void showCentred();
+
+    QTreeWidget& ListView1() const { return *listView1_; }
+    OptionsPanel& options() const { return *options_; }
+    PointerState& pointer() const { return *pointer_; }
+
+signals:
+    // The program ends here (Form_Unload).
+    void unloaded();
+    // The start button was pressed.
+    void startRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void compose();
+    void Form_QueryUnload();
+    void PushButton2_Click();
+
+    Dialogs& dialogs_;
+    SettingsStore& store_;
+    std::array<QGroupBox*, 4> frames_{};
+    QLineEdit* text1_ = nullptr;
+    std::array<QRadioButton*, 6> optionButtons_{};
+    QTreeWidget* listView1_ = nullptr;
+    std::array<QPushButton*, 5> pushButtons_{};
+    OptionsPanel* options_ = nullptr;
+    PointerState* pointer_ = nullptr;
+    std::unique_ptr<ColorListCommands> commands_;
+    bool closing_ = false;
+};

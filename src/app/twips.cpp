@@ -1,0 +1,9 @@
+#include "twips.h"
+
+#include "platform/numbertext.h"
+
+int twipsToPixels(int twips) { return static_cast<int>(roundHalfEven(twips / TwipsPerPixel)); }
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}

@@ -1,0 +1,70 @@
+#include "listcommands.h"
+
+#include "app/errortrap.h"
+#include "colorentry.h"
+#include "colorlist.h"
+#include "platform/dialogs.h"
+#include "platform/failure.h"
+#include "storedlist.h"
+
+#include <QTreeWidget>
+#include <optional>
+
+ColorListCommands::ColorListCommands(QTreeWidget& list, Dialogs& dialogs)
+    : list_(list), dialogs_(dialogs) {}
+
+void ColorListCommands::PushButton1_Click() {
+    ErrorTrap trap(dialogs_, QStringLiteral("Form1.PushButton1_Click"));
+    std::optional<std::int32_t> picked;
+    trap.step(102, [&] {
+        if (list_.topLevelItemCount() >= MaxListEntries) {
+            dialogs_.inform(QStringLiteral("The list is full: it holds %1 colors, the most it can "
+                                           "keep. Delete a color to make room for a new one.")
+                                .arg(MaxListEntries));
+            return;
+        }
+        picked = dialogs_.pickColor();
+    });
+    ColorComponents components{};
+    trap.step(104, [&] {
+        if (picked)
+            components = ColorToComponents(*picked);
+    });
+    trap.step(106, [&] {
+        if (picked)
+            appendColorEntries(list_, {FormatColorEntry(components.red, components.green,
+                                                        components.blue)});
+    });
+}
+
+void ColorListCommands::PushButton3_Click() {
+    ErrorTrap trap(dialogs_, QStringLiteral("Form1.PushButton3_Click"));
+    if (!trap.test(102, [&] { return list_.topLevelItemCount() > 0; }))
+        return;
+    trap.step(104, [&] {
+        const QList<QTreeWidgetItem*> selected = list_.selectedItems();
+        if (selected.isEmpty())
+            throw Failure(QStringLiteral("No color is selected"));
+        delete list_.takeTopLevelItem(list_.indexOfTopLevelItem(selected.first()));
+    });
+}
+
+void ColorListCommands::PushButton4_Click() {
+    ErrorTrap trap(dialogs_, QStringLiteral("Form1.PushButton4_Click"));
+    if (!trap.test(100, [&] {
+            return dialogs_.askYesNo(QStringLiteral("Are you sure you want to clear the list?"));
+        }))
+        return;
+    trap.step(102, [&] { list_.clear(); });
+}
+
+void ColorListCommands::PushButton5_Click() {
+    ErrorTrap trap(dialogs_, QStringLiteral("Form1.PushButton5_Click"));
+    if (!trap.test(100, [&] {
+            return dialogs_.askYesNo(QStringLiteral(
+                "Are you sure you want to clear the list and load the default colors?"));
+        }))
+        return;
+    trap.step(102, [&] { list_.clear(); });
+    appendDefaultColors(trap, list_, 104);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+class Dialogs;
+class QTreeWidget;
+
+// The four commands that edit the color list. They change only the list control; the list is
+// stored when the main window closes.
+class ColorListCommands {
+public:
+    ColorListCommands(QTreeWidget& list, Dialogs& dialogs);
+
+    void PushButton1_Click(); // Add Color
+    void PushButton3_Click(); // Delete Selected Color
+    void PushButton4_Click(); // Clear List
+    void PushButton5_Click(); // Load Default Colors
+
+private:
+    QTreeWidget& list_;
+    Dialogs& dialogs_;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+// The modal boxes and the color picker the program shows. The program shows real ones; tests
+// answer them through their own implementation, so no test waits on a user.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // OK only, warning icon, with a title of its own.
+    virtual void warn(const QString& title, const QString& text) = 0;
+    // OK only, no icon, the application title.
+    virtual void inform(const QString& text) = 0;
+    // Yes and No, no icon, Yes the default, the application title; true for Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+    // The chosen color as 0x00BBGGRR, or nothing when the picker was closed without a choice.
+    virtual std::optional<std::int32_t> pickColor() = 0;
+    // Whether one of the boxes above is open at this moment.
+    virtual bool isShowingBox() const = 0;
+};

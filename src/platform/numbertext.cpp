@@ -1,0 +1,60 @@
+#include "numbertext.h"
+
+#include "failure.h"
+
+#include <QLocale>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+std::optional<double> parseIn(const QLocale& locale, const QString& text) {
+    bool ok = false;
+    const double value = locale.toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<double> textToNumber(const QString& text) {
+    if (auto value = parseIn(QLocale::c(), text))
+        return value;
+    return parseIn(QLocale::system(), text);
+}
+
+bool isNumericText(const QString& text) { return textToNumber(text).has_value(); }
+
+double roundHalfEven(double value) {
+    const double floor = std::floor(value);
+    const double diff = value - floor;
+    if (diff < 0.5)
+        return floor;
+    if (diff > 0.5)
+        return floor + 1.0;
+    return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
+}
+
+std::int16_t textToInt16(const QString& text) {
+    const auto number = textToNumber(text);
+    if (!number)
+        throw Failure(quotedForMessage(text) + QStringLiteral(" is not a number"));
+    const double rounded = roundHalfEven(*number);
+    if (rounded < std::numeric_limits<std::int16_t>::min() ||
+        rounded > std::numeric_limits<std::int16_t>::max())
+        throw Failure(text.trimmed().left(40) +
+                      QStringLiteral(" is out of range (-32768 to 32767)"));
+    return static_cast<std::int16_t>(rounded);
+}
+
+bool textToBoolean(const QString& text) {
+    const QString word = text.trimmed();
+    if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    if (const auto number = textToNumber(text))
+        return *number != 0.0;
+    throw Failure(quotedForMessage(text) + QStringLiteral(" is neither True, False nor a number"));
+}

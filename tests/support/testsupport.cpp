@@ -1,0 +1,35 @@
+#include "testsupport.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace {
+
+QSettings& testStore() {
+    static QSettings settings(QSettings::IniFormat, QSettings::UserScope,
+                              QStringLiteral("Varnhollow"));
+    return settings;
+}
+
+} // namespace
+
+void useOwnSettingsFolder() {
+    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/chromaflick-test-XXXXXX"));
+    qputenv("XDG_CONFIG_HOME", folder.path().toUtf8());
+}
+
+void resetStore(const QMap<QString, QString>& values) {
+    QSettings& settings = testStore();
+    settings.clear();
+    for (auto it = values.begin(); it != values.end(); ++it)
+        settings.setValue(QStringLiteral("Chromaflick/") + it.key(), it.value());
+    settings.sync();
+}
+
+QString storedValue(const QString& key) {
+    QSettings& settings = testStore();
+    settings.sync();
+    const QVariant value = settings.value(QStringLiteral("Chromaflick/") + key);
+    return value.isValid() ? value.toString() : QString();
+}

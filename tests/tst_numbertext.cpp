@@ -1,0 +1,136 @@
+#include "platform/failure.h"
+#include "platform/numbertext.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QtTest>
+
+class NumberTextTest : public QObject {
+    Q_OBJECT
+private slots:
+    void roundsHalvesToEven_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("rounded");
+        QTest::newRow("0.5 down to 0") << 0.5 << 0.0;
+        QTest::newRow("1.5 up to 2") << 1.5 << 2.0;
+        QTest::newRow("2.5 down to 2") << 2.5 << 2.0;
+        QTest::newRow("-0.5 to 0") << -0.5 << 0.0;
+        QTest::newRow("-1.5 to -2") << -1.5 << -2.0;
+        QTest::newRow("-2.5 to -2") << -2.5 << -2.0;
+        QTest::newRow("2.4999 down") << 2.4999 << 2.0;
+        QTest::newRow("2.5001 up") << 2.5001 << 3.0;
+        QTest::newRow("254.07 down") << 254.07 << 254.0;
+        QTest::newRow("0.93 up") << 0.93 << 1.0;
+    }
+    void roundsHalvesToEven() {
+        QFETCH(double, value);
+        QFETCH(double, rounded);
+        QCOMPARE(roundHalfEven(value), rounded);
+    }
+
+    void convertsToInt16_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("plain") << "500" << 500;
+        QTest::newRow("blanks around") << " 127 " << 127;
+        QTest::newRow("half to even down") << "0.5" << 0;
+        QTest::newRow("half to even up") << "1.5" << 2;
+        QTest::newRow("half of 2") << "2.5" << 2;
+        QTest::newRow("negative") << "-20" << -20;
+        QTest::newRow("exponent") << "1e3" << 1000;
+        QTest::newRow("upper bound") << "32767" << 32767;
+        QTest::newRow("lower bound") << "-32768" << -32768;
+        QTest::newRow("rounds onto the bound") << "32767.4" << 32767;
+    }
+    void convertsToInt16() {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(int(textToInt16(text)), value);
+    }
+
+    void refusesInt16_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("empty") << "" << "'' is not a number";
+        QTest::newRow("blanks") << "   " << "'   ' is not a number";
+        QTest::newRow("word") << "abc" << "'abc' is not a number";
+        QTest::newRow("hexadecimal") << "0x10" << "'0x10' is not a number";
+        QTest::newRow("infinity") << "inf" << "'inf' is not a number";
+        QTest::newRow("above") << "40000" << "40000 is out of range (-32768 to 32767)";
+        QTest::newRow("rounds above") << "32767.5" << "32767.5 is out of range (-32768 to 32767)";
+        QTest::newRow("below") << "-32769" << "-32769 is out of range (-32768 to 32767)";
+    }
+    void refusesInt16() {
+        QFETCH(QString, text);
+        QFETCH(QString, description);
+        try {
+            textToInt16(text);
+            QFAIL("accepted");
+        } catch (const Failure& failure) {
+            QCOMPARE(QString::fromUtf8(failure.what()), description);
+        }
+    }
+
+    void numericCheck_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("numeric");
+        QTest::newRow("plain") << "250" << true;
+        QTest::newRow("blanks") << " 250 " << true;
+        QTest::newRow("fraction") << "1.5" << true;
+        QTest::newRow("negative") << "-20" << true;
+        QTest::newRow("plus sign") << "+7" << true;
+        QTest::newRow("exponent") << "2E2" << true;
+        QTest::newRow("zero") << "0" << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("blanks only") << "  " << false;
+        QTest::newRow("letters") << "abc" << false;
+        QTest::newRow("number then letters") << "12ab" << false;
+        QTest::newRow("nan") << "nan" << false;
+        QTest::newRow("control character") << "5\x01" << false;
+    }
+    void numericCheck() {
+        QFETCH(QString, text);
+        QFETCH(bool, numeric);
+        QCOMPARE(isNumericText(text), numeric);
+    }
+
+    void readsBooleans_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("value");
+        QTest::newRow("True") << "True" << true;
+        QTest::newRow("true") << "true" << true;
+        QTest::newRow("TRUE") << "TRUE" << true;
+        QTest::newRow("False") << "False" << false;
+        QTest::newRow("fAlSe") << "fAlSe" << false;
+        QTest::newRow("1") << "1" << true;
+        QTest::newRow("0") << "0" << false;
+        QTest::newRow("-1") << "-1" << true;
+        QTest::newRow("0.0") << "0.0" << false;
+    }
+    void readsBooleans() {
+        QFETCH(QString, text);
+        QFETCH(bool, value);
+        QCOMPARE(textToBoolean(text), value);
+    }
+
+    void refusesNonBooleans_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("maybe") << "maybe";
+        QTest::newRow("empty") << "";
+        QTest::newRow("yes") << "yes";
+        QTest::newRow("Truely") << "Truely";
+    }
+    void refusesNonBooleans() {
+        QFETCH(QString, text);
+        QVERIFY_THROWS_EXCEPTION(Failure, textToBoolean(text));
+    }
+
+    void quotesLongAndControlTextShortly() {
+        QCOMPARE(quotedForMessage(QString(100, QLatin1Char('x'))),
+                 QLatin1Char('\'') + QString(40, QLatin1Char('x')) + QStringLiteral("…'"));
+        QCOMPARE(quotedForMessage(QStringLiteral("a\nb\tc")), QStringLiteral("'a b c'"));
+    }
+};
+
+CHROMAFLICK_TEST_MAIN(NumberTextTest)
+#include "tst_numbertext.moc"
