@@ -64,10 +64,14 @@ private slots:
         QTest::newRow("two pieces") << "RGB(1, 2)"
                                     << "'RGB(1, 2)' is not a color: it needs three components, "
                                        "red, green and blue";
-        QTest::newRow("lower-case marker") << "rgb(1, 2, 3)" << "'rgb(1' is not a number";
-        QTest::newRow("blue is converted first") << "RGB(x, y, z)" << "' z' is not a number";
-        QTest::newRow("green before red") << "RGB(x, y, 1)" << "' y' is not a number";
-        QTest::newRow("empty piece") << "RGB(1, , 3)" << "' ' is not a number";
+        QTest::newRow("lower-case marker") << "rgb(1, 2, 3)"
+                                           << "'rgb(1' is not a number";
+        QTest::newRow("blue is converted first") << "RGB(x, y, z)"
+                                                 << "' z' is not a number";
+        QTest::newRow("green before red") << "RGB(x, y, 1)"
+                                          << "' y' is not a number";
+        QTest::newRow("empty piece") << "RGB(1, , 3)"
+                                     << "' ' is not a number";
         QTest::newRow("out of 16 bits") << "RGB(40000, 0, 0)"
                                         << "40000 is out of range (-32768 to 32767)";
         QTest::newRow("plain text") << "abc"
@@ -100,7 +104,8 @@ private slots:
                                      << QStringList{"RGB(255, 0, 0)", "RGB(0, 0, 255)"};
         QTest::newRow("separators only") << sep + sep << QStringList{};
         QTest::newRow("no separator") << "abc" << QStringList{"abc"};
-        QTest::newRow("leading and doubled") << sep + "a" + sep + sep + "b" << QStringList{"a", "b"};
+        QTest::newRow("leading and doubled")
+            << sep + "a" + sep + sep + "b" << QStringList{"a", "b"};
         QTest::newRow("duplicates kept in order")
             << "x" + sep + "y" + sep + "x" + sep << QStringList{"x", "y", "x"};
         QTest::newRow("case-sensitive separator")
@@ -115,16 +120,18 @@ private slots:
 
     void joinsStoredLists() {
         QCOMPARE(joinStoredList({}), QString());
-        QCOMPARE(joinStoredList({"RGB(0, 0, 0)"}), QStringLiteral("RGB(0, 0, 0)||MySeparator123||"));
-        QCOMPARE(joinStoredList({"RGB(255, 0, 0)", "RGB(0, 0, 255)"}),
-                 QStringLiteral("RGB(255, 0, 0)||MySeparator123||RGB(0, 0, 255)||MySeparator123||"));
+        QCOMPARE(joinStoredList({"RGB(0, 0, 0)"}),
+                 QStringLiteral("RGB(0, 0, 0)||MySeparator123||"));
+        QCOMPARE(
+            joinStoredList({"RGB(255, 0, 0)", "RGB(0, 0, 255)"}),
+            QStringLiteral("RGB(255, 0, 0)||MySeparator123||RGB(0, 0, 255)||MySeparator123||"));
     }
 
     void defaultListIsTheSevenRainbowColors() {
-        QCOMPARE(DefaultColorList(),
-                 (QStringList{"RGB(255, 0, 0)", "RGB(255, 127, 0)", "RGB(255, 255, 0)",
-                              "RGB(0, 255, 0)", "RGB(0, 0, 255)", "RGB(75, 0, 130)",
-                              "RGB(143, 0, 255)"}));
+        QCOMPARE(
+            DefaultColorList(),
+            (QStringList{"RGB(255, 0, 0)", "RGB(255, 127, 0)", "RGB(255, 255, 0)", "RGB(0, 255, 0)",
+                         "RGB(0, 0, 255)", "RGB(75, 0, 130)", "RGB(143, 0, 255)"}));
     }
 };
 

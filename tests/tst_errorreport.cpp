@@ -63,8 +63,10 @@ private slots:
     void applicationTitleCutsWholeWords_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("title");
-        QTest::newRow("one word stays whole") << "Chromaflick" << "Chromaflick";
-        QTest::newRow("three words lose one") << "Red Green Blue" << "Red Green";
+        QTest::newRow("one word stays whole") << "Chromaflick"
+                                              << "Chromaflick";
+        QTest::newRow("three words lose one") << "Red Green Blue"
+                                              << "Red Green";
         const QString forty = QStringLiteral("Abcdefghij Abcdefghij Abcdefghij Abcdefg");
         QCOMPARE(forty.size(), 40);
         QTest::newRow("exactly 40 still cut") << forty << "Abcdefghij Abcdefghij Abcdefghij";

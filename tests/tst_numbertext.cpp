@@ -51,14 +51,22 @@ private slots:
     void refusesInt16_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("description");
-        QTest::newRow("empty") << "" << "'' is not a number";
-        QTest::newRow("blanks") << "   " << "'   ' is not a number";
-        QTest::newRow("word") << "abc" << "'abc' is not a number";
-        QTest::newRow("hexadecimal") << "0x10" << "'0x10' is not a number";
-        QTest::newRow("infinity") << "inf" << "'inf' is not a number";
-        QTest::newRow("above") << "40000" << "40000 is out of range (-32768 to 32767)";
-        QTest::newRow("rounds above") << "32767.5" << "32767.5 is out of range (-32768 to 32767)";
-        QTest::newRow("below") << "-32769" << "-32769 is out of range (-32768 to 32767)";
+        QTest::newRow("empty") << ""
+                               << "'' is not a number";
+        QTest::newRow("blanks") << "   "
+                                << "'   ' is not a number";
+        QTest::newRow("word") << "abc"
+                              << "'abc' is not a number";
+        QTest::newRow("hexadecimal") << "0x10"
+                                     << "'0x10' is not a number";
+        QTest::newRow("infinity") << "inf"
+                                  << "'inf' is not a number";
+        QTest::newRow("above") << "40000"
+                               << "40000 is out of range (-32768 to 32767)";
+        QTest::newRow("rounds above") << "32767.5"
+                                      << "32767.5 is out of range (-32768 to 32767)";
+        QTest::newRow("below") << "-32769"
+                               << "-32769 is out of range (-32768 to 32767)";
     }
     void refusesInt16() {
         QFETCH(QString, text);

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -77,7 +78,9 @@ void PointerState::setState(int state) {
         form_.unsetCursor();
 }
 
-void PointerState::setCustomCursor(const QCursor& cursor) { custom_ = cursor; }
+void PointerState::setCustomCursor(const QCursor& cursor) {
+    custom_ = cursor;
+}
 
 void PointerState::watch(QWidget* widget, int hoverState) {
     // A list's pointer moves arrive at its viewport.
@@ -96,7 +99,13 @@ void PointerState::hover(int hoverState) {
 }
 
 bool PointerState::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
-        hover(watched->property("hoverState").toInt());
+    if (event->type() == QEvent::MouseMove) {
+        // A move that a child ignored reaches its parent too; only the widget under the pointer
+        // has a say.
+        const auto* widget = static_cast<QWidget*>(watched);
+        const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (!widget->childAt(position))
+            hover(watched->property("hoverState").toInt());
+    }
     return QObject::eventFilter(watched, event);
 }

@@ -12,8 +12,8 @@ QIcon applicationIcon() {
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
         QLinearGradient bands(0, 0, size, 0);
-        const QColor colors[] = {Qt::red, QColor(255, 127, 0), Qt::yellow, Qt::green,
-                                 Qt::blue, QColor(75, 0, 130), QColor(143, 0, 255)};
+        const QColor colors[] = {Qt::red,  QColor(255, 127, 0), Qt::yellow,         Qt::green,
+                                 Qt::blue, QColor(75, 0, 130),  QColor(143, 0, 255)};
         for (int i = 0; i < 7; ++i)
             bands.setColorAt(i / 6.0, colors[i]);
         painter.setBrush(bands);

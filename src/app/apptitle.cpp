@@ -14,4 +14,6 @@ QString applicationTitleFor(const QString& name) {
     return title;
 }
 
-void SetAppTitle() { QGuiApplication::setApplicationDisplayName(applicationTitleFor(ProductName)); }
+void SetAppTitle() {
+    QGuiApplication::setApplicationDisplayName(applicationTitleFor(ProductName));
+}

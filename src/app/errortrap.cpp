@@ -22,8 +22,7 @@ QString errorReportText(const QString& description, const QString& location, int
 }
 
 void ReportError(Dialogs& dialogs, const QString& description, const QString& location, int line) {
-    dialogs.warn(QStringLiteral("Application Error"),
-                 errorReportText(description, location, line));
+    dialogs.warn(QStringLiteral("Application Error"), errorReportText(description, location, line));
 }
 
 ErrorTrap::ErrorTrap(Dialogs& dialogs, const QString& windowAndHandler)

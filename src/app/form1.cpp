@@ -51,11 +51,15 @@ Form1::Form1(Dialogs& dialogs, SettingsStore& store, QWidget* parent)
     for (QPushButton* button : pushButtons_)
         pointer_->watch(button, PointerState::Custom);
 
-    connect(pushButtons_[0], &QPushButton::clicked, this, [this] { commands_->PushButton1_Click(); });
+    connect(pushButtons_[0], &QPushButton::clicked, this,
+            [this] { commands_->PushButton1_Click(); });
     connect(pushButtons_[1], &QPushButton::clicked, this, &Form1::PushButton2_Click);
-    connect(pushButtons_[2], &QPushButton::clicked, this, [this] { commands_->PushButton3_Click(); });
-    connect(pushButtons_[3], &QPushButton::clicked, this, [this] { commands_->PushButton4_Click(); });
-    connect(pushButtons_[4], &QPushButton::clicked, this, [this] { commands_->PushButton5_Click(); });
+    connect(pushButtons_[2], &QPushButton::clicked, this,
+            [this] { commands_->PushButton3_Click(); });
+    connect(pushButtons_[3], &QPushButton::clicked, this,
+            [this] { commands_->PushButton4_Click(); });
+    connect(pushButtons_[4], &QPushButton::clicked, this,
+            [this] { commands_->PushButton5_Click(); });
 }
 
 Form1::~Form1() = default;
@@ -64,8 +68,9 @@ void Form1::compose() {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(twipsToPixels(8040), twipsToPixels(8055));
 
-    frames_[2] = place<QGroupBox>(this, "Frame3", QStringLiteral("Milliseconds Delay Between Each Color"),
-                                  twipsRect(120, 120, 7800, 810));
+    frames_[2] =
+        place<QGroupBox>(this, "Frame3", QStringLiteral("Milliseconds Delay Between Each Color"),
+                         twipsRect(120, 120, 7800, 810));
     text1_ = new QLineEdit(QStringLiteral("500"), frames_[2]);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(twipsRect(240, 300, 7320, 345));
@@ -99,11 +104,13 @@ void Form1::compose() {
     listView1_->setRootIsDecorated(false);
     listView1_->setColumnCount(0);
     listView1_->setUniformRowHeights(true);
+    listView1_->header()->setStretchLastSection(false);
 
     pushButtons_[0] = place<QPushButton>(this, "PushButton1", QStringLiteral("Add Color"),
                                          twipsRect(120, 6525, 3840, 405));
-    pushButtons_[2] = place<QPushButton>(this, "PushButton3", QStringLiteral("Delete Selected Color"),
-                                         twipsRect(4080, 6525, 3840, 405));
+    pushButtons_[2] =
+        place<QPushButton>(this, "PushButton3", QStringLiteral("Delete Selected Color"),
+                           twipsRect(4080, 6525, 3840, 405));
     pushButtons_[3] = place<QPushButton>(this, "PushButton4", QStringLiteral("Clear List"),
                                          twipsRect(120, 7035, 3840, 405));
     pushButtons_[4] = place<QPushButton>(this, "PushButton5", QStringLiteral("Load Default Colors"),
@@ -115,11 +122,11 @@ void Form1::compose() {
         button->setAutoDefault(false);
 
     // Frames take no focus, so the chain holds the focusable controls in their designed order.
-    const QList<QWidget*> tabOrder{text1_,          optionButtons_[0], optionButtons_[1],
-                                   listView1_,      pushButtons_[0],   pushButtons_[2],
-                                   pushButtons_[3], pushButtons_[4],   pushButtons_[1],
-                                   optionButtons_[3], optionButtons_[2], optionButtons_[4],
-                                   optionButtons_[5]};
+    const QList<QWidget*> tabOrder{
+        text1_,           optionButtons_[0], optionButtons_[1], listView1_,
+        pushButtons_[0],  pushButtons_[2],   pushButtons_[3],   pushButtons_[4],
+        pushButtons_[1],  optionButtons_[3], optionButtons_[2], optionButtons_[4],
+        optionButtons_[5]};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -143,7 +150,8 @@ void Form1::Form_Load() {
     trap.step(132, [&] { options_->setDelayText(store_.ReadSetting(Keys::Text1)); });
     const auto restoreOption = [&](int line, int option) {
         trap.step(line, [&] {
-            options_->setSelected(option, textToBoolean(store_.ReadSetting(Keys::Options[option - 1])));
+            options_->setSelected(option,
+                                  textToBoolean(store_.ReadSetting(Keys::Options[option - 1])));
         });
     };
     restoreOption(134, 1);
@@ -185,4 +193,6 @@ void Form1::closeEvent(QCloseEvent* event) {
     emit unloaded();
 }
 
-void Form1::PushButton2_Click() { emit startRequested(); }
+void Form1::PushButton2_Click() {
+    emit startRequested();
+}

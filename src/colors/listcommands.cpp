@@ -32,8 +32,8 @@ void ColorListCommands::PushButton1_Click() {
     });
     trap.step(106, [&] {
         if (picked)
-            appendColorEntries(list_, {FormatColorEntry(components.red, components.green,
-                                                        components.blue)});
+            appendColorEntries(
+                list_, {FormatColorEntry(components.red, components.green, components.blue)});
     });
 }
 

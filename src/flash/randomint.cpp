@@ -19,7 +19,9 @@ std::uint32_t bitsOf(double value) {
 
 } // namespace
 
-void seedRandom(double seed) { generator().seed(bitsOf(seed)); }
+void seedRandom(double seed) {
+    generator().seed(bitsOf(seed));
+}
 
 void reseedRandom(double number) {
     std::mt19937& state = generator();
@@ -34,4 +36,6 @@ double RandomInt(std::int32_t n) {
     return std::floor((u < 1.0 ? u : std::nextafter(1.0, 0.0)) * n) + 1.0;
 }
 
-double secondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+double secondsSinceMidnight() {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}

@@ -25,7 +25,9 @@ OptionsPanel::OptionsPanel(const OptionControls& controls, SettingsStore& store,
     controls_.text1->installEventFilter(this);
 }
 
-bool OptionsPanel::isSelected(int option) const { return controls_.options[option - 1]->isChecked(); }
+bool OptionsPanel::isSelected(int option) const {
+    return controls_.options[option - 1]->isChecked();
+}
 
 void OptionsPanel::setSelected(int option, bool selected) {
     QRadioButton* button = controls_.options[option - 1];
@@ -41,9 +43,13 @@ void OptionsPanel::setSelected(int option, bool selected) {
     button->setAutoExclusive(true);
 }
 
-QString OptionsPanel::delayText() const { return controls_.text1->text(); }
+QString OptionsPanel::delayText() const {
+    return controls_.text1->text();
+}
 
-void OptionsPanel::setDelayText(const QString& text) { controls_.text1->setText(text); }
+void OptionsPanel::setDelayText(const QString& text) {
+    controls_.text1->setText(text);
+}
 
 void OptionsPanel::applyGradientFrameRule() {
     if (isSelected(4))
@@ -54,12 +60,18 @@ void OptionsPanel::applyGradientFrameRule() {
 
 void OptionsPanel::optionSelected(int option) {
     switch (option) {
-    case 1: return Option1_Click();
-    case 2: return Option2_Click();
-    case 3: return Option3_Click();
-    case 4: return Option4_Click();
-    case 5: return Option5_Click();
-    default: return Option6_Click();
+    case 1:
+        return Option1_Click();
+    case 2:
+        return Option2_Click();
+    case 3:
+        return Option3_Click();
+    case 4:
+        return Option4_Click();
+    case 5:
+        return Option5_Click();
+    default:
+        return Option6_Click();
     }
 }
 

@@ -9,9 +9,13 @@
 #include <QPixmap>
 #include <QtEndian>
 
-QString programFolder() { return QCoreApplication::applicationDirPath(); }
+QString programFolder() {
+    return QCoreApplication::applicationDirPath();
+}
 
-bool FileExists(const QString& path) { return !path.isEmpty() && QFileInfo::exists(path); }
+bool FileExists(const QString& path) {
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
 
 bool isVisibleFile(const QString& path) {
     const QFileInfo info(path);

@@ -24,7 +24,9 @@ std::optional<double> textToNumber(const QString& text) {
     return parseIn(QLocale::system(), text);
 }
 
-bool isNumericText(const QString& text) { return textToNumber(text).has_value(); }
+bool isNumericText(const QString& text) {
+    return textToNumber(text).has_value();
+}
 
 double roundHalfEven(double value) {
     const double floor = std::floor(value);

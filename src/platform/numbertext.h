@@ -6,7 +6,8 @@
 
 // The text-to-number conversions the program applies to what the user typed or stored.
 
-// Plain decimal with sign, surrounding blanks, fraction and exponent, in the C or the user's locale.
+// Plain decimal with sign, surrounding blanks, fraction and exponent, in the C or the user's
+// locale.
 std::optional<double> textToNumber(const QString& text);
 bool isNumericText(const QString& text);
 

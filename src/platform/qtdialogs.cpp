@@ -36,7 +36,9 @@ QString boxText(const QString& text) {
 
 QtDialogs::QtDialogs() = default;
 
-QtDialogs::~QtDialogs() { delete picker_; }
+QtDialogs::~QtDialogs() {
+    delete picker_;
+}
 
 void QtDialogs::warn(const QString& title, const QString& text) {
     BoxCounter open(openBoxes_);

@@ -6,7 +6,8 @@
 
 class QColorDialog;
 
-// Line breaks as the message texts carry them ("\r\n", or "\r" alone) turned into ones a Qt box shows.
+// Line breaks as the message texts carry them ("\r\n", or "\r" alone) turned into ones a Qt box
+// shows.
 QString boxText(const QString& text);
 
 // Real modal boxes, and the one color picker of the program, which keeps its color between uses.

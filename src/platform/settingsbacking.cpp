@@ -24,8 +24,8 @@ void SettingsBacking::write(const QString& key, const QString& value) {
     case QSettings::NoError:
         return;
     case QSettings::AccessError:
-        throw Failure(QStringLiteral("The settings file %1 could not be written")
-                          .arg(settings_.fileName()));
+        throw Failure(
+            QStringLiteral("The settings file %1 could not be written").arg(settings_.fileName()));
     case QSettings::FormatError:
         throw Failure(QStringLiteral("The settings file %1 is damaged and was not overwritten")
                           .arg(settings_.fileName()));

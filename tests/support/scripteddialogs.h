@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "platform/failure.h"
 
 #include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <utility>
 
 // Answers the program's boxes from a script and keeps what they showed.
 class ScriptedDialogs final : public Dialogs {
@@ -17,9 +19,12 @@ public:
     QList<Warning> warnings;
     QStringList informs;
     QStringList questions;
-    QQueue<bool> answers;                          // for askYesNo; an unscripted question is No
+    QQueue<bool> answers;                             // for askYesNo; an unscripted question is No
     QQueue<std::optional<std::int32_t>> pickedColors; // for pickColor; unscripted is a cancel
     int pickerShown = 0;
+    // Makes the next question or picker fail as a platform failure would.
+    bool failNextQuestion = false;
+    bool failNextPicker = false;
 
     void warn(const QString& title, const QString& text) override {
         warnings.append({title, text});
@@ -27,10 +32,14 @@ public:
     void inform(const QString& text) override { informs.append(text); }
     bool askYesNo(const QString& text) override {
         questions.append(text);
+        if (std::exchange(failNextQuestion, false))
+            throw Failure(QStringLiteral("The question could not be shown"));
         return answers.isEmpty() ? false : answers.dequeue();
     }
     std::optional<std::int32_t> pickColor() override {
         ++pickerShown;
+        if (std::exchange(failNextPicker, false))
+            throw Failure(QStringLiteral("The color picker could not be shown"));
         return pickedColors.isEmpty() ? std::nullopt : pickedColors.dequeue();
     }
     bool isShowingBox() const override { return false; }

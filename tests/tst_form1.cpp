@@ -1,0 +1,322 @@
+#include "app/appearance.h"
+#include "app/errortrap.h"
+#include "app/form1.h"
+#include "app/settingsstore.h"
+#include "loadedform.h"
+#include "options/optionspanel.h"
+#include "scripteddialogs.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+const QString loadLocation = QStringLiteral("in Tintrova2021/08/31.Form1.Form_Load ");
+
+const QStringList defaults{"RGB(255, 0, 0)",  "RGB(255, 127, 0)", "RGB(255, 255, 0)",
+                           "RGB(0, 255, 0)",  "RGB(0, 0, 255)",   "RGB(75, 0, 130)",
+                           "RGB(143, 0, 255)"};
+const QString sep = QStringLiteral("||MySeparator123||");
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+private slots:
+    void composedAsDesigned_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Frame3") << "Frame3"
+                                << "QGroupBox"
+                                << "Form1"
+                                << "Milliseconds Delay Between Each Color" << QRect(8, 8, 520, 54);
+        QTest::newRow("Text1") << "Text1"
+                               << "QLineEdit"
+                               << "Frame3"
+                               << "500" << QRect(16, 20, 488, 23);
+        QTest::newRow("Frame1") << "Frame1"
+                                << "QGroupBox"
+                                << "Form1"
+                                << "Flash Option" << QRect(8, 66, 520, 71);
+        QTest::newRow("Option1") << "Option1"
+                                 << "QRadioButton"
+                                 << "Frame1"
+                                 << "Random color" << QRect(16, 20, 225, 17);
+        QTest::newRow("Option2") << "Option2"
+                                 << "QRadioButton"
+                                 << "Frame1"
+                                 << "Cycle through all colors and repeat" << QRect(16, 43, 225, 17);
+        QTest::newRow("Frame2") << "Frame2"
+                                << "QGroupBox"
+                                << "Form1"
+                                << "Color Option" << QRect(8, 140, 520, 71);
+        QTest::newRow("Option3") << "Option3"
+                                 << "QRadioButton"
+                                 << "Frame2"
+                                 << "Solid colors" << QRect(16, 20, 225, 17);
+        QTest::newRow("Option4") << "Option4"
+                                 << "QRadioButton"
+                                 << "Frame2"
+                                 << "Gradient colors (2 color spectrum)" << QRect(16, 43, 225, 17);
+        QTest::newRow("Frame4") << "Frame4"
+                                << "QGroupBox"
+                                << "Form1"
+                                << "Gradient Option" << QRect(8, 214, 520, 71);
+        QTest::newRow("Option5") << "Option5"
+                                 << "QRadioButton"
+                                 << "Frame4"
+                                 << "Left to right" << QRect(16, 20, 225, 17);
+        QTest::newRow("Option6") << "Option6"
+                                 << "QRadioButton"
+                                 << "Frame4"
+                                 << "Up and down" << QRect(16, 43, 225, 17);
+        QTest::newRow("ListView1") << "ListView1"
+                                   << "QTreeWidget"
+                                   << "Form1"
+                                   << "" << QRect(8, 292, 520, 137);
+        QTest::newRow("PushButton1") << "PushButton1"
+                                     << "QPushButton"
+                                     << "Form1"
+                                     << "Add Color" << QRect(8, 435, 256, 27);
+        QTest::newRow("PushButton3") << "PushButton3"
+                                     << "QPushButton"
+                                     << "Form1"
+                                     << "Delete Selected Color" << QRect(272, 435, 256, 27);
+        QTest::newRow("PushButton4") << "PushButton4"
+                                     << "QPushButton"
+                                     << "Form1"
+                                     << "Clear List" << QRect(8, 469, 256, 27);
+        QTest::newRow("PushButton5") << "PushButton5"
+                                     << "QPushButton"
+                                     << "Form1"
+                                     << "Load Default Colors" << QRect(272, 469, 256, 27);
+        QTest::newRow("PushButton2")
+            << "PushButton2"
+            << "QPushButton"
+            << "Form1"
+            << "Start Chromaflick (Press 'ESC' To Stop)" << QRect(8, 503, 520, 27);
+    }
+    void composedAsDesigned() {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(QString, parent);
+        QFETCH(QString, caption);
+        QFETCH(QRect, geometry);
+        Loaded main({}, false);
+        auto* control = main.form->findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(QString::fromLatin1(control->metaObject()->className()), kind);
+        QCOMPARE(control->parentWidget()->objectName(), parent);
+        QCOMPARE(control->geometry(), geometry);
+        QString shown;
+        if (auto* frame = qobject_cast<QGroupBox*>(control))
+            shown = frame->title();
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            shown = button->text();
+        else if (auto* field = qobject_cast<QLineEdit*>(control))
+            shown = field->text();
+        QCOMPARE(shown, caption);
+    }
+
+    void windowIsFixedWithMinimizeBoxOnly() {
+        Loaded main({});
+        QCOMPARE(main.form->size(), QSize(536, 537));
+        QCOMPARE(main.form->minimumSize(), main.form->maximumSize());
+        const Qt::WindowFlags flags = main.form->windowFlags();
+        QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+        QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(main.form->windowTitle(), QStringLiteral("Chromaflick"));
+        QVERIFY(!main.form->windowIcon().isNull());
+        QCOMPARE(main.form->ListView1().headerItem()->text(0), QStringLiteral("RGB Colors"));
+        QCOMPARE(main.form->ListView1().columnCount(), 1);
+        QCOMPARE(main.form->ListView1().columnWidth(0), 487);
+    }
+
+    void tabOrderFollowsTheDesign() {
+        Loaded main({});
+        main.form->showCentred();
+        QVERIFY(QTest::qWaitForWindowActive(main.form.get()));
+        const QStringList expected{"Text1",       "Option1",     "Option2",     "ListView1",
+                                   "PushButton1", "PushButton3", "PushButton4", "PushButton5",
+                                   "PushButton2", "Option4",     "Option3",     "Option5",
+                                   "Option6"};
+        QStringList chain;
+        QWidget* widget = main.child<QWidget>("Text1");
+        for (int i = 0; i < expected.size(); ++i) {
+            chain << widget->objectName();
+            widget = widget->nextInFocusChain();
+            while (!expected.contains(widget->objectName()))
+                widget = widget->nextInFocusChain();
+        }
+        QCOMPARE(chain, expected);
+        QCOMPARE(QApplication::focusWidget(), main.child<QWidget>("Text1"));
+        QCOMPARE(main.child<QLineEdit>("Text1")->selectedText(), QStringLiteral("500"));
+    }
+
+    void firstStartUsesTheDefaults() {
+        Loaded main({});
+        QCOMPARE(main.child<QLineEdit>("Text1")->text(), QStringLiteral("500"));
+        QVERIFY(main.selected("Option1") && !main.selected("Option2"));
+        QVERIFY(main.selected("Option3") && !main.selected("Option4"));
+        QVERIFY(main.selected("Option5") && !main.selected("Option6"));
+        QVERIFY(!main.child<QGroupBox>("Frame4")->isEnabled());
+        QCOMPARE(main.entries(), defaults);
+        QVERIFY(main.dialogs.warnings.isEmpty());
+        QVERIFY(main.written().isEmpty());
+    }
+
+    void restoresTheListFromTheStore_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("empty text gives the defaults") << "" << defaults;
+        QTest::newRow("separators only give an empty list") << sep + sep << QStringList{};
+        QTest::newRow("no separator") << "abc" << QStringList{"abc"};
+        QTest::newRow("two entries") << "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep
+                                     << QStringList{"RGB(1, 2, 3)", "RGB(4, 5, 6)"};
+        QTest::newRow("duplicates and empty pieces")
+            << sep + "a" + sep + sep + "a" + sep + "b" << QStringList{"a", "a", "b"};
+    }
+    void restoresTheListFromTheStore() {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, entries);
+        Loaded main({{"Colors", stored}});
+        QCOMPARE(main.entries(), entries);
+        QVERIFY(main.dialogs.warnings.isEmpty());
+    }
+
+    void bothFlashOrdersStoredTrueLeavesTheSecond() {
+        Loaded main({{"Option1", "True"}, {"Option2", "True"}});
+        QVERIFY(!main.selected("Option1"));
+        QVERIFY(main.selected("Option2"));
+        QCOMPARE(main.written(), (QStringList{"Option1=False", "Option2=True"}));
+        QCOMPARE(storedValue("Option1"), QStringLiteral("False"));
+    }
+
+    void noColorModeStoredLeavesFrame4Enabled() {
+        Loaded main({{"Option3", "False"}, {"Option4", "false"}});
+        QVERIFY(!main.selected("Option3"));
+        QVERIFY(!main.selected("Option4"));
+        QVERIFY(main.child<QGroupBox>("Frame4")->isEnabled());
+        QVERIFY(main.written().isEmpty());
+    }
+
+    void gradientModeStoredEnablesFrame4() {
+        Loaded main({{"Option3", "0"}, {"Option4", "1"}, {"Option5", "0"}, {"Option6", "TRUE"}});
+        QVERIFY(main.selected("Option4") && !main.selected("Option3"));
+        QVERIFY(main.selected("Option6") && !main.selected("Option5"));
+        QVERIFY(main.child<QGroupBox>("Frame4")->isEnabled());
+    }
+
+    void reportsAnOptionThatIsNoBoolean_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("line");
+        QTest::newRow("Option1") << "Option1" << 134;
+        QTest::newRow("Option2") << "Option2" << 136;
+        QTest::newRow("Option3") << "Option3" << 166;
+        QTest::newRow("Option4") << "Option4" << 168;
+        QTest::newRow("Option5") << "Option5" << 170;
+        QTest::newRow("Option6") << "Option6" << 172;
+    }
+    void reportsAnOptionThatIsNoBoolean() {
+        QFETCH(QString, key);
+        QFETCH(int, line);
+        Loaded main({{key, "maybe"}, {"Colors", "x" + sep}});
+        QCOMPARE(main.dialogs.warningTexts(),
+                 QStringList{"'maybe' is neither True, False nor a number\r\n" + loadLocation +
+                             "at line " + QString::number(line) +
+                             "\r\rPlease email screenshot of this message to "
+                             "support@varnhollow.example"});
+        // The control keeps its design state and the load goes on.
+        QVERIFY(main.selected("Option1") && main.selected("Option3") && main.selected("Option5"));
+        QCOMPARE(main.entries(), QStringList{"x"});
+        QVERIFY(!main.child<QGroupBox>("Frame4")->isEnabled());
+    }
+
+    void emptyStoredDelayStaysEmpty() {
+        Loaded main({{"Text1", ""}});
+        QCOMPARE(main.child<QLineEdit>("Text1")->text(), QString());
+        QCOMPARE(main.written(), QStringList{"Text1="});
+        QVERIFY(main.dialogs.warnings.isEmpty());
+    }
+
+    void closingStoresTheListExactly() {
+        const QString stored = "RGB(1, 2, 3)" + sep + "not a color" + sep + "RGB(1, 2, 3)" + sep;
+        Loaded main({{"Colors", stored}});
+        QSignalSpy unloaded(main.form.get(), &Form1::unloaded);
+        main.form->show();
+        QVERIFY(main.form->close());
+        QCOMPARE(unloaded.size(), 1);
+        QCOMPARE(storedValue("Colors"), stored);
+    }
+
+    void closingAnEmptyListStoresTheEmptyText() {
+        Loaded main({{"Colors", "a" + sep}});
+        main.form->ListView1().clear();
+        main.form->close();
+        QCOMPARE(storedValue("Colors"), QString(""));
+        Loaded next(QMap<QString, QString>{{"Colors", storedValue("Colors")}});
+        QCOMPARE(next.entries(), defaults);
+    }
+
+    void hoverSwitchesBetweenHandAndArrow() {
+        Loaded main({});
+        PointerState& pointer = main.form->pointer();
+        QCOMPARE(pointer.state(), PointerState::Default);
+        const auto moveOver = [](QWidget* widget) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(widget, &move);
+        };
+        moveOver(main.child<QPushButton>("PushButton4"));
+        QCOMPARE(pointer.state(), PointerState::Custom);
+        // Without a cursor file the custom state shows the ordinary arrow.
+        QVERIFY(!main.form->testAttribute(Qt::WA_SetCursor));
+        moveOver(main.child<QRadioButton>("Option1"));
+        QCOMPARE(pointer.state(), PointerState::Custom);
+        moveOver(main.child<QGroupBox>("Frame1"));
+        QCOMPARE(pointer.state(), PointerState::Default);
+        moveOver(main.child<QPushButton>("PushButton2"));
+        moveOver(main.form->ListView1().viewport());
+        QCOMPARE(pointer.state(), PointerState::Default);
+        moveOver(main.child<QPushButton>("PushButton1"));
+        moveOver(main.form.get());
+        QCOMPARE(pointer.state(), PointerState::Default);
+        pointer.setState(PointerState::Busy);
+        moveOver(main.child<QPushButton>("PushButton1"));
+        moveOver(main.child<QGroupBox>("Frame2"));
+        QCOMPARE(pointer.state(), PointerState::Busy);
+        QCOMPARE(main.form->cursor().shape(), Qt::WaitCursor);
+    }
+
+    void designedColorsAndFonts() {
+        Loaded main({});
+        QCOMPARE(main.form->palette().color(QPalette::Window), QColor(Qt::white));
+        for (const char* name : {"Frame1", "Frame4", "Option2", "Option6"}) {
+            QWidget* widget = main.child<QWidget>(name);
+            QCOMPARE(widget->palette().color(widget->backgroundRole()), QColor(Qt::white));
+        }
+        auto* button = main.child<QPushButton>("PushButton2");
+        QCOMPARE(button->palette().color(QPalette::Button), QColor(Qt::white));
+        QCOMPARE(button->font().pointSizeF(), 11.25);
+        QVERIFY(button->font().bold());
+        QCOMPARE(main.form->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(main.form->font().pointSizeF(), 9.0);
+        QCOMPARE(main.child<QLineEdit>("Text1")->palette().color(QPalette::Base),
+                 QApplication::palette().color(QPalette::Base));
+    }
+};
+
+CHROMAFLICK_TEST_MAIN(Form1Test)
+#include "tst_form1.moc"

@@ -1,0 +1,166 @@
+#include "app/errortrap.h"
+#include "colors/colorlist.h"
+#include "colors/listcommands.h"
+#include "colors/storedlist.h"
+#include "scripteddialogs.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QTreeWidget>
+#include <QtTest>
+
+namespace {
+
+QString report(const QString& description, const char* handler, int line) {
+    return errorReportText(description,
+                           QStringLiteral("in Tintrova2021/08/31.Form1.") + handler + " ", line);
+}
+
+const QString clearQuestion = QStringLiteral("Are you sure you want to clear the list?");
+const QString defaultsQuestion =
+    QStringLiteral("Are you sure you want to clear the list and load the default colors?");
+
+} // namespace
+
+class ListCommandsTest : public QObject {
+    Q_OBJECT
+
+    QTreeWidget list;
+    ScriptedDialogs dialogs;
+    ColorListCommands commands{list, dialogs};
+
+    void fill(const QStringList& entries) {
+        list.clear();
+        appendColorEntries(list, entries);
+    }
+
+private slots:
+    void init() {
+        list.clear();
+        list.setColumnCount(1);
+        dialogs = ScriptedDialogs();
+    }
+
+    void addAppendsThePickedColor() {
+        fill({"RGB(1, 1, 1)"});
+        dialogs.pickedColors << 0xFF0000 << 16744448 << 16744448;
+        commands.PushButton1_Click();
+        commands.PushButton1_Click();
+        commands.PushButton1_Click();
+        QCOMPARE(colorEntries(list), (QStringList{"RGB(1, 1, 1)", "RGB(0, 0, 255)",
+                                                  "RGB(0, 128, 255)", "RGB(0, 128, 255)"}));
+        QVERIFY(list.selectedItems().isEmpty());
+        QVERIFY(dialogs.warnings.isEmpty());
+    }
+
+    void addClosedWithoutAChoiceAppendsNothing() {
+        fill({"a"});
+        dialogs.pickedColors << std::nullopt;
+        commands.PushButton1_Click();
+        QCOMPARE(dialogs.pickerShown, 1);
+        QCOMPARE(colorEntries(list), QStringList{"a"});
+        QVERIFY(dialogs.warnings.isEmpty());
+    }
+
+    void addReportsAPickerThatFails() {
+        dialogs.failNextPicker = true;
+        commands.PushButton1_Click();
+        QCOMPARE(dialogs.warningTexts(), QStringList{report("The color picker could not be shown",
+                                                            "PushButton1_Click", 102)});
+        QCOMPARE(list.topLevelItemCount(), 0);
+    }
+
+    void addOnAFullListTellsTheUser() {
+        fill(QStringList(MaxListEntries, QStringLiteral("RGB(0, 0, 0)")));
+        dialogs.pickedColors << 0x00FF00;
+        commands.PushButton1_Click();
+        QCOMPARE(dialogs.pickerShown, 0);
+        QCOMPARE(list.topLevelItemCount(), MaxListEntries);
+        QCOMPARE(dialogs.informs.size(), 1);
+        QVERIFY(dialogs.informs[0].contains("32767"));
+        list.takeTopLevelItem(0);
+        commands.PushButton1_Click();
+        QCOMPARE(list.topLevelItemCount(), MaxListEntries);
+        QCOMPARE(list.topLevelItem(MaxListEntries - 1)->text(0), QStringLiteral("RGB(0, 255, 0)"));
+    }
+
+    void deleteRemovesTheSelectedEntry() {
+        fill({"1", "2", "3", "4", "5"});
+        list.topLevelItem(2)->setSelected(true);
+        commands.PushButton3_Click();
+        QCOMPARE(colorEntries(list), (QStringList{"1", "2", "4", "5"}));
+        QVERIFY(list.selectedItems().isEmpty());
+        QVERIFY(dialogs.warnings.isEmpty() && dialogs.questions.isEmpty());
+    }
+
+    void deleteOnAnEmptyListShowsNothing() {
+        commands.PushButton3_Click();
+        QVERIFY(dialogs.warnings.isEmpty());
+    }
+
+    void deleteWithoutASelectionIsReported() {
+        fill({"1", "2"});
+        commands.PushButton3_Click();
+        QCOMPARE(dialogs.warningTexts(),
+                 QStringList{report("No color is selected", "PushButton3_Click", 104)});
+        QCOMPARE(list.topLevelItemCount(), 2);
+    }
+
+    void clearAsksFirst_data() {
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("No keeps the list") << false << QStringList{"a", "b"};
+        QTest::newRow("Yes empties it") << true << QStringList{};
+    }
+    void clearAsksFirst() {
+        QFETCH(bool, answer);
+        QFETCH(QStringList, after);
+        fill({"a", "b"});
+        dialogs.answers << answer;
+        commands.PushButton4_Click();
+        QCOMPARE(dialogs.questions, QStringList{clearQuestion});
+        QCOMPARE(colorEntries(list), after);
+    }
+
+    void clearGoesOnAfterAFailingQuestion() {
+        fill({"a"});
+        dialogs.failNextQuestion = true;
+        commands.PushButton4_Click();
+        QCOMPARE(dialogs.warningTexts(),
+                 QStringList{report("The question could not be shown", "PushButton4_Click", 100)});
+        QCOMPARE(list.topLevelItemCount(), 0);
+    }
+
+    void defaultsAskFirst_data() {
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("No keeps the list") << false << QStringList{"a", "b", "c"};
+        QTest::newRow("Yes loads the seven") << true << DefaultColorList();
+    }
+    void defaultsAskFirst() {
+        QFETCH(bool, answer);
+        QFETCH(QStringList, after);
+        fill({"a", "b", "c"});
+        dialogs.answers << answer;
+        commands.PushButton5_Click();
+        QCOMPARE(dialogs.questions, QStringList{defaultsQuestion});
+        QCOMPARE(colorEntries(list), after);
+    }
+
+    void defaultsReportAFailingQuestionAndLoad() {
+        dialogs.failNextQuestion = true;
+        commands.PushButton5_Click();
+        QCOMPARE(dialogs.warningTexts(),
+                 QStringList{report("The question could not be shown", "PushButton5_Click", 100)});
+        QCOMPARE(colorEntries(list), DefaultColorList());
+    }
+
+    void bothQuestionsAreAskedOnAnEmptyList() {
+        commands.PushButton4_Click();
+        commands.PushButton5_Click();
+        QCOMPARE(dialogs.questions, (QStringList{clearQuestion, defaultsQuestion}));
+    }
+};
+
+CHROMAFLICK_TEST_MAIN(ListCommandsTest)
+#include "tst_listcommands.moc"
