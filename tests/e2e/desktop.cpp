@@ -1,0 +1,143 @@
+#include "desktop.h"
+
+#include <QDeadlineTimer>
+#include <QTest>
+#include <csignal>
+#include <xcb/xcb.h>
+
+namespace {
+
+QRect windowGeometry(unsigned long id) {
+    const QString shell = xdotool({"getwindowgeometry", "--shell", QString::number(id)});
+    int x = 0, y = 0, w = 0, h = 0;
+    for (const QString& line : shell.split('\n')) {
+        const QString value = line.section('=', 1);
+        if (line.startsWith("X="))
+            x = value.toInt();
+        else if (line.startsWith("Y="))
+            y = value.toInt();
+        else if (line.startsWith("WIDTH="))
+            w = value.toInt();
+        else if (line.startsWith("HEIGHT="))
+            h = value.toInt();
+    }
+    return {x, y, w, h};
+}
+
+QList<unsigned long> visibleWindows(const QString& title) {
+    QList<unsigned long> ids;
+    const QString found = xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"});
+    for (const QString& line : found.split('\n', Qt::SkipEmptyParts))
+        ids << line.trimmed().toULong();
+    return ids;
+}
+
+xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
+    auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t result = reply ? reply->atom : XCB_ATOM_NONE;
+    free(reply);
+    return result;
+}
+
+} // namespace
+
+QString xdotool(const QStringList& arguments) {
+    QProcess process;
+    process.start("xdotool", arguments);
+    process.waitForFinished(10000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+void clickAt(QPoint point) {
+    xdotool({"mousemove", QString::number(point.x()), QString::number(point.y())});
+    QTest::qWait(100);
+    xdotool({"click", "1"});
+    QTest::qWait(200);
+}
+
+QImage screenshot() {
+    QProcess process;
+    process.start("import", {"-window", "root", "png:-"});
+    process.waitForFinished(20000);
+    return QImage::fromData(process.readAllStandardOutput(), "PNG")
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+unsigned long waitForOtherWindow(const QString& title, unsigned long except, int milliseconds) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!deadline.hasExpired()) {
+        for (unsigned long id : visibleWindows(title)) {
+            if (id != except)
+                return id;
+        }
+        QTest::qWait(100);
+    }
+    return 0;
+}
+
+RunningProgram::RunningProgram() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_QPA_PLATFORM");
+    process_.setProcessEnvironment(environment);
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+}
+
+RunningProgram::~RunningProgram() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+}
+
+bool RunningProgram::start() {
+    process_.start(QStringLiteral(CHROMAFLICK_BINARY), {});
+    if (!process_.waitForStarted(10000))
+        return false;
+    QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired()) {
+        const QList<unsigned long> ids = visibleWindows("Chromaflick");
+        if (!ids.isEmpty()) {
+            windowId_ = ids.first();
+            geometry_ = windowGeometry(windowId_);
+            QTest::qWait(300); // let it paint
+            return true;
+        }
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+bool RunningProgram::waitForEnd(int milliseconds) {
+    return process_.state() == QProcess::NotRunning || process_.waitForFinished(milliseconds);
+}
+
+int RunningProgram::endWith(int signal) {
+    ::kill(static_cast<pid_t>(process_.processId()), signal);
+    if (!waitForEnd())
+        return -1;
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}
+
+int RunningProgram::closeMainWindow() {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    xcb_client_message_event_t message = {};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(windowId_);
+    message.type = atom(connection, "WM_PROTOCOLS");
+    message.data.data32[0] = atom(connection, "WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(connection, 0, message.window, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char*>(&message));
+    // A round trip, so the server has handled the message before the connection goes.
+    free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    xcb_disconnect(connection);
+    if (!waitForEnd())
+        return -1;
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}
+
+QString RunningProgram::output() {
+    return QString::fromLocal8Bit(process_.readAll());
+}

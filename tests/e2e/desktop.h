@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+
+// The real program on the X server of the test, and what a user does to it.
+class RunningProgram {
+public:
+    RunningProgram();
+    ~RunningProgram();
+
+    // Starts the program and waits until its main window is shown.
+    bool start();
+    // Sends a signal and waits for the end; the exit code, or -1 when it did not end in time.
+    int endWith(int signal);
+    // Asks the main window to close as a window manager's close box does; the exit code or -1.
+    int closeMainWindow();
+    bool waitForEnd(int milliseconds = 10000);
+
+    QRect mainWindowGeometry() const { return geometry_; }
+    unsigned long mainWindowId() const { return windowId_; }
+    QString output();
+
+private:
+    QProcess process_;
+    unsigned long windowId_ = 0;
+    QRect geometry_;
+};
+
+// Runs xdotool with these arguments; its standard output.
+QString xdotool(const QStringList& arguments);
+// Clicks at a point of the screen.
+void clickAt(QPoint point);
+// The whole screen as an image.
+QImage screenshot();
+// Waits until a visible window other than the given one has this title; its id, or 0.
+unsigned long waitForOtherWindow(const QString& title, unsigned long except,
+                                 int milliseconds = 10000);

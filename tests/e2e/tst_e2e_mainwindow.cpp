@@ -1,0 +1,98 @@
+#include "desktop.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QtTest>
+#include <csignal>
+
+namespace {
+
+const QString sep = QStringLiteral("||MySeparator123||");
+const QString defaultList =
+    QStringList{"RGB(255, 0, 0)", "RGB(255, 127, 0)", "RGB(255, 255, 0)", "RGB(0, 255, 0)",
+                "RGB(0, 0, 255)", "RGB(75, 0, 130)",  "RGB(143, 0, 255)"}
+        .join(sep) +
+    sep;
+
+// Centre of an option button's round indicator, in window coordinates.
+QPoint indicatorOf(QPoint frameTopLeft, int optionTop) {
+    return frameTopLeft + QPoint(16 + 7, optionTop + 8);
+}
+
+bool looksSelected(const QImage& shot, QPoint point) {
+    return qGray(shot.pixel(point)) < 128;
+}
+
+void saveForLooking(const QImage& shot, const QString& name) {
+    shot.save(QStringLiteral(E2E_SHOTS) + "/" + name + ".png");
+}
+
+} // namespace
+
+class MainWindowEndToEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartThenSigtermStoresTheDefaults() {
+        resetStore();
+        RunningProgram program;
+        QVERIFY(program.start());
+        QCOMPARE(program.mainWindowGeometry().size(), QSize(536, 537));
+        QCOMPARE(program.endWith(SIGTERM), 0);
+        QCOMPARE(storedValue("Colors"), defaultList);
+    }
+
+    void storedListAndOptionsComeBackOnScreen() {
+        const QString list = "RGB(10, 20, 30)" + sep + "not a color" + sep;
+        resetStore({{"Colors", list},
+                    {"Option1", "False"},
+                    {"Option2", "True"},
+                    {"Option3", "False"},
+                    {"Option4", "True"},
+                    {"Option5", "False"},
+                    {"Option6", "True"},
+                    {"Text1", "250"}});
+        RunningProgram program;
+        QVERIFY(program.start());
+        const QImage shot = screenshot();
+        saveForLooking(shot, "mainwindow-stored");
+        const QImage window = shot.copy(program.mainWindowGeometry());
+        const struct {
+            QPoint frame;
+            bool first;
+        } groups[] = {{{8, 66}, false}, {{8, 140}, false}, {{8, 214}, false}};
+        for (const auto& group : groups) {
+            QCOMPARE(looksSelected(window, indicatorOf(group.frame, 20)), group.first);
+            QCOMPARE(looksSelected(window, indicatorOf(group.frame, 43)), !group.first);
+        }
+        QCOMPARE(program.closeMainWindow(), 0);
+        QCOMPARE(storedValue("Colors"), list);
+        QCOMPARE(storedValue("Text1"), QStringLiteral("250"));
+        QCOMPARE(storedValue("Option6"), QStringLiteral("True"));
+    }
+
+    void clearListAnsweredYesThenClosedStoresNothing() {
+        resetStore({{"Colors", "RGB(1, 2, 3)" + sep}});
+        {
+            RunningProgram program;
+            QVERIFY(program.start());
+            const QPoint clearList =
+                program.mainWindowGeometry().topLeft() + QPoint(8 + 128, 469 + 13);
+            clickAt(clearList);
+            const unsigned long box = waitForOtherWindow("Chromaflick", program.mainWindowId());
+            QVERIFY(box);
+            saveForLooking(screenshot(), "clear-list-question");
+            xdotool({"mousemove", "--window", QString::number(box), "20", "20"});
+            xdotool({"key", "Return"});
+            QCOMPARE(program.closeMainWindow(), 0);
+        }
+        QCOMPARE(storedValue("Colors"), QString(""));
+        RunningProgram next;
+        QVERIFY(next.start());
+        saveForLooking(screenshot(), "mainwindow-after-clear");
+        QCOMPARE(next.endWith(SIGTERM), 0);
+        QCOMPARE(storedValue("Colors"), defaultList);
+    }
+};
+
+CHROMAFLICK_TEST_MAIN(MainWindowEndToEnd)
+#include "tst_e2e_mainwindow.moc"
