@@ -6,8 +6,10 @@
 #include "colors/colorlist.h"
 #include "colors/listcommands.h"
 #include "errortrap.h"
+#include "flash/form2.h"
 #include "flash/randomint.h"
 #include "options/optionspanel.h"
+#include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/numbertext.h"
 #include "settingsstore.h"
@@ -194,5 +196,32 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::PushButton2_Click() {
-    emit startRequested();
+    ErrorTrap trap(dialogs_, QStringLiteral("Form1.PushButton2_Click"));
+    trap.step(100, [&] {
+        // With no color there is nothing to flash; every tick would fail.
+        if (listView1_->topLevelItemCount() == 0) {
+            dialogs_.inform(QStringLiteral("The color list is empty. Add a color or load the "
+                                           "default colors, then start again."));
+            return;
+        }
+        if (!form2_)
+            form2_ = std::make_unique<Form2>(*this, dialogs_);
+        form2_->showFlash();
+    });
+}
+
+QStringList Form1::colorEntries() const {
+    return ::colorEntries(*listView1_);
+}
+
+bool Form1::optionSet(int option) const {
+    return options_->isSelected(option);
+}
+
+QString Form1::delayText() const {
+    return options_->delayText();
+}
+
+QScreen* Form1::flashScreen() const {
+    return screen();
 }

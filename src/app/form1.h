@@ -1,11 +1,14 @@
 #pragma once
 
+#include "flash/flashsource.h"
+
 #include <QWidget>
 #include <array>
 #include <memory>
 
 class ColorListCommands;
 class Dialogs;
+class Form2;
 class OptionsPanel;
 class PointerState;
 class QGroupBox;
@@ -17,7 +20,7 @@ class SettingsStore;
 
 // The main window: it composes the controls that hold the user's color list and options,
 // restores them at load and stores the list when it closes. Closing it ends the program.
-class Form1 : public QWidget {
+class Form1 : public QWidget, public FlashSource {
     Q_OBJECT
 public:
     Form1(Dialogs& dialogs, SettingsStore& store, QWidget* parent = nullptr);
@@ -30,12 +33,17 @@ public:
     QTreeWidget& ListView1() const { return *listView1_; }
     OptionsPanel& options() const { return *options_; }
     PointerState& pointer() const { return *pointer_; }
+    // The flash window, once the start button has made it.
+    Form2* flashWindow() const { return form2_.get(); }
+
+    QStringList colorEntries() const override;
+    bool optionSet(int option) const override;
+    QString delayText() const override;
+    QScreen* flashScreen() const override;
 
 signals:
     // The program ends here (Form_Unload).
     void unloaded();
-    // The start button was pressed.
-    void startRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,5 +63,6 @@ private:
     OptionsPanel* options_ = nullptr;
     PointerState* pointer_ = nullptr;
     std::unique_ptr<ColorListCommands> commands_;
+    std::unique_ptr<Form2> form2_;
     bool closing_ = false;
 };

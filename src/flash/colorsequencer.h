@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/drawingsurface.h"
+
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+class ErrorTrap;
+class FlashSource;
+
+struct SolidStep {
+    std::int32_t color;
+    bool operator==(const SolidStep&) const = default;
+};
+
+struct GradientStep {
+    std::int32_t firstColor;
+    std::int32_t secondColor;
+    PixelRect rectangle;
+    bool vertical;
+    bool operator==(const GradientStep&) const = default;
+};
+
+// What one tick shows: nothing new, a solid color, or a gradient.
+using FlashStep = std::variant<std::monostate, SolidStep, GradientStep>;
+
+// The flash's state between ticks, and the choice of the next color or pair at each tick.
+class ColorSequencer {
+public:
+    std::vector<std::int32_t> palette;
+    std::int16_t firstIndex = 0;
+    std::int16_t secondIndex = 1;
+    std::int16_t hintTicks = 0;
+
+    struct Tick {
+        bool hintTimeUp = false;
+        FlashStep step;
+    };
+
+    // One tick under the given trap: the options are read from the source as they stand now; the
+    // gradient spans a surface of the given size in pixels.
+    Tick Timer1_Timer(ErrorTrap& trap, const FlashSource& source, std::int32_t surfaceWidth,
+                      std::int32_t surfaceHeight);
+
+private:
+    std::int32_t colorAt(std::int32_t position) const;
+    std::int32_t randomPick() const;
+};

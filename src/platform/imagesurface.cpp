@@ -1,0 +1,52 @@
+#include "imagesurface.h"
+
+#include <QImage>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+QRgb toRgb(std::int32_t color) {
+    const auto value = static_cast<std::uint32_t>(color);
+    return qRgb(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+} // namespace
+
+ImageSurface::ImageSurface(QImage& image) : image_(image) {}
+
+ImageSurface::~ImageSurface() {
+    flush();
+}
+
+void ImageSurface::fillRect(const PixelRect& rect, std::int32_t color) {
+    const int left = std::max(rect.left, 0);
+    const int top = std::max(rect.top, 0);
+    const int right = std::min(rect.right, image_.width());
+    const int bottom = std::min(rect.bottom, image_.height());
+    if (left >= right || top >= bottom)
+        return;
+    const QRgb rgb = toRgb(color);
+    const bool everyRow = top == 0 && bottom == image_.height();
+    if (everyRow && image_.height() > 1) {
+        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(0));
+        std::fill(row + left, row + right, rgb);
+        firstRowPending_ = true;
+        return;
+    }
+    flush();
+    for (int y = top; y < bottom; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        std::fill(row + left, row + right, rgb);
+    }
+}
+
+void ImageSurface::flush() {
+    if (!firstRowPending_)
+        return;
+    firstRowPending_ = false;
+    const uchar* first = image_.constScanLine(0);
+    const auto bytes = static_cast<std::size_t>(image_.width()) * sizeof(QRgb);
+    for (int y = 1; y < image_.height(); ++y)
+        std::memcpy(image_.scanLine(y), first, bytes);
+}
