@@ -85,7 +85,6 @@ void Form2::showFlash() {
         setGeometry(screen->geometry());
     }
     showFullScreen();
-    raise();
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
 }

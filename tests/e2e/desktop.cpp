@@ -105,6 +105,7 @@ bool RunningProgram::start() {
         }
         QTest::qWait(100);
     }
+    qWarning() << "no main window; the program said:" << output() << process_.state();
     return false;
 }
 

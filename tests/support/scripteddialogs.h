@@ -42,7 +42,8 @@ public:
             throw Failure(QStringLiteral("The color picker could not be shown"));
         return pickedColors.isEmpty() ? std::nullopt : pickedColors.dequeue();
     }
-    bool isShowingBox() const override { return false; }
+    bool isShowingBox() const override { return boxOpen; }
+    bool boxOpen = false;
 
     QStringList warningTexts() const {
         QStringList texts;

@@ -1,0 +1,373 @@
+#include "app/errortrap.h"
+#include "flash/colorsequencer.h"
+#include "flash/flashsource.h"
+#include "flash/form2.h"
+#include "flash/randomint.h"
+#include "scripteddialogs.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QtTest>
+#include <map>
+
+namespace {
+
+std::int32_t rgb(int red, int green, int blue) {
+    return red + 256 * green + 65536 * blue;
+}
+
+const std::int32_t A = rgb(255, 0, 0);
+const std::int32_t B = rgb(0, 255, 0);
+const std::int32_t C = rgb(0, 0, 255);
+
+class FakeSource final : public FlashSource {
+public:
+    QStringList entries{"RGB(255, 0, 0)", "RGB(0, 255, 0)", "RGB(0, 0, 255)"};
+    bool options[7] = {false, true, false, true, false, true, false}; // Random, Solid, LeftToRight
+    QString delay = QStringLiteral("500");
+
+    QStringList colorEntries() const override { return entries; }
+    bool optionSet(int option) const override { return options[option]; }
+    QString delayText() const override { return delay; }
+    QScreen* flashScreen() const override { return QGuiApplication::primaryScreen(); }
+
+    void choose(int option) {
+        const int other = option % 2 == 1 ? option + 1 : option - 1;
+        options[option] = true;
+        options[other] = false;
+    }
+};
+
+QString stepText(const FlashStep& step) {
+    if (const auto* solid = std::get_if<SolidStep>(&step))
+        return QString::number(solid->color, 16);
+    if (const auto* gradient = std::get_if<GradientStep>(&step))
+        return QString::number(gradient->firstColor, 16) + ">" +
+               QString::number(gradient->secondColor, 16);
+    return QStringLiteral("-");
+}
+
+QString colorText(std::int32_t color) {
+    return QString::number(color, 16);
+}
+
+// Chi-square statistic of counts that should be uniform.
+double chiSquare(const std::map<std::int32_t, int>& counts, int categories, int draws) {
+    const double expected = double(draws) / categories;
+    double statistic = 0;
+    for (const auto& [value, count] : counts)
+        statistic += (count - expected) * (count - expected) / expected;
+    return statistic + (categories - int(counts.size())) * expected;
+}
+
+} // namespace
+
+class FlashTest : public QObject {
+    Q_OBJECT
+
+    FakeSource source;
+    ScriptedDialogs dialogs;
+
+    QStringList run(ColorSequencer& sequencer, int ticks) {
+        QStringList shown;
+        for (int i = 0; i < ticks; ++i) {
+            ErrorTrap trap(dialogs, QStringLiteral("Form2.Timer1_Timer"));
+            shown << stepText(sequencer.Timer1_Timer(trap, source, 1920, 1080).step);
+        }
+        return shown;
+    }
+
+private slots:
+    void init() {
+        source = FakeSource();
+        dialogs = ScriptedDialogs();
+    }
+
+    void solidCycleRewindsWithATickOfItsOwn() {
+        source.choose(2);
+        ColorSequencer sequencer;
+        sequencer.palette = {A, B, C};
+        const QString a = colorText(A), b = colorText(B), c = colorText(C);
+        QCOMPARE(run(sequencer, 9), (QStringList{a, b, c, "-", a, b, c, "-", a}));
+        QVERIFY(dialogs.warnings.isEmpty());
+    }
+
+    void gradientCyclePairsNeighbours() {
+        source.choose(2);
+        source.choose(4);
+        ColorSequencer sequencer;
+        sequencer.palette = {A, B, C};
+        const QString a = colorText(A), b = colorText(B), c = colorText(C);
+        QCOMPARE(run(sequencer, 4),
+                 (QStringList{a + ">" + b, b + ">" + c, c + ">" + a, a + ">" + b}));
+    }
+
+    void oneColorGradientCycleIsSolid() {
+        source.choose(2);
+        source.choose(4);
+        ColorSequencer sequencer;
+        sequencer.palette = {B};
+        const QString pair = colorText(B) + ">" + colorText(B);
+        QCOMPARE(run(sequencer, 3), (QStringList{pair, pair, pair}));
+    }
+
+    void oneColorRandomAlwaysShowsIt() {
+        ColorSequencer sequencer;
+        sequencer.palette = {C};
+        QCOMPARE(run(sequencer, 5), QStringList(5, colorText(C)));
+        source.choose(4);
+        QCOMPARE(run(sequencer, 2), QStringList(2, colorText(C) + ">" + colorText(C)));
+    }
+
+    void modeSwitchTakesEffectAtTheNextTick() {
+        source.choose(2);
+        ColorSequencer sequencer;
+        sequencer.palette = {A, B, C};
+        QCOMPARE(run(sequencer, 1), QStringList{colorText(A)});
+        source.choose(4);
+        // firstIndex moved on with the solid step; secondIndex still stands at its start.
+        QCOMPARE(run(sequencer, 2), (QStringList{colorText(B) + ">" + colorText(B),
+                                                 colorText(C) + ">" + colorText(C)}));
+        source.options[3] = source.options[4] = false;
+        QCOMPARE(run(sequencer, 1), QStringList{"-"});
+    }
+
+    void directionAndRectangleFollowTheOptions() {
+        ColorSequencer sequencer;
+        sequencer.palette = {A};
+        source.choose(4);
+        ErrorTrap trap(dialogs, QStringLiteral("Form2.Timer1_Timer"));
+        auto gradient =
+            std::get<GradientStep>(sequencer.Timer1_Timer(trap, source, 1366, 768).step);
+        QCOMPARE(gradient.rectangle, (PixelRect{0, 0, 1366, 768}));
+        QVERIFY(!gradient.vertical);
+        source.choose(6);
+        gradient = std::get<GradientStep>(sequencer.Timer1_Timer(trap, source, 1366, 768).step);
+        QVERIFY(gradient.vertical);
+        source.options[5] = source.options[6] = false;
+        gradient = std::get<GradientStep>(sequencer.Timer1_Timer(trap, source, 1366, 768).step);
+        QVERIFY(!gradient.vertical);
+    }
+
+    void randomPicksAreUniform() {
+        seedRandom(secondsSinceMidnight());
+        ColorSequencer sequencer;
+        for (int i = 0; i < 7; ++i)
+            sequencer.palette.push_back(rgb(i, 0, 0));
+        constexpr int ticks = 14000;
+        std::map<std::int32_t, int> solid, first, second;
+        ErrorTrap trap(dialogs, QStringLiteral("Form2.Timer1_Timer"));
+        for (int i = 0; i < ticks; ++i)
+            ++solid[std::get<SolidStep>(sequencer.Timer1_Timer(trap, source, 10, 10).step).color];
+        source.choose(4);
+        for (int i = 0; i < ticks; ++i) {
+            const auto step =
+                std::get<GradientStep>(sequencer.Timer1_Timer(trap, source, 10, 10).step);
+            ++first[step.firstColor];
+            ++second[step.secondColor];
+        }
+        // 6 degrees of freedom: above 22.46 happens by chance once in a thousand runs.
+        QVERIFY2(chiSquare(solid, 7, ticks) < 22.46, "solid picks");
+        QVERIFY2(chiSquare(first, 7, ticks) < 22.46, "first gradient color");
+        QVERIFY2(chiSquare(second, 7, ticks) < 22.46, "second gradient color");
+    }
+
+    void reseedingWithTheSameNumberDoesNotRepeat() {
+        seedRandom(1234.5);
+        reseedRandom(6);
+        QList<double> one, two;
+        for (int i = 0; i < 20; ++i)
+            one << RandomInt(1000);
+        reseedRandom(6);
+        for (int i = 0; i < 20; ++i)
+            two << RandomInt(1000);
+        QVERIFY(one != two);
+        for (double value : one + two)
+            QVERIFY(value >= 1 && value <= 1000 && value == std::floor(value));
+    }
+
+    void hintVanishesAtTheSixteenthTickOfTheFirstOpening() {
+        Form2 flash(source, dialogs);
+        flash.showFlash();
+        for (int tick = 1; tick <= 15; ++tick) {
+            flash.Timer1_Timer();
+            QVERIFY2(flash.Label1().isVisible(), qPrintable(QString::number(tick)));
+        }
+        flash.Timer1_Timer();
+        QVERIFY(!flash.Label1().isVisible());
+        flash.close();
+        flash.showFlash();
+        QVERIFY(flash.Label1().isVisible());
+        flash.Timer1_Timer();
+        QVERIFY(!flash.Label1().isVisible());
+        flash.close();
+    }
+
+    void openingSetsPaletteCursorsAndTimer() {
+        source.entries = {"RGB(1, 2, 3)", "abc", "RGB(1, 2)", "RGB(4, 5, 6)"};
+        source.delay = QStringLiteral("20.5");
+        Form2 flash(source, dialogs);
+        flash.showFlash();
+        QCOMPARE(flash.sequencer().palette,
+                 (std::vector<std::int32_t>{rgb(1, 2, 3), 0, 0, rgb(4, 5, 6)}));
+        QCOMPARE(dialogs.warnings.size(), 2);
+        for (const auto& warning : dialogs.warnings)
+            QVERIFY(
+                warning.text.contains("\r\nin Tintrova2021/08/31.Form2.Form_Load at line 110\r\r"));
+        QCOMPARE(flash.timerInterval(), 20);
+        QVERIFY(flash.timerRunning());
+        QCOMPARE(flash.Label1().text(),
+                 QStringLiteral("Press ESCape key to exit flash. Type 'hide' to hide this text."));
+        QCOMPARE(flash.Label1().pos(), QPoint(0, 0));
+        QVERIFY(flash.isFullScreen());
+        QCOMPARE(flash.geometry(), QGuiApplication::primaryScreen()->geometry());
+        QVERIFY(flash.windowFlags() & Qt::FramelessWindowHint);
+        flash.close();
+        QVERIFY(!flash.timerRunning());
+    }
+
+    void badDelaysAreReportedAndNeverTick_data() {
+        QTest::addColumn<QString>("delay");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("too long") << "40000"
+                                  << "40000 is out of range (-32768 to 32767)";
+        QTest::newRow("not a number") << "abc"
+                                      << "'abc' is not a number";
+        QTest::newRow("negative") << "-5"
+                                  << "-5 ms is no delay: it must be 0 or more";
+        QTest::newRow("zero") << "0"
+                              << "";
+    }
+    void badDelaysAreReportedAndNeverTick() {
+        QFETCH(QString, delay);
+        QFETCH(QString, description);
+        source.delay = delay;
+        Form2 flash(source, dialogs);
+        flash.showFlash();
+        QCOMPARE(dialogs.warningTexts(),
+                 description.isEmpty()
+                     ? QStringList{}
+                     : QStringList{errorReportText(description,
+                                                   "in Tintrova2021/08/31.Form2.Form_Load ", 118)});
+        QVERIFY(!flash.timerRunning());
+        QVERIFY(flash.isVisible());
+        QTest::keyClick(&flash, Qt::Key_Escape);
+        QVERIFY(!flash.isVisible());
+    }
+
+    void hideSequences_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("h i d e") << QList<int>{72, 73, 68, 69} << true;
+        QTest::newRow("keypad 8 9 4 5") << QList<int>{104, 105, 100, 101} << true;
+        QTest::newRow("h h i d e") << QList<int>{72, 72, 73, 68, 69} << false;
+        QTest::newRow("h h i d e h i d e")
+            << QList<int>{72, 72, 73, 68, 69, 72, 73, 68, 69} << true;
+        QTest::newRow("h i e d e") << QList<int>{72, 73, 69, 68, 69} << true;
+        QTest::newRow("shift between") << QList<int>{72, 16, 73, 68, 69} << false;
+        QTest::newRow("other key between") << QList<int>{72, 73, 32, 68, 69} << false;
+        QTest::newRow("e first") << QList<int>{69, 72, 73, 68, 69} << true;
+    }
+    void hideSequences() {
+        QFETCH(QList<int>, keys);
+        QFETCH(bool, hidden);
+        Form2 flash(source, dialogs);
+        flash.showFlash();
+        const QSize designSize = flash.Label1().size();
+        QVERIFY(!designSize.isEmpty());
+        for (int key : keys)
+            flash.Form_KeyDown(key);
+        QCOMPARE(flash.Label1().size().isEmpty(), hidden);
+        flash.close();
+        flash.showFlash();
+        QCOMPARE(flash.Label1().size(), designSize);
+        flash.close();
+    }
+
+    void realKeysMapToTheirCodes() {
+        Form2 flash(source, dialogs);
+        flash.showFlash();
+        QTest::keyClick(&flash, Qt::Key_H);
+        QTest::keyClick(&flash, Qt::Key_I);
+        QCOMPARE(flash.hideProgress(), 2);
+        QTest::keyClick(&flash, Qt::Key_D, Qt::ShiftModifier);
+        QCOMPARE(flash.hideProgress(), 0);
+        QTest::keyClick(&flash, Qt::Key_H);
+        QTest::keyClick(&flash, Qt::Key_I);
+        QTest::keyClick(&flash, Qt::Key_D);
+        QTest::keyClick(&flash, Qt::Key_E);
+        QVERIFY(flash.Label1().size().isEmpty());
+        QTest::keyClick(&flash, Qt::Key_8, Qt::KeypadModifier);
+        QCOMPARE(flash.hideProgress(), 1);
+        QTest::keyClick(&flash, Qt::Key_8);
+        QCOMPARE(flash.hideProgress(), 0);
+        QTest::keyClick(&flash, Qt::Key_Escape);
+        QVERIFY(!flash.isVisible());
+        QVERIFY(dialogs.warnings.isEmpty());
+    }
+
+    void startingAgainWhileOpenOnlyRaises() {
+        source.choose(2);
+        Form2 flash(source, dialogs);
+        flash.showFlash();
+        flash.Timer1_Timer();
+        flash.Timer1_Timer();
+        source.entries = {"RGB(9, 9, 9)"};
+        flash.showFlash();
+        QCOMPARE(flash.sequencer().firstIndex, 2);
+        QCOMPARE(flash.sequencer().palette.size(), std::size_t(3));
+        flash.close();
+        flash.showFlash();
+        QCOMPARE(flash.sequencer().palette, std::vector<std::int32_t>{rgb(9, 9, 9)});
+        QCOMPARE(flash.sequencer().firstIndex, 0);
+        QCOMPARE(flash.sequencer().secondIndex, 1);
+        flash.close();
+    }
+
+    void ticksWaitWhileABoxIsOpen() {
+        Form2 flash(source, dialogs);
+        flash.showFlash();
+        QSignalSpy ticked(&flash, &Form2::ticked);
+        dialogs.boxOpen = true;
+        flash.Timer1_Timer();
+        QCOMPARE(ticked.size(), 0);
+        QCOMPARE(flash.sequencer().hintTicks, 0);
+        dialogs.boxOpen = false;
+        flash.Timer1_Timer();
+        QCOMPARE(ticked.size(), 1);
+        flash.close();
+    }
+
+    void repaintShowsTheCurrentStepWithTheHintOnTop() {
+        source.entries = {"RGB(255, 0, 0)", "RGB(0, 0, 255)"};
+        source.choose(2);
+        source.choose(4);
+        Form2 flash(source, dialogs);
+        flash.showFlash();
+        QVERIFY(QTest::qWaitForWindowExposed(&flash));
+        flash.Timer1_Timer();
+        const QImage shown = flash.grab().toImage();
+        const int w = shown.width();
+        QCOMPARE(QColor(shown.pixel(w - 1, shown.height() / 2)), QColor(0, 0, 255));
+        // The strip at the left edge stops one strip short of the first color.
+        const int thickness = std::max(3, w / 255);
+        const int lastStrip = w / thickness;
+        QCOMPARE(QColor(shown.pixel(0, shown.height() - 1)).red(),
+                 qRound(255.0 * (lastStrip - 1) * thickness / w));
+        const QRect hint = flash.Label1().geometry();
+        bool hintDrawn = false;
+        for (int x = hint.left(); x < hint.right() && !hintDrawn; ++x)
+            for (int y = hint.top(); y < hint.bottom() && !hintDrawn; ++y)
+                hintDrawn =
+                    QColor(shown.pixel(x, y)).blue() < 100 && QColor(shown.pixel(x, y)).red() < 100;
+        QVERIFY(hintDrawn);
+        flash.repaint();
+        QCOMPARE(flash.grab().toImage(), shown);
+        flash.close();
+    }
+};
+
+CHROMAFLICK_TEST_MAIN(FlashTest)
+#include "tst_flash.moc"

@@ -1,0 +1,211 @@
+#include "flash/gradientpainter.h"
+#include "platform/failure.h"
+#include "platform/imagesurface.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QtTest>
+#include <vector>
+
+namespace {
+
+struct Fill {
+    PixelRect rect;
+    std::int32_t color;
+};
+
+class RecordingSurface final : public DrawingSurface {
+public:
+    std::vector<Fill> fills;
+    void fillRect(const PixelRect& rect, std::int32_t color) override {
+        fills.push_back({rect, color});
+    }
+};
+
+std::int32_t rgb(int red, int green, int blue) {
+    return red + 256 * green + 65536 * blue;
+}
+
+std::vector<Fill> paint(PixelRect rect, std::int32_t first, std::int32_t second, bool vertical) {
+    RecordingSurface surface;
+    PaintGradient(surface, rect, first, second, vertical);
+    return surface.fills;
+}
+
+} // namespace
+
+class GradientPainterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void stripCountsFollowTheExtent_data() {
+        QTest::addColumn<int>("extent");
+        QTest::addColumn<int>("thickness");
+        QTest::addColumn<int>("strips");
+        QTest::newRow("254") << 254 << 3 << 85;
+        QTest::newRow("764") << 764 << 3 << 255;
+        QTest::newRow("1019 the most") << 1019 << 3 << 340;
+        QTest::newRow("1020") << 1020 << 4 << 256;
+        QTest::newRow("1080") << 1080 << 4 << 271;
+        QTest::newRow("1366") << 1366 << 5 << 274;
+        QTest::newRow("1920") << 1920 << 7 << 275;
+        QTest::newRow("2560") << 2560 << 10 << 257;
+        QTest::newRow("3840") << 3840 << 15 << 257;
+        QTest::newRow("1") << 1 << 3 << 1;
+    }
+    void stripCountsFollowTheExtent() {
+        QFETCH(int, extent);
+        QFETCH(int, thickness);
+        QFETCH(int, strips);
+        for (bool vertical : {false, true}) {
+            const PixelRect rect =
+                vertical ? PixelRect{0, 0, 10, extent} : PixelRect{0, 0, extent, 10};
+            const std::vector<Fill> fills = paint(rect, rgb(255, 0, 0), rgb(0, 0, 255), vertical);
+            QCOMPARE(int(fills.size()), strips);
+            const PixelRect& strip0 = fills[0].rect;
+            QCOMPARE(vertical ? strip0.bottom - strip0.top : strip0.right - strip0.left,
+                     std::min(thickness, extent));
+        }
+    }
+
+    void workedExampleLeftToRight() {
+        const auto fills = paint({0, 0, 1920, 1080}, rgb(255, 0, 0), rgb(0, 0, 255), false);
+        QCOMPARE(fills.size(), std::size_t(275));
+        QCOMPARE(fills[0].rect, (PixelRect{1913, 0, 1920, 1080}));
+        QCOMPARE(fills[1].rect, (PixelRect{1906, 0, 1913, 1080}));
+        QCOMPARE(fills[273].rect, (PixelRect{2, 0, 9, 1080}));
+        QCOMPARE(fills[274].rect, (PixelRect{0, 0, 2, 1080}));
+        QCOMPARE(fills[0].color, rgb(0, 0, 255));
+        QCOMPARE(fills[1].color, rgb(0, 0, 255));
+        QCOMPARE(fills[2].color, rgb(1, 0, 254));
+        // Strip 274 has the fraction 1911 / 1920 and stops short of the first color.
+        QCOMPARE(fills[274].color, rgb(254, 0, 1));
+    }
+
+    void workedExampleUpAndDown() {
+        const auto fills = paint({0, 0, 1920, 1080}, rgb(255, 0, 0), rgb(0, 0, 255), true);
+        QCOMPARE(fills.size(), std::size_t(271));
+        QCOMPARE(fills[0].rect, (PixelRect{0, 1076, 1920, 1080}));
+        QCOMPARE(fills[269].rect, (PixelRect{0, 0, 1920, 4}));
+        QCOMPARE(fills[270].rect, (PixelRect{0, 0, 1920, 0}));
+    }
+
+    void stripColorsFollowTheLaggingFraction() {
+        const std::int32_t first = rgb(200, 10, 77);
+        const std::int32_t second = rgb(3, 250, 128);
+        const auto fills = paint({0, 0, 1366, 5}, first, second, false);
+        for (std::size_t k = 1; k < fills.size(); ++k) {
+            const double fraction = (k - 1) * 5.0 / 1366.0;
+            const auto channel = [&](int a, int b) {
+                return int(std::nearbyint(b + fraction * (a - b)));
+            };
+            QCOMPARE(fills[k].color, rgb(channel(200, 3), channel(10, 250), channel(77, 128)));
+        }
+    }
+
+    void halvesRoundToEven() {
+        // Extent 1200, thickness 4: strip 151 has the fraction 150 * 4 / 1200 = 0.5.
+        const auto fills = paint({0, 0, 1200, 1}, rgb(2, 3, 0), rgb(1, 2, 0), false);
+        QCOMPARE(fills[151].color, rgb(2, 2, 0));
+    }
+
+    void highBitsOfTheColorsAreIgnored() {
+        const auto fills = paint({0, 0, 30, 1}, 0x7F000000 | rgb(9, 8, 7), rgb(9, 8, 7), false);
+        for (const Fill& fill : fills)
+            QCOMPARE(fill.color, rgb(9, 8, 7));
+    }
+
+    void stripsCoverTheRectangleExactlyAndStayInside_data() {
+        QTest::addColumn<PixelRect>("rect");
+        QTest::addColumn<bool>("vertical");
+        QTest::newRow("full HD across") << PixelRect{0, 0, 1920, 1080} << false;
+        QTest::newRow("full HD down") << PixelRect{0, 0, 1920, 1080} << true;
+        QTest::newRow("left not 0") << PixelRect{100, 7, 1123, 300} << false;
+        QTest::newRow("top not 0") << PixelRect{5, 250, 900, 1000} << true;
+        QTest::newRow("tiny") << PixelRect{10, 10, 12, 11} << false;
+    }
+    void stripsCoverTheRectangleExactlyAndStayInside() {
+        QFETCH(PixelRect, rect);
+        QFETCH(bool, vertical);
+        const PixelRect before = rect;
+        RecordingSurface surface;
+        PaintGradient(surface, rect, rgb(1, 2, 3), rgb(4, 5, 6), vertical);
+        QCOMPARE(rect, before);
+        const int extent = vertical ? rect.bottom - rect.top : rect.right - rect.left;
+        std::vector<int> covered(static_cast<std::size_t>(extent), 0);
+        for (const Fill& fill : surface.fills) {
+            QVERIFY(fill.rect.left >= rect.left && fill.rect.right <= rect.right);
+            QVERIFY(fill.rect.top >= rect.top && fill.rect.bottom <= rect.bottom);
+            QCOMPARE(vertical ? fill.rect.left : fill.rect.top, vertical ? rect.left : rect.top);
+            QCOMPARE(vertical ? fill.rect.right : fill.rect.bottom,
+                     vertical ? rect.right : rect.bottom);
+            const int from = vertical ? fill.rect.top - rect.top : fill.rect.left - rect.left;
+            const int to = vertical ? fill.rect.bottom - rect.top : fill.rect.right - rect.left;
+            for (int i = from; i < to; ++i)
+                ++covered[static_cast<std::size_t>(i)];
+        }
+        QVERIFY(std::all_of(covered.begin(), covered.end(), [](int n) { return n == 1; }));
+    }
+
+    void equalColorsGiveASolidFill() {
+        const auto fills = paint({0, 0, 800, 600}, rgb(12, 34, 56), rgb(12, 34, 56), true);
+        for (const Fill& fill : fills)
+            QCOMPARE(fill.color, rgb(12, 34, 56));
+    }
+
+    void emptyOrNegativeExtentPaintsNothing() {
+        QVERIFY(paint({0, 0, 0, 100}, 1, 2, false).empty());
+        QVERIFY(paint({0, 0, 100, 0}, 1, 2, true).empty());
+        QVERIFY(paint({50, 0, 10, 100}, 1, 2, false).empty());
+    }
+
+    void overflowIsAFailure() {
+        QVERIFY_THROWS_EXCEPTION(Failure, paint({-2147483647, 0, 2147483647, 1}, 1, 2, false));
+    }
+
+    void imageSurfaceMatchesTheStrips_data() {
+        QTest::addColumn<bool>("vertical");
+        QTest::newRow("left to right") << false;
+        QTest::newRow("up and down") << true;
+    }
+    void imageSurfaceMatchesTheStrips() {
+        QFETCH(bool, vertical);
+        QImage image(640, 360, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        const PixelRect whole{0, 0, 640, 360};
+        {
+            ImageSurface surface(image);
+            PaintGradient(surface, whole, rgb(255, 0, 0), rgb(0, 0, 255), vertical);
+        }
+        QImage expected(640, 360, QImage::Format_RGB32);
+        RecordingSurface recorder;
+        PaintGradient(recorder, whole, rgb(255, 0, 0), rgb(0, 0, 255), vertical);
+        for (const Fill& fill : recorder.fills) {
+            const QColor color(fill.color & 0xFF, (fill.color >> 8) & 0xFF,
+                               (fill.color >> 16) & 0xFF);
+            for (int y = fill.rect.top; y < fill.rect.bottom; ++y)
+                for (int x = fill.rect.left; x < fill.rect.right; ++x)
+                    expected.setPixel(x, y, color.rgb());
+        }
+        QCOMPARE(image, expected);
+    }
+
+    void imageSurfaceKeepsOtherRowsWhenAStripIsShort() {
+        QImage image(4, 3, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        {
+            ImageSurface surface(image);
+            surface.fillRect({0, 0, 2, 3}, rgb(255, 0, 0));
+            surface.fillRect({2, 1, 4, 2}, rgb(0, 255, 0));
+            surface.fillRect({-5, -5, 1, 1}, rgb(0, 0, 255));
+        }
+        QCOMPARE(image.pixel(1, 2), qRgb(255, 0, 0));
+        QCOMPARE(image.pixel(3, 1), qRgb(0, 255, 0));
+        QCOMPARE(image.pixel(3, 0), qRgb(0, 0, 0));
+        QCOMPARE(image.pixel(0, 0), qRgb(0, 0, 255));
+        QCOMPARE(image.pixel(0, 1), qRgb(255, 0, 0));
+    }
+};
+
+CHROMAFLICK_TEST_MAIN(GradientPainterTest)
+#include "tst_gradientpainter.moc"
