@@ -2,6 +2,7 @@
 #include "app/errortrap.h"
 #include "app/form1.h"
 #include "app/settingsstore.h"
+#include "flash/form2.h"
 #include "loadedform.h"
 #include "options/optionspanel.h"
 #include "scripteddialogs.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTreeWidget>
 #include <QtTest>
@@ -298,6 +300,39 @@ private slots:
         moveOver(main.child<QGroupBox>("Frame2"));
         QCOMPARE(pointer.state(), PointerState::Busy);
         QCOMPARE(main.form->cursor().shape(), Qt::WaitCursor);
+    }
+
+    void startWithAnEmptyListOpensNothing() {
+        Loaded main({{"Colors", sep}});
+        main.form->show();
+        QTest::mouseClick(main.child<QPushButton>("PushButton2"), Qt::LeftButton);
+        QCOMPARE(main.dialogs.informs, QStringList{"The color list is empty. Add a color or load "
+                                                   "the default colors, then start again."});
+        QVERIFY(!main.form->flashWindow());
+    }
+
+    void startOpensOneFlashWindowOverTheMainWindow() {
+        Loaded main({{"Option2", "True"}, {"Text1", "250"}});
+        main.form->show();
+        auto* start = main.child<QPushButton>("PushButton2");
+        QTest::mouseClick(start, Qt::LeftButton);
+        Form2* flash = main.form->flashWindow();
+        QVERIFY(flash && flash->isVisible());
+        QVERIFY(main.form->isVisible());
+        QCOMPARE(flash->timerInterval(), 250);
+        QCOMPARE(flash->sequencer().palette.size(), std::size_t(7));
+        QCOMPARE(flash->geometry(), main.form->screen()->geometry());
+        flash->Timer1_Timer();
+        QCOMPARE(std::get<SolidStep>(flash->shownStep()).color, 255);
+        // The options are read from the main window at every tick.
+        main.child<QRadioButton>("Option4")->setChecked(true);
+        flash->Timer1_Timer();
+        QVERIFY(std::holds_alternative<GradientStep>(flash->shownStep()));
+        flash->close();
+        QTest::mouseClick(start, Qt::LeftButton);
+        QCOMPARE(main.form->flashWindow(), flash);
+        flash->close();
+        QVERIFY(main.dialogs.warnings.isEmpty());
     }
 
     void designedColorsAndFonts() {

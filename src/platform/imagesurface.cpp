@@ -1,8 +1,9 @@
 #include "imagesurface.h"
 
+#include "pixelrows.h"
+
 #include <QImage>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -35,9 +36,14 @@ void ImageSurface::fillRect(const PixelRect& rect, std::int32_t color) {
         return;
     }
     flush();
-    for (int y = top; y < bottom; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(row + left, row + right, rgb);
+    const auto width = static_cast<std::size_t>(right - left);
+    if (width == static_cast<std::size_t>(image_.width()) &&
+        image_.bytesPerLine() == image_.width() * static_cast<qsizetype>(sizeof(QRgb))) {
+        // A band across the whole width is one run of pixels.
+        fillPixels(reinterpret_cast<QRgb*>(image_.scanLine(top)), width * (bottom - top), rgb);
+    } else {
+        for (int y = top; y < bottom; ++y)
+            fillPixels(reinterpret_cast<QRgb*>(image_.scanLine(y)) + left, width, rgb);
     }
 }
 
@@ -45,8 +51,8 @@ void ImageSurface::flush() {
     if (!firstRowPending_)
         return;
     firstRowPending_ = false;
-    const uchar* first = image_.constScanLine(0);
-    const auto bytes = static_cast<std::size_t>(image_.width()) * sizeof(QRgb);
+    const auto* first = reinterpret_cast<const QRgb*>(image_.constScanLine(0));
+    const auto width = static_cast<std::size_t>(image_.width());
     for (int y = 1; y < image_.height(); ++y)
-        std::memcpy(image_.scanLine(y), first, bytes);
+        copyPixels(reinterpret_cast<QRgb*>(image_.scanLine(y)), first, width);
 }
