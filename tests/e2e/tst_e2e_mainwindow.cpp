@@ -32,12 +32,19 @@ void saveForLooking(const QImage& shot, const QString& name) {
 class MainWindowEndToEnd : public QObject {
     Q_OBJECT
 private slots:
-    void firstStartThenSigtermStoresTheDefaults() {
+    void firstStartThenASignalStoresTheDefaults_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void firstStartThenASignalStoresTheDefaults() {
+        QFETCH(int, signal);
         resetStore();
         RunningProgram program;
         QVERIFY(program.start());
         QCOMPARE(program.mainWindowGeometry().size(), QSize(536, 537));
-        QCOMPARE(program.endWith(SIGTERM), 0);
+        QCOMPARE(program.endWith(signal), 0);
         QCOMPARE(storedValue("Colors"), defaultList);
     }
 
