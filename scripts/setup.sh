@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ clang-format
+    cmake ninja-build g++ clang clang-format libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     libbenchmark-dev
     xvfb xdotool imagemagick x11-utils

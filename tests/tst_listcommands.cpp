@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(list.topLevelItemCount(), MaxListEntries);
         QCOMPARE(dialogs.informs.size(), 1);
         QVERIFY(dialogs.informs[0].contains("32767"));
-        list.takeTopLevelItem(0);
+        delete list.takeTopLevelItem(0);
         commands.PushButton1_Click();
         QCOMPARE(list.topLevelItemCount(), MaxListEntries);
         QCOMPARE(list.topLevelItem(MaxListEntries - 1)->text(0), QStringLiteral("RGB(0, 255, 0)"));
