@@ -11,6 +11,7 @@
 #include <QImageWriter>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QtEndian>
 #include <QtTest>
 
@@ -125,6 +126,21 @@ private slots:
         Loaded main({});
         QCOMPARE(main.dialogs.warnings.size(), 1);
         QVERIFY(main.dialogs.warnings[0].text.contains("at line 106\r\r"));
+    }
+
+    void damagedStoreIsKeptAsideAndWritesGoOn() {
+        resetStore();
+        const QString file = SettingsStore().fileName();
+        writeFile(file, "[Chromaflick\nText1=250\n[Chromaflick]\nOption2=True\n");
+        SettingsStore store;
+        QVERIFY(QFile::exists(file + ".damaged"));
+        QCOMPARE(store.ReadSetting(Keys::Option2), QStringLiteral("True"));
+        store.WriteSetting(Keys::Colors, QStringLiteral("a||MySeparator123||"));
+        QSettings reader(file, QSettings::IniFormat);
+        QCOMPARE(reader.status(), QSettings::NoError);
+        QCOMPARE(reader.value("Chromaflick/Colors").toString(),
+                 QStringLiteral("a||MySeparator123||"));
+        QFile::remove(file + ".damaged");
     }
 
     void unwritableStoreIsReportedAtClose() {

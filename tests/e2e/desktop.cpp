@@ -24,9 +24,13 @@ QRect windowGeometry(unsigned long id) {
     return {x, y, w, h};
 }
 
-QList<unsigned long> visibleWindows(const QString& title) {
+QList<unsigned long> visibleWindows(const QString& titlePattern, qint64 pid = 0) {
     QList<unsigned long> ids;
-    const QString found = xdotool({"search", "--onlyvisible", "--name", "^" + title + "$"});
+    QStringList arguments{"search", "--onlyvisible"};
+    if (pid > 0)
+        arguments << "--all"
+                  << "--pid" << QString::number(pid);
+    const QString found = xdotool(arguments << "--name" << titlePattern);
     for (const QString& line : found.split('\n', Qt::SkipEmptyParts))
         ids << line.trimmed().toULong();
     return ids;
@@ -49,6 +53,13 @@ QString xdotool(const QStringList& arguments) {
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
+void pressKeyIn(unsigned long window, const QString& key) {
+    xdotool({"mousemove", "--window", QString::number(window), "20", "20"});
+    QTest::qWait(100);
+    xdotool({"key", key});
+    QTest::qWait(200);
+}
+
 void clickAt(QPoint point) {
     xdotool({"mousemove", QString::number(point.x()), QString::number(point.y())});
     QTest::qWait(100);
@@ -64,10 +75,11 @@ QImage screenshot() {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-unsigned long waitForOtherWindow(const QString& title, unsigned long except, int milliseconds) {
+unsigned long waitForOtherWindow(const QString& titlePattern, unsigned long except,
+                                 int milliseconds) {
     QDeadlineTimer deadline(milliseconds);
     while (!deadline.hasExpired()) {
-        for (unsigned long id : visibleWindows(title)) {
+        for (unsigned long id : visibleWindows(titlePattern)) {
             if (id != except)
                 return id;
         }
@@ -90,13 +102,23 @@ RunningProgram::~RunningProgram() {
     }
 }
 
-bool RunningProgram::start() {
+void RunningProgram::setEnvironment(const QString& name, const QString& value) {
+    QProcessEnvironment environment = process_.processEnvironment();
+    environment.insert(name, value);
+    process_.setProcessEnvironment(environment);
+}
+
+void RunningProgram::launch() {
     process_.start(QStringLiteral(CHROMAFLICK_BINARY), {});
+}
+
+bool RunningProgram::start() {
+    launch();
     if (!process_.waitForStarted(10000))
         return false;
     QDeadlineTimer deadline(20000);
     while (!deadline.hasExpired()) {
-        const QList<unsigned long> ids = visibleWindows("Chromaflick");
+        const QList<unsigned long> ids = visibleWindows("^Chromaflick$", process_.processId());
         if (!ids.isEmpty()) {
             windowId_ = ids.first();
             geometry_ = windowGeometry(windowId_);
@@ -114,13 +136,22 @@ bool RunningProgram::waitForEnd(int milliseconds) {
 }
 
 int RunningProgram::endWith(int signal) {
-    ::kill(static_cast<pid_t>(process_.processId()), signal);
+    // A process that has ended has no id; kill(0, ...) would hit the test itself.
+    if (const qint64 id = process_.processId(); id > 0)
+        ::kill(static_cast<pid_t>(id), signal);
     if (!waitForEnd())
         return -1;
     return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
 }
 
 int RunningProgram::closeMainWindow() {
+    closeMainWindowAsync();
+    if (!waitForEnd())
+        return -1;
+    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}
+
+void RunningProgram::closeMainWindowAsync() {
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     xcb_client_message_event_t message = {};
     message.response_type = XCB_CLIENT_MESSAGE;
@@ -134,9 +165,6 @@ int RunningProgram::closeMainWindow() {
     // A round trip, so the server has handled the message before the connection goes.
     free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     xcb_disconnect(connection);
-    if (!waitForEnd())
-        return -1;
-    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
 }
 
 QString RunningProgram::output() {

@@ -13,10 +13,15 @@ public:
 
     // Starts the program and waits until its main window is shown.
     bool start();
+    // Starts the program without waiting for anything.
+    void launch();
+    void setEnvironment(const QString& name, const QString& value);
     // Sends a signal and waits for the end; the exit code, or -1 when it did not end in time.
     int endWith(int signal);
     // Asks the main window to close as a window manager's close box does; the exit code or -1.
     int closeMainWindow();
+    // The same, without waiting for the end.
+    void closeMainWindowAsync();
     bool waitForEnd(int milliseconds = 10000);
 
     QRect mainWindowGeometry() const { return geometry_; }
@@ -31,6 +36,9 @@ private:
 
 // Runs xdotool with these arguments; its standard output.
 QString xdotool(const QStringList& arguments);
+// Presses a key in a window. With no window manager the keyboard follows the pointer, so the
+// pointer goes over the window first.
+void pressKeyIn(unsigned long window, const QString& key);
 // Clicks at a point of the screen.
 void clickAt(QPoint point);
 // The whole screen as an image.

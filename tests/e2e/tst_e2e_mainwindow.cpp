@@ -85,11 +85,10 @@ private slots:
             const QPoint clearList =
                 program.mainWindowGeometry().topLeft() + QPoint(8 + 128, 469 + 13);
             clickAt(clearList);
-            const unsigned long box = waitForOtherWindow("Chromaflick", program.mainWindowId());
+            const unsigned long box = waitForOtherWindow("^Chromaflick$", program.mainWindowId());
             QVERIFY(box);
             saveForLooking(screenshot(), "clear-list-question");
-            xdotool({"mousemove", "--window", QString::number(box), "20", "20"});
-            xdotool({"key", "Return"});
+            pressKeyIn(box, "Return");
             QCOMPARE(program.closeMainWindow(), 0);
         }
         QCOMPARE(storedValue("Colors"), QString(""));

@@ -1,0 +1,223 @@
+#include "desktop.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <csignal>
+
+namespace {
+
+const QString sep = QStringLiteral("||MySeparator123||");
+const QStringList defaults{"RGB(255, 0, 0)",  "RGB(255, 127, 0)", "RGB(255, 255, 0)",
+                           "RGB(0, 255, 0)",  "RGB(0, 0, 255)",   "RGB(75, 0, 130)",
+                           "RGB(143, 0, 255)"};
+
+QString storeFile() {
+    return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Varnhollow.ini";
+}
+
+void writeStoreFile(const QByteArray& content) {
+    resetStore();
+    QFile file(storeFile());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+// The store as a fresh reader finds it: whether it reads cleanly, and its list.
+struct StoreReading {
+    bool clean;
+    QString colors;
+};
+StoreReading readStore() {
+    QSettings settings(storeFile(), QSettings::IniFormat);
+    return {settings.status() == QSettings::NoError,
+            settings.value("Chromaflick/Colors").toString()};
+}
+
+QString bigList(int entries) {
+    QString stored;
+    for (int i = 0; i < entries; ++i)
+        stored += QStringLiteral("RGB(%1, %2, 0)").arg(i % 256).arg(i / 256) + sep;
+    return stored;
+}
+
+void saveForLooking(const QImage& shot, const QString& name) {
+    shot.save(QStringLiteral(E2E_SHOTS) + "/" + name + ".png");
+}
+
+bool errorReportShows(unsigned long except, int milliseconds) {
+    return waitForOtherWindow("^Application Error", except, milliseconds) != 0;
+}
+
+} // namespace
+
+class FaultsEndToEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void unwritableSettingsFolderIsReportedAtClose() {
+        QTemporaryDir folder;
+        QFile plain(folder.filePath("plain"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        RunningProgram program;
+        program.setEnvironment("XDG_CONFIG_HOME", folder.filePath("plain/config"));
+        QVERIFY(program.start());
+        QVERIFY(!errorReportShows(program.mainWindowId(), 500));
+        program.closeMainWindowAsync();
+        const unsigned long box = waitForOtherWindow("^Application Error", program.mainWindowId());
+        QVERIFY(box);
+        saveForLooking(screenshot(), "unwritable-store-report");
+        QVERIFY(!program.waitForEnd(300));
+        pressKeyIn(box, "Return");
+        QVERIFY(program.waitForEnd());
+    }
+
+    void corruptStoresStartAndCloseCleanly_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("shown");
+        QByteArray garbage(4096, '\0');
+        QRandomGenerator random(20261208);
+        for (char& byte : garbage)
+            byte = static_cast<char>(random.bounded(256));
+        QTest::newRow("binary garbage") << garbage << defaults;
+        QTest::newRow("missing ]")
+            << QByteArray("[Chromaflick\nColors=\"RGB(1, 2, 3)||MySeparator123||\"\n")
+            << QStringList{"RGB(1, 2, 3)"};
+        QTest::newRow("NUL bytes")
+            << QByteArray("[Chromaflick]\nColors=ab\0cd||MySeparator123||\n", 46) << QStringList{};
+        QTest::newRow("invalid UTF-8")
+            << QByteArray("[Chromaflick]\nColors=\xff\xfe\xc3||MySeparator123||\n")
+            << QStringList{};
+        const QString huge(1 << 20, QLatin1Char('x'));
+        QTest::newRow("1 MB entry")
+            << ("[Chromaflick]\nColors=" + huge + sep + "\n").toUtf8() << QStringList{huge};
+        QTest::newRow("100000 separators")
+            << ("[Chromaflick]\nColors=" + sep.repeated(100000) + "\n").toUtf8() << QStringList{};
+        QTest::newRow("Text1 of 10000 characters")
+            << ("[Chromaflick]\nText1=" + QString(10000, QLatin1Char('7')) + "\n").toUtf8()
+            << defaults;
+    }
+    void corruptStoresStartAndCloseCleanly() {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, shown);
+        writeStoreFile(content);
+        RunningProgram program;
+        QVERIFY(program.start());
+        QVERIFY(!errorReportShows(program.mainWindowId(), 500));
+        const int code = program.closeMainWindow();
+        if (code != 0)
+            saveForLooking(screenshot(),
+                           QStringLiteral("corrupt-store-%1").arg(QTest::currentDataTag()));
+        QCOMPARE(code, 0);
+        const StoreReading after = readStore();
+        QVERIFY(after.clean);
+        if (!shown.isEmpty() && shown != defaults)
+            QCOMPARE(after.colors, shown.join(sep) + sep);
+        if (shown == defaults)
+            QCOMPARE(after.colors, defaults.join(sep) + sep);
+
+        // What was written starts and closes again unchanged; an emptied list comes back as the
+        // defaults.
+        RunningProgram again;
+        QVERIFY(again.start());
+        QCOMPARE(again.closeMainWindow(), 0);
+        QCOMPARE(readStore().colors,
+                 after.colors.isEmpty() ? defaults.join(sep) + sep : after.colors);
+    }
+
+    void killedWhileClosingLeavesAWholeList() {
+        const QString old = bigList(32767);
+        // The close stores the list less its first entry: about 700 kB that must land whole.
+        const QString fresh = old.mid(old.indexOf(sep) + sep.size());
+        QRandomGenerator random(42);
+        int sawOld = 0, sawFresh = 0;
+        for (int run = 0; run < 20; ++run) {
+            resetStore({{"Colors", old}});
+            RunningProgram program;
+            QVERIFY(program.start());
+            const QPoint corner = program.mainWindowGeometry().topLeft();
+            clickAt(corner + QPoint(40, 292 + 24));        // the first entry
+            clickAt(corner + QPoint(272 + 128, 435 + 13)); // Delete Selected Color
+            program.closeMainWindowAsync();
+            QTest::qWait(static_cast<int>(random.bounded(60)));
+            program.endWith(SIGKILL);
+            const StoreReading after = readStore();
+            QVERIFY(after.clean);
+            QVERIFY2(
+                after.colors == old || after.colors == fresh,
+                qPrintable(
+                    QStringLiteral("run %1: %2 characters").arg(run).arg(after.colors.size())));
+            ++(after.colors == old ? sawOld : sawFresh);
+        }
+        qInfo("killed while closing: %d times the old list, %d times the new one", sawOld,
+              sawFresh);
+        QVERIFY(sawFresh > 0);
+    }
+
+    void signalsWhileTheFlashOrABoxIsOpenStoreTheList_data() {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("flash");
+        for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            const char* name = signal == SIGTERM  ? "SIGTERM"
+                               : signal == SIGINT ? "SIGINT"
+                                                  : "SIGHUP";
+            QTest::addRow("%s with the flash open", name) << signal << true;
+            QTest::addRow("%s with a question open", name) << signal << false;
+        }
+    }
+    void signalsWhileTheFlashOrABoxIsOpenStoreTheList() {
+        QFETCH(int, signal);
+        QFETCH(bool, flash);
+        resetStore({{"Colors", "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep}, {"Text1", "100"}});
+        RunningProgram program;
+        QVERIFY(program.start());
+        const QPoint corner = program.mainWindowGeometry().topLeft();
+        if (flash) {
+            clickAt(corner + QPoint(8 + 260, 503 + 13));
+            QTest::qWait(500);
+        } else {
+            // Delete the selected color first, then ask to clear: the list differs from the store.
+            clickAt(corner + QPoint(20, 292 + 30));
+            clickAt(corner + QPoint(272 + 128, 435 + 13));
+            clickAt(corner + QPoint(8 + 128, 469 + 13));
+            QVERIFY(waitForOtherWindow("^Chromaflick$", program.mainWindowId()));
+        }
+        QCOMPARE(program.endWith(signal), 0);
+        QCOMPARE(readStore().colors,
+                 flash ? "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep : "RGB(4, 5, 6)" + sep);
+    }
+
+    void twoCopiesMergeTheirOptions() {
+        resetStore({{"Colors", "RGB(1, 1, 1)" + sep}});
+        RunningProgram first;
+        QVERIFY(first.start());
+        RunningProgram second;
+        QVERIFY(second.start());
+        // Both windows lie centred, one over the other: the second is on top.
+        const QPoint corner = second.mainWindowGeometry().topLeft();
+        clickAt(corner + QPoint(8 + 16 + 7, 140 + 43 + 8)); // Gradient, in the second copy
+        xdotool({"windowunmap", "--sync", QString::number(second.mainWindowId())});
+        clickAt(corner + QPoint(8 + 16 + 7, 66 + 43 + 8)); // Cycle, in the first copy
+        clickAt(corner + QPoint(8 + 128, 469 + 13));       // Clear List, in the first copy
+        const unsigned long question = waitForOtherWindow("^Chromaflick$", first.mainWindowId());
+        QVERIFY(question);
+        pressKeyIn(question, "Return");
+        QCOMPARE(first.closeMainWindow(), 0);
+        QCOMPARE(readStore().colors, QString(""));
+        QCOMPARE(second.closeMainWindow(), 0);
+        QSettings settings(storeFile(), QSettings::IniFormat);
+        QCOMPARE(settings.status(), QSettings::NoError);
+        QCOMPARE(settings.value("Chromaflick/Option1").toString(), QStringLiteral("False"));
+        QCOMPARE(settings.value("Chromaflick/Option2").toString(), QStringLiteral("True"));
+        QCOMPARE(settings.value("Chromaflick/Option3").toString(), QStringLiteral("False"));
+        QCOMPARE(settings.value("Chromaflick/Option4").toString(), QStringLiteral("True"));
+        QCOMPARE(settings.value("Chromaflick/Colors").toString(), "RGB(1, 1, 1)" + sep);
+    }
+};
+
+CHROMAFLICK_TEST_MAIN(FaultsEndToEnd)
+#include "tst_e2e_faults.moc"
