@@ -118,7 +118,7 @@ private slots:
         QVERIFY(!main.form->pointer().hasCustomCursor());
         // The load went on past the report.
         QCOMPARE(main.form->windowTitle(), QStringLiteral("Chromaflick"));
-        QCOMPARE(main.form->ListView1().topLevelItemCount(), 7);
+        QCOMPARE(main.form->ListView1().count(), 7);
     }
 
     void folderNamedLikeTheCursorIsReported() {

@@ -257,6 +257,51 @@ private slots:
         QVERIFY(!flash.isVisible());
     }
 
+    void malformedEntriesAreReportedAndLeftBlack_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("two components") << "RGB(1, 2)";
+        QTest::newRow("lower-case marker") << "rgb(1, 2, 3)";
+        QTest::newRow("plain text") << "abc";
+        QTest::newRow("not a number") << "RGB(x, 0, 0)";
+        QTest::newRow("empty component") << "RGB(, 0, 0)";
+        QTest::newRow("beyond 16 bits") << "RGB(40000, 0, 0)";
+        QTest::newRow("beyond a double") << "RGB(1e400, 0, 0)";
+        QTest::newRow("control characters") << "RGB(\x01, \t, \n)";
+        QTest::newRow("100000 characters") << QString(100000, QLatin1Char('9')) + ", 1, 1";
+    }
+    void malformedEntriesAreReportedAndLeftBlack() {
+        QFETCH(QString, entry);
+        source.entries = {"RGB(1, 2, 3)", entry, "RGB(4, 5, 6)"};
+        source.choose(2);
+        Form2 flash(source, dialogs);
+        flash.showFlash();
+        QCOMPARE(flash.sequencer().palette,
+                 (std::vector<std::int32_t>{rgb(1, 2, 3), 0, rgb(4, 5, 6)}));
+        QCOMPARE(dialogs.warnings.size(), 1);
+        const QString text = dialogs.warnings[0].text;
+        QVERIFY(text.contains("\r\nin Tintrova2021/08/31.Form2.Form_Load at line 110\r\r"));
+        // The description stays one short line, whatever the entry.
+        const QString description = text.section("\r\n", 0, 0);
+        QVERIFY2(description.size() < 120, qPrintable(description));
+        QVERIFY(!description.contains('\n') && !description.contains('\r'));
+        QVERIFY(flash.timerRunning());
+        flash.Timer1_Timer();
+        flash.Timer1_Timer();
+        QCOMPARE(std::get<SolidStep>(flash.shownStep()).color, 0);
+        QCOMPARE(dialogs.warnings.size(), 1);
+        flash.close();
+    }
+
+    void delayOfTenThousandCharactersIsReportedShortly() {
+        source.delay = QString(10000, QLatin1Char('5'));
+        Form2 flash(source, dialogs);
+        flash.showFlash();
+        QCOMPARE(dialogs.warnings.size(), 1);
+        QVERIFY(dialogs.warnings[0].text.section("\r\n", 0, 0).size() < 120);
+        QVERIFY(!flash.timerRunning());
+        flash.close();
+    }
+
     void hideSequences_data() {
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<bool>("hidden");

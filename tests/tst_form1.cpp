@@ -2,6 +2,7 @@
 #include "app/errortrap.h"
 #include "app/form1.h"
 #include "app/settingsstore.h"
+#include "colors/colorlistview.h"
 #include "flash/form2.h"
 #include "loadedform.h"
 #include "options/optionspanel.h"
@@ -16,7 +17,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTreeWidget>
 #include <QtTest>
 #include <memory>
 
@@ -85,7 +85,7 @@ private slots:
                                  << "Frame4"
                                  << "Up and down" << QRect(16, 43, 225, 17);
         QTest::newRow("ListView1") << "ListView1"
-                                   << "QTreeWidget"
+                                   << "ColorListView"
                                    << "Form1"
                                    << "" << QRect(8, 292, 520, 137);
         QTest::newRow("PushButton1") << "PushButton1"
@@ -141,8 +141,10 @@ private slots:
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
         QCOMPARE(main.form->windowTitle(), QStringLiteral("Chromaflick"));
         QVERIFY(!main.form->windowIcon().isNull());
-        QCOMPARE(main.form->ListView1().headerItem()->text(0), QStringLiteral("RGB Colors"));
-        QCOMPARE(main.form->ListView1().columnCount(), 1);
+        QCOMPARE(main.form->ListView1().model()->headerData(0, Qt::Horizontal).toString(),
+                 QStringLiteral("RGB Colors"));
+        QVERIFY(!main.form->ListView1().isHeaderHidden());
+        QCOMPARE(main.form->ListView1().model()->columnCount(), 1);
         QCOMPARE(main.form->ListView1().columnWidth(0), 487);
     }
 

@@ -1,12 +1,12 @@
 #include "app/errortrap.h"
 #include "colors/colorlist.h"
+#include "colors/colorlistview.h"
 #include "colors/listcommands.h"
 #include "colors/storedlist.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 
 #include <QApplication>
-#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -25,19 +25,18 @@ const QString defaultsQuestion =
 class ListCommandsTest : public QObject {
     Q_OBJECT
 
-    QTreeWidget list;
+    ColorListView list;
     ScriptedDialogs dialogs;
     ColorListCommands commands{list, dialogs};
 
     void fill(const QStringList& entries) {
         list.clear();
-        appendColorEntries(list, entries);
+        list.append(entries);
     }
 
 private slots:
     void init() {
         list.clear();
-        list.setColumnCount(1);
         dialogs = ScriptedDialogs();
     }
 
@@ -47,9 +46,9 @@ private slots:
         commands.PushButton1_Click();
         commands.PushButton1_Click();
         commands.PushButton1_Click();
-        QCOMPARE(colorEntries(list), (QStringList{"RGB(1, 1, 1)", "RGB(0, 0, 255)",
-                                                  "RGB(0, 128, 255)", "RGB(0, 128, 255)"}));
-        QVERIFY(list.selectedItems().isEmpty());
+        QCOMPARE(list.entries(), (QStringList{"RGB(1, 1, 1)", "RGB(0, 0, 255)", "RGB(0, 128, 255)",
+                                              "RGB(0, 128, 255)"}));
+        QCOMPARE(list.selectedRow(), -1);
         QVERIFY(dialogs.warnings.isEmpty());
     }
 
@@ -58,7 +57,7 @@ private slots:
         dialogs.pickedColors << std::nullopt;
         commands.PushButton1_Click();
         QCOMPARE(dialogs.pickerShown, 1);
-        QCOMPARE(colorEntries(list), QStringList{"a"});
+        QCOMPARE(list.entries(), QStringList{"a"});
         QVERIFY(dialogs.warnings.isEmpty());
     }
 
@@ -67,7 +66,7 @@ private slots:
         commands.PushButton1_Click();
         QCOMPARE(dialogs.warningTexts(), QStringList{report("The color picker could not be shown",
                                                             "PushButton1_Click", 102)});
-        QCOMPARE(list.topLevelItemCount(), 0);
+        QCOMPARE(list.count(), 0);
     }
 
     void addOnAFullListTellsTheUser() {
@@ -75,21 +74,21 @@ private slots:
         dialogs.pickedColors << 0x00FF00;
         commands.PushButton1_Click();
         QCOMPARE(dialogs.pickerShown, 0);
-        QCOMPARE(list.topLevelItemCount(), MaxListEntries);
+        QCOMPARE(list.count(), MaxListEntries);
         QCOMPARE(dialogs.informs.size(), 1);
         QVERIFY(dialogs.informs[0].contains("32767"));
-        delete list.takeTopLevelItem(0);
+        list.removeAt(0);
         commands.PushButton1_Click();
-        QCOMPARE(list.topLevelItemCount(), MaxListEntries);
-        QCOMPARE(list.topLevelItem(MaxListEntries - 1)->text(0), QStringLiteral("RGB(0, 255, 0)"));
+        QCOMPARE(list.count(), MaxListEntries);
+        QCOMPARE(list.entries().last(), QStringLiteral("RGB(0, 255, 0)"));
     }
 
     void deleteRemovesTheSelectedEntry() {
         fill({"1", "2", "3", "4", "5"});
-        list.topLevelItem(2)->setSelected(true);
+        list.selectRow(2);
         commands.PushButton3_Click();
-        QCOMPARE(colorEntries(list), (QStringList{"1", "2", "4", "5"}));
-        QVERIFY(list.selectedItems().isEmpty());
+        QCOMPARE(list.entries(), (QStringList{"1", "2", "4", "5"}));
+        QCOMPARE(list.selectedRow(), -1);
         QVERIFY(dialogs.warnings.isEmpty() && dialogs.questions.isEmpty());
     }
 
@@ -103,7 +102,7 @@ private slots:
         commands.PushButton3_Click();
         QCOMPARE(dialogs.warningTexts(),
                  QStringList{report("No color is selected", "PushButton3_Click", 104)});
-        QCOMPARE(list.topLevelItemCount(), 2);
+        QCOMPARE(list.count(), 2);
     }
 
     void clearAsksFirst_data() {
@@ -119,7 +118,7 @@ private slots:
         dialogs.answers << answer;
         commands.PushButton4_Click();
         QCOMPARE(dialogs.questions, QStringList{clearQuestion});
-        QCOMPARE(colorEntries(list), after);
+        QCOMPARE(list.entries(), after);
     }
 
     void clearGoesOnAfterAFailingQuestion() {
@@ -128,7 +127,7 @@ private slots:
         commands.PushButton4_Click();
         QCOMPARE(dialogs.warningTexts(),
                  QStringList{report("The question could not be shown", "PushButton4_Click", 100)});
-        QCOMPARE(list.topLevelItemCount(), 0);
+        QCOMPARE(list.count(), 0);
     }
 
     void defaultsAskFirst_data() {
@@ -144,7 +143,7 @@ private slots:
         dialogs.answers << answer;
         commands.PushButton5_Click();
         QCOMPARE(dialogs.questions, QStringList{defaultsQuestion});
-        QCOMPARE(colorEntries(list), after);
+        QCOMPARE(list.entries(), after);
     }
 
     void defaultsReportAFailingQuestionAndLoad() {
@@ -152,7 +151,7 @@ private slots:
         commands.PushButton5_Click();
         QCOMPARE(dialogs.warningTexts(),
                  QStringList{report("The question could not be shown", "PushButton5_Click", 100)});
-        QCOMPARE(colorEntries(list), DefaultColorList());
+        QCOMPARE(list.entries(), DefaultColorList());
     }
 
     void bothQuestionsAreAskedOnAnEmptyList() {

@@ -105,6 +105,19 @@ private slots:
         QCOMPARE(main.dialogs.informs.size(), refused ? 1 : 0);
     }
 
+    void pastedControlCharactersAreStoredAndRefused() {
+        Loaded main({});
+        main.form->showCentred();
+        QVERIFY(QTest::qWaitForWindowActive(main.form.get()));
+        auto* text1 = main.child<QLineEdit>("Text1");
+        const QString pasted = QStringLiteral("12\x01\t3") + QString(10000, QLatin1Char('4'));
+        text1->setText(pasted);
+        QCOMPARE(storedValue("Text1"), text1->text());
+        QTest::keyClick(text1, Qt::Key_Tab);
+        QCOMPARE(main.dialogs.informs, QStringList{"Must be a numerical value."});
+        QCOMPARE(storedValue("Text1"), QStringLiteral("500"));
+    }
+
     void switchingWindowsIsNoLeavingOfTheField() {
         Loaded main({});
         main.form->showCentred();

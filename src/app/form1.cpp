@@ -4,6 +4,7 @@
 #include "appicon.h"
 #include "apptitle.h"
 #include "colors/colorlist.h"
+#include "colors/colorlistview.h"
 #include "colors/listcommands.h"
 #include "errortrap.h"
 #include "flash/form2.h"
@@ -18,12 +19,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTreeWidget>
 
 namespace {
 
@@ -100,13 +99,9 @@ void Form1::compose() {
     for (int design : {0, 2, 4})
         optionButtons_[design]->setChecked(true);
 
-    listView1_ = new QTreeWidget(this);
+    listView1_ = new ColorListView(this);
     listView1_->setObjectName(QStringLiteral("ListView1"));
     listView1_->setGeometry(twipsRect(120, 4380, 7800, 2055));
-    listView1_->setRootIsDecorated(false);
-    listView1_->setColumnCount(0);
-    listView1_->setUniformRowHeights(true);
-    listView1_->header()->setStretchLastSection(false);
 
     pushButtons_[0] = place<QPushButton>(this, "PushButton1", QStringLiteral("Add Color"),
                                          twipsRect(120, 6525, 3840, 405));
@@ -147,7 +142,7 @@ void Form1::Form_Load() {
         setWindowIcon(applicationIcon());
         SetAppTitle();
     });
-    trap.step(128, [&] { listView1_->setHeaderLabels({QStringLiteral("RGB Colors")}); });
+    trap.step(128, [&] { listView1_->addColumnHeader(QStringLiteral("RGB Colors")); });
     trap.step(130, [&] { listView1_->setColumnWidth(0, twipsToPixels(7300)); });
     trap.step(132, [&] { options_->setDelayText(store_.ReadSetting(Keys::Text1)); });
     const auto restoreOption = [&](int line, int option) {
@@ -199,7 +194,7 @@ void Form1::PushButton2_Click() {
     ErrorTrap trap(dialogs_, QStringLiteral("Form1.PushButton2_Click"));
     trap.step(100, [&] {
         // With no color there is nothing to flash; every tick would fail.
-        if (listView1_->topLevelItemCount() == 0) {
+        if (listView1_->count() == 0) {
             dialogs_.inform(QStringLiteral("The color list is empty. Add a color or load the "
                                            "default colors, then start again."));
             return;
@@ -211,7 +206,7 @@ void Form1::PushButton2_Click() {
 }
 
 QStringList Form1::colorEntries() const {
-    return ::colorEntries(*listView1_);
+    return listView1_->entries();
 }
 
 bool Form1::optionSet(int option) const {

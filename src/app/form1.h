@@ -7,6 +7,7 @@
 #include <memory>
 
 class ColorListCommands;
+class ColorListView;
 class Dialogs;
 class Form2;
 class OptionsPanel;
@@ -15,7 +16,6 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTreeWidget;
 class SettingsStore;
 
 // The main window: it composes the controls that hold the user's color list and options,
@@ -30,7 +30,7 @@ public:
     // Shows the window centred on its screen, as the program does after loading it.
     void showCentred();
 
-    QTreeWidget& ListView1() const { return *listView1_; }
+    ColorListView& ListView1() const { return *listView1_; }
     OptionsPanel& options() const { return *options_; }
     PointerState& pointer() const { return *pointer_; }
     // The flash window, once the start button has made it.
@@ -58,7 +58,7 @@ private:
     std::array<QGroupBox*, 4> frames_{};
     QLineEdit* text1_ = nullptr;
     std::array<QRadioButton*, 6> optionButtons_{};
-    QTreeWidget* listView1_ = nullptr;
+    ColorListView* listView1_ = nullptr;
     std::array<QPushButton*, 5> pushButtons_{};
     OptionsPanel* options_ = nullptr;
     PointerState* pointer_ = nullptr;

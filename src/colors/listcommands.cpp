@@ -3,21 +3,21 @@
 #include "app/errortrap.h"
 #include "colorentry.h"
 #include "colorlist.h"
+#include "colorlistview.h"
 #include "platform/dialogs.h"
 #include "platform/failure.h"
 #include "storedlist.h"
 
-#include <QTreeWidget>
 #include <optional>
 
-ColorListCommands::ColorListCommands(QTreeWidget& list, Dialogs& dialogs)
+ColorListCommands::ColorListCommands(ColorListView& list, Dialogs& dialogs)
     : list_(list), dialogs_(dialogs) {}
 
 void ColorListCommands::PushButton1_Click() {
     ErrorTrap trap(dialogs_, QStringLiteral("Form1.PushButton1_Click"));
     std::optional<std::int32_t> picked;
     trap.step(102, [&] {
-        if (list_.topLevelItemCount() >= MaxListEntries) {
+        if (list_.count() >= MaxListEntries) {
             dialogs_.inform(QStringLiteral("The list is full: it holds %1 colors, the most it can "
                                            "keep. Delete a color to make room for a new one.")
                                 .arg(MaxListEntries));
@@ -32,20 +32,19 @@ void ColorListCommands::PushButton1_Click() {
     });
     trap.step(106, [&] {
         if (picked)
-            appendColorEntries(
-                list_, {FormatColorEntry(components.red, components.green, components.blue)});
+            list_.append({FormatColorEntry(components.red, components.green, components.blue)});
     });
 }
 
 void ColorListCommands::PushButton3_Click() {
     ErrorTrap trap(dialogs_, QStringLiteral("Form1.PushButton3_Click"));
-    if (!trap.test(102, [&] { return list_.topLevelItemCount() > 0; }))
+    if (!trap.test(102, [&] { return list_.count() > 0; }))
         return;
     trap.step(104, [&] {
-        const QList<QTreeWidgetItem*> selected = list_.selectedItems();
-        if (selected.isEmpty())
+        const int selected = list_.selectedRow();
+        if (selected < 0)
             throw Failure(QStringLiteral("No color is selected"));
-        delete list_.takeTopLevelItem(list_.indexOfTopLevelItem(selected.first()));
+        list_.removeAt(selected);
     });
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
 class Dialogs;
-class QTreeWidget;
+class ColorListView;
 
 // The four commands that edit the color list. They change only the list control; the list is
 // stored when the main window closes.
 class ColorListCommands {
 public:
-    ColorListCommands(QTreeWidget& list, Dialogs& dialogs);
+    ColorListCommands(ColorListView& list, Dialogs& dialogs);
 
     void PushButton1_Click(); // Add Color
     void PushButton3_Click(); // Delete Selected Color
@@ -15,6 +15,6 @@ public:
     void PushButton5_Click(); // Load Default Colors
 
 private:
-    QTreeWidget& list_;
+    ColorListView& list_;
     Dialogs& dialogs_;
 };

@@ -2,13 +2,13 @@
 
 #include "app/form1.h"
 #include "app/settingsstore.h"
+#include "colors/colorlistview.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 
 #include <QMap>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTreeWidget>
 #include <memory>
 
 // A main window over a store reset to the given values, loaded as at start-up, with every
@@ -30,12 +30,7 @@ struct Loaded {
         return form->findChild<T*>(QLatin1String(name));
     }
     bool selected(const char* option) const { return child<QRadioButton>(option)->isChecked(); }
-    QStringList entries() const {
-        QStringList texts;
-        for (int i = 0; i < form->ListView1().topLevelItemCount(); ++i)
-            texts << form->ListView1().topLevelItem(i)->text(0);
-        return texts;
-    }
+    QStringList entries() const { return form->ListView1().entries(); }
     QStringList written() const {
         QStringList pairs;
         for (const QList<QVariant>& write : *writes)

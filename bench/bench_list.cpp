@@ -1,0 +1,93 @@
+// The color list at its largest: loading it into the list control, storing it, and starting the
+// main window with it, against the default list.
+#include "app/errortrap.h"
+#include "app/form1.h"
+#include "app/settingsstore.h"
+#include "colors/colorlist.h"
+#include "colors/colorlistview.h"
+#include "colors/storedlist.h"
+#include "platform/qtdialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QString storedList(int entries) {
+    QStringList texts;
+    for (int i = 0; i < entries; ++i)
+        texts << QStringLiteral("RGB(%1, %2, %3)").arg(i % 256).arg((i / 256) % 256).arg(i % 97);
+    return joinStoredList(texts);
+}
+
+void BM_LoadColorList(benchmark::State& state) {
+    SettingsStore store;
+    store.WriteSetting(Keys::Colors, storedList(static_cast<int>(state.range(0))));
+    QtDialogs dialogs;
+    ColorListView list;
+    list.show();
+    for (auto _ : state) {
+        state.PauseTiming();
+        list.clear();
+        state.ResumeTiming();
+        ErrorTrap trap(dialogs, QStringLiteral("Form1.Form_Load"));
+        LoadColorList(trap, store, list);
+        QCoreApplication::processEvents();
+    }
+    if (list.count() != state.range(0))
+        state.SkipWithError("the list did not load whole");
+}
+
+void BM_SaveColorList(benchmark::State& state) {
+    SettingsStore store;
+    QtDialogs dialogs;
+    ColorListView list;
+    list.append(splitStoredList(storedList(static_cast<int>(state.range(0)))));
+    for (auto _ : state) {
+        ErrorTrap trap(dialogs, QStringLiteral("Form1.Form_QueryUnload"));
+        SaveColorList(trap, store, list);
+    }
+}
+
+// From making the main window to its being shown with the list.
+void BM_StartToShownWindow(benchmark::State& state) {
+    const int entries = static_cast<int>(state.range(0));
+    {
+        SettingsStore store;
+        store.WriteSetting(Keys::Colors, entries == 7 ? QString() : storedList(entries));
+    }
+    QtDialogs dialogs;
+    for (auto _ : state) {
+        SettingsStore store;
+        Form1 form(dialogs, store);
+        form.Form_Load();
+        form.showCentred();
+        if (!QTest::qWaitForWindowExposed(&form))
+            state.SkipWithError("the window was not shown");
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        form.hide();
+        state.ResumeTiming();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_LoadColorList)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveColorList)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartToShownWindow)->Arg(7)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char* argv[]) {
+    QTemporaryDir settings(QDir::tempPath() + QStringLiteral("/chromaflick-bench-XXXXXX"));
+    qputenv("XDG_CONFIG_HOME", settings.path().toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
