@@ -128,7 +128,7 @@ private slots:
         QVERIFY(main.dialogs.warnings[0].text.contains("at line 106\r\r"));
     }
 
-    void damagedStoreIsKeptAsideAndWritesGoOn() {
+    void damagedStoreKeepsACopyAndWritesGoOn() {
         resetStore();
         const QString file = SettingsStore().fileName();
         writeFile(file, "[Chromaflick\nText1=250\n[Chromaflick]\nOption2=True\n");

@@ -1,41 +1,33 @@
 #include "settingsbacking.h"
 
 #include "failure.h"
+#include "inicodec.h"
 
 #include <QFile>
-#include <QMap>
 #include <QStringList>
 #include <cstdio>
 
 SettingsBacking::SettingsBacking(const QString& application, const QString& section)
     : application_(application), settings_(openFile()), section_(section) {
-    // A reader that met a damaged file keeps saying so, and then no failed write would show.
-    if (settings_->status() == QSettings::FormatError)
-        replaceDamagedFile();
+    keepCopyIfDamaged();
 }
 
 std::unique_ptr<QSettings> SettingsBacking::openFile() const {
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, application_);
+    return std::make_unique<QSettings>(settingsFileFormat(), QSettings::UserScope, application_);
 }
 
-void SettingsBacking::replaceDamagedFile() {
-    QMap<QString, QVariant> readable;
-    for (const QString& key : settings_->allKeys())
-        readable.insert(key, settings_->value(key));
-    const QString file = settings_->fileName();
-    const QString kept = file + QStringLiteral(".damaged");
-    settings_.reset();
+void SettingsBacking::keepCopyIfDamaged() const {
+    QFile file(settings_->fileName());
+    if (!takeDamageNotice(file.fileName()))
+        return;
+    // The next write leaves out the lines that made no sense; keep them for whoever wants them.
+    const QString kept = file.fileName() + QStringLiteral(".damaged");
     QFile::remove(kept);
-    const bool moved = QFile::rename(file, kept);
-    std::fprintf(stderr, "chromaflick: the settings file %s is damaged; %s\n", qPrintable(file),
-                 moved ? qPrintable(QStringLiteral("it was kept as %1 and what could be read of it "
-                                                   "carries on")
-                                        .arg(kept))
-                       : "it could not be moved aside");
-    settings_ = openFile();
-    for (auto it = readable.cbegin(); it != readable.cend(); ++it)
-        settings_->setValue(it.key(), it.value());
-    settings_->sync();
+    const bool copied = file.copy(kept);
+    std::fprintf(stderr, "chromaflick: the settings file %s is damaged; %s\n",
+                 qPrintable(file.fileName()),
+                 copied ? qPrintable(QStringLiteral("a copy was kept as %1").arg(kept))
+                        : "no copy could be kept");
 }
 
 std::optional<QString> SettingsBacking::read(const QString& key) {

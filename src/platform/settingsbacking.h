@@ -6,8 +6,8 @@
 #include <optional>
 
 // Per-user text values under one application name and section, in an INI file of the user's
-// configuration folder. Writes go to disk at once, atomically. A damaged file is kept aside and
-// what could be read of it carries on in a fresh one.
+// configuration folder. Writes go to disk at once, atomically. What can be read of a damaged file
+// carries on, and a copy of the damaged file is kept beside it.
 class SettingsBacking {
 public:
     SettingsBacking(const QString& application, const QString& section);
@@ -20,7 +20,7 @@ public:
 
 private:
     std::unique_ptr<QSettings> openFile() const;
-    void replaceDamagedFile();
+    void keepCopyIfDamaged() const;
 
     QString application_;
     std::unique_ptr<QSettings> settings_;

@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include "platform/inicodec.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -7,7 +9,7 @@
 namespace {
 
 QSettings& testStore() {
-    static QSettings settings(QSettings::IniFormat, QSettings::UserScope,
+    static QSettings settings(settingsFileFormat(), QSettings::UserScope,
                               QStringLiteral("Varnhollow"));
     return settings;
 }

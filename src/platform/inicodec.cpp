@@ -1,0 +1,269 @@
+#include "inicodec.h"
+
+#include <QFile>
+#include <QIODevice>
+#include <QSet>
+#include <QStringList>
+
+namespace {
+
+bool isHexDigit(QChar c) {
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+}
+
+int hexValue(QChar c) {
+    const char16_t u = c.unicode();
+    if (u <= '9')
+        return u - '0';
+    return (u | 0x20) - 'a' + 10;
+}
+
+// Qt's variant prefixes: "@@" stands for a leading "@", "@String(...)" for a string with
+// characters that may not stand in a line.
+QVariant fromStoredString(const QString& text) {
+    if (!text.startsWith(QLatin1Char('@')))
+        return text;
+    if (text.startsWith(QLatin1String("@@")))
+        return text.mid(1);
+    if (text.startsWith(QLatin1String("@String(")) && text.endsWith(QLatin1Char(')')))
+        return text.mid(8, text.size() - 9);
+    if (text == QLatin1String("@Invalid()"))
+        return {};
+    return text;
+}
+
+// One value's text after the "=": quoted parts unescaped, unquoted parts trimmed. Unquoted
+// commas separate the items of a list, as in Qt's reader.
+QVariant unescapedValue(QStringView raw) {
+    QStringList items;
+    QString current;
+    bool quoted = false;
+    bool anyComma = false;
+    qsizetype i = 0;
+    const qsizetype size = raw.size();
+    QString pendingBlank;
+    while (i < size) {
+        const QChar c = raw[i];
+        if (quoted && c != QLatin1Char('"') && c != QLatin1Char('\\')) {
+            // Inside quotes everything up to the next quote or backslash stands as it is.
+            qsizetype end = i + 1;
+            while (end < size && raw[end] != QLatin1Char('"') && raw[end] != QLatin1Char('\\'))
+                ++end;
+            current += pendingBlank;
+            pendingBlank.clear();
+            current += raw.mid(i, end - i);
+            i = end;
+        } else if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+            current += pendingBlank;
+            pendingBlank.clear();
+            ++i;
+        } else if (c == QLatin1Char('\\') && i + 1 < size) {
+            current += pendingBlank;
+            pendingBlank.clear();
+            const QChar e = raw[i + 1];
+            i += 2;
+            switch (e.unicode()) {
+            case 'a':
+                current += QChar(0x07);
+                break;
+            case 'b':
+                current += QChar(0x08);
+                break;
+            case 'f':
+                current += QChar(0x0C);
+                break;
+            case 'n':
+                current += QChar(0x0A);
+                break;
+            case 'r':
+                current += QChar(0x0D);
+                break;
+            case 't':
+                current += QChar(0x09);
+                break;
+            case 'v':
+                current += QChar(0x0B);
+                break;
+            case 'x': {
+                char16_t value = 0;
+                while (i < size && isHexDigit(raw[i])) {
+                    value = static_cast<char16_t>(value * 16 + hexValue(raw[i]));
+                    ++i;
+                }
+                current += QChar(value);
+                break;
+            }
+            default:
+                if (e >= QLatin1Char('0') && e <= QLatin1Char('7')) {
+                    char16_t value = static_cast<char16_t>(e.unicode() - '0');
+                    while (i < size && raw[i] >= QLatin1Char('0') && raw[i] <= QLatin1Char('7')) {
+                        value = static_cast<char16_t>(value * 8 + (raw[i].unicode() - '0'));
+                        ++i;
+                    }
+                    current += QChar(value);
+                } else {
+                    current += e;
+                }
+            }
+        } else if (!quoted && c == QLatin1Char(',')) {
+            items << current;
+            current.clear();
+            pendingBlank.clear();
+            anyComma = true;
+            ++i;
+            while (i < size && raw[i].isSpace())
+                ++i;
+        } else if (!quoted && c.isSpace()) {
+            // Blanks between words of an unquoted value stay; trailing ones go.
+            if (!current.isEmpty())
+                pendingBlank += c;
+            ++i;
+        } else {
+            current += pendingBlank;
+            pendingBlank.clear();
+            current += c;
+            ++i;
+        }
+    }
+    if (!anyComma)
+        return fromStoredString(current);
+    items << current;
+    QVariantList list;
+    for (const QString& item : items)
+        list << fromStoredString(item);
+    QStringList strings;
+    for (const QVariant& item : list)
+        strings << item.toString();
+    return strings;
+}
+
+void appendEscaped(QString& out, const QString& value) {
+    out += QLatin1Char('"');
+    bool escapeHexDigit = false;
+    for (const QChar c : value) {
+        const char16_t u = c.unicode();
+        if (escapeHexDigit && isHexDigit(c)) {
+            out += QStringLiteral("\\x%1").arg(u, 4, 16, QLatin1Char('0'));
+            continue;
+        }
+        escapeHexDigit = false;
+        if (u == '"' || u == '\\') {
+            out += QLatin1Char('\\');
+            out += c;
+        } else if (u < 0x20 || u == 0x7F || u > 0x7E) {
+            // A hex escape runs on while hex digits follow, so a digit after one is escaped too.
+            out += QStringLiteral("\\x%1").arg(u, 4, 16, QLatin1Char('0'));
+            escapeHexDigit = true;
+        } else {
+            out += c;
+        }
+    }
+    out += QLatin1Char('"');
+}
+
+QSet<QString>& damagedFiles() {
+    static QSet<QString> files;
+    return files;
+}
+
+// What can be read of a damaged file is kept; Qt would drop all of it on a false.
+bool readFile(QIODevice& device, QSettings::SettingsMap& settings) {
+    if (!parseIniText(device.readAll(), settings)) {
+        if (const auto* file = qobject_cast<const QFile*>(&device))
+            damagedFiles().insert(file->fileName());
+    }
+    return true;
+}
+
+bool writeFile(QIODevice& device, const QSettings::SettingsMap& settings) {
+    const QByteArray text = iniText(settings);
+    return device.write(text) == text.size();
+}
+
+} // namespace
+
+bool takeDamageNotice(const QString& fileName) {
+    return damagedFiles().remove(fileName);
+}
+
+QSettings::Format settingsFileFormat() {
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("ini"), readFile, writeFile);
+    return format;
+}
+
+bool parseIniText(const QByteArray& text, QSettings::SettingsMap& settings) {
+    const QString content = QString::fromUtf8(text);
+    bool clean = true;
+    QString section;
+    qsizetype start = 0;
+    while (start < content.size()) {
+        qsizetype end = content.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = content.size();
+        QStringView line = QStringView(content).mid(start, end - start).trimmed();
+        start = end + 1;
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')) ||
+            line.startsWith(QLatin1Char('#')))
+            continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            const qsizetype close = line.indexOf(QLatin1Char(']'));
+            if (close < 0)
+                clean = false;
+            section = line.mid(1, close < 0 ? -1 : close - 1).trimmed().toString();
+            if (section.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0)
+                section.clear();
+            continue;
+        }
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals <= 0) {
+            clean = false;
+            continue;
+        }
+        const QString key = line.left(equals).trimmed().toString();
+        const QString path = section.isEmpty() ? key : section + QLatin1Char('/') + key;
+        const QVariant value = unescapedValue(line.mid(equals + 1).trimmed());
+        if (value.isValid())
+            settings.insert(path, value);
+        else
+            settings.remove(path);
+    }
+    return clean;
+}
+
+QByteArray iniText(const QSettings::SettingsMap& settings) {
+    QString out;
+    qsizetype length = 0;
+    for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+        length += it.key().size() + it.value().toString().size() + 8;
+    out.reserve(length + 64);
+    QString section = QStringLiteral("\x01");
+    for (auto it = settings.cbegin(); it != settings.cend(); ++it) {
+        const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+        const QString keySection = slash < 0 ? QStringLiteral("General") : it.key().left(slash);
+        if (keySection != section) {
+            if (!out.isEmpty())
+                out += QLatin1Char('\n');
+            section = keySection;
+            out += QLatin1Char('[') + section + QLatin1String("]\n");
+        }
+        out += it.key().mid(slash + 1) + QLatin1Char('=');
+        // A hand-edited value with bare commas was read as a list; it is written back as one.
+        const QStringList items = it.value().typeId() == QMetaType::QStringList
+                                      ? it.value().toStringList()
+                                      : QStringList{it.value().toString()};
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            if (i > 0)
+                out += QLatin1String(", ");
+            QString value = items[i];
+            if (value.startsWith(QLatin1Char('@')))
+                value.prepend(QLatin1Char('@'));
+            appendEscaped(out, value);
+        }
+        out += QLatin1Char('\n');
+    }
+    return out.toUtf8();
+}
