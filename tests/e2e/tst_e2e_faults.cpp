@@ -191,6 +191,23 @@ private slots:
                  flash ? "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep : "RGB(4, 5, 6)" + sep);
     }
 
+    void fullListStartsFlashesAndClosesByteExact() {
+        const QString full = bigList(32767);
+        resetStore({{"Colors", full}, {"Text1", "200"}});
+        RunningProgram program;
+        QVERIFY(program.start());
+        clickAt(program.mainWindowGeometry().topLeft() + QPoint(8 + 260, 503 + 13));
+        QTest::qWait(1000);
+        const QImage shot = screenshot();
+        // A random entry of the list: red and green from its position, blue 0.
+        QCOMPARE(QColor(shot.pixel(960, 700)).blue(), 0);
+        QVERIFY(!errorReportShows(program.mainWindowId(), 100));
+        xdotool({"key", "Escape"});
+        QTest::qWait(300);
+        QCOMPARE(program.closeMainWindow(), 0);
+        QCOMPARE(readStore().colors, full);
+    }
+
     void twoCopiesMergeTheirOptions() {
         resetStore({{"Colors", "RGB(1, 1, 1)" + sep}});
         RunningProgram first;
