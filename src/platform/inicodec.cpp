@@ -44,6 +44,11 @@ QVariant unescapedValue(QStringView raw) {
     qsizetype i = 0;
     const qsizetype size = raw.size();
     QString pendingBlank;
+    // Blanks inside an unquoted value stay once something follows them.
+    const auto keepBlanks = [&] {
+        current += pendingBlank;
+        pendingBlank.clear();
+    };
     while (i < size) {
         const QChar c = raw[i];
         if (quoted && c != QLatin1Char('"') && c != QLatin1Char('\\')) {
@@ -51,62 +56,35 @@ QVariant unescapedValue(QStringView raw) {
             qsizetype end = i + 1;
             while (end < size && raw[end] != QLatin1Char('"') && raw[end] != QLatin1Char('\\'))
                 ++end;
-            current += pendingBlank;
-            pendingBlank.clear();
+            keepBlanks();
             current += raw.mid(i, end - i);
             i = end;
         } else if (c == QLatin1Char('"')) {
             quoted = !quoted;
-            current += pendingBlank;
-            pendingBlank.clear();
+            keepBlanks();
             ++i;
         } else if (c == QLatin1Char('\\') && i + 1 < size) {
-            current += pendingBlank;
-            pendingBlank.clear();
+            keepBlanks();
             const QChar e = raw[i + 1];
             i += 2;
-            switch (e.unicode()) {
-            case 'a':
-                current += QChar(0x07);
-                break;
-            case 'b':
-                current += QChar(0x08);
-                break;
-            case 'f':
-                current += QChar(0x0C);
-                break;
-            case 'n':
-                current += QChar(0x0A);
-                break;
-            case 'r':
-                current += QChar(0x0D);
-                break;
-            case 't':
-                current += QChar(0x09);
-                break;
-            case 'v':
-                current += QChar(0x0B);
-                break;
-            case 'x': {
-                char16_t value = 0;
-                while (i < size && isHexDigit(raw[i])) {
-                    value = static_cast<char16_t>(value * 16 + hexValue(raw[i]));
-                    ++i;
-                }
-                current += QChar(value);
-                break;
+            static const QString letters = QStringLiteral("abfnrtv");
+            static const QString controls = QStringLiteral("\a\b\f\n\r\t\v");
+            if (const qsizetype letter = letters.indexOf(e); letter >= 0) {
+                current += controls[letter];
+                continue;
             }
-            default:
-                if (e >= QLatin1Char('0') && e <= QLatin1Char('7')) {
-                    char16_t value = static_cast<char16_t>(e.unicode() - '0');
-                    while (i < size && raw[i] >= QLatin1Char('0') && raw[i] <= QLatin1Char('7')) {
-                        value = static_cast<char16_t>(value * 8 + (raw[i].unicode() - '0'));
-                        ++i;
-                    }
-                    current += QChar(value);
-                } else {
-                    current += e;
-                }
+            char16_t value = 0;
+            if (e == QLatin1Char('x')) {
+                while (i < size && isHexDigit(raw[i]))
+                    value = static_cast<char16_t>(value * 16 + hexValue(raw[i++]));
+                current += QChar(value);
+            } else if (e >= QLatin1Char('0') && e <= QLatin1Char('7')) {
+                value = static_cast<char16_t>(e.unicode() - '0');
+                while (i < size && raw[i] >= QLatin1Char('0') && raw[i] <= QLatin1Char('7'))
+                    value = static_cast<char16_t>(value * 8 + (raw[i++].unicode() - '0'));
+                current += QChar(value);
+            } else {
+                current += e;
             }
         } else if (!quoted && c == QLatin1Char(',')) {
             items << current;
@@ -122,8 +100,7 @@ QVariant unescapedValue(QStringView raw) {
                 pendingBlank += c;
             ++i;
         } else {
-            current += pendingBlank;
-            pendingBlank.clear();
+            keepBlanks();
             current += c;
             ++i;
         }

@@ -75,6 +75,10 @@ QImage screenshot() {
         .convertToFormat(QImage::Format_RGB32);
 }
 
+void saveForLooking(const QImage& shot, const QString& name) {
+    shot.save(QStringLiteral(E2E_SHOTS) + "/" + name + ".png");
+}
+
 unsigned long waitForOtherWindow(const QString& titlePattern, unsigned long except,
                                  int milliseconds) {
     QDeadlineTimer deadline(milliseconds);

@@ -43,6 +43,8 @@ void pressKeyIn(unsigned long window, const QString& key);
 void clickAt(QPoint point);
 // The whole screen as an image.
 QImage screenshot();
+// Keeps a screenshot in the build's shots folder, for a person to look at.
+void saveForLooking(const QImage& shot, const QString& name);
 // Waits until a visible window other than the given one has this title; its id, or 0.
 unsigned long waitForOtherWindow(const QString& title, unsigned long except,
                                  int milliseconds = 10000);

@@ -45,10 +45,6 @@ QString bigList(int entries) {
     return stored;
 }
 
-void saveForLooking(const QImage& shot, const QString& name) {
-    shot.save(QStringLiteral(E2E_SHOTS) + "/" + name + ".png");
-}
-
 bool errorReportShows(unsigned long except, int milliseconds) {
     return waitForOtherWindow("^Application Error", except, milliseconds) != 0;
 }

@@ -23,10 +23,6 @@ bool hintShows(const QImage& shot) {
     return false;
 }
 
-void saveForLooking(const QImage& shot, const QString& name) {
-    shot.save(QStringLiteral(E2E_SHOTS) + "/" + name + ".png");
-}
-
 } // namespace
 
 class FlashEndToEnd : public QObject {

@@ -23,10 +23,6 @@ bool looksSelected(const QImage& shot, QPoint point) {
     return qGray(shot.pixel(point)) < 128;
 }
 
-void saveForLooking(const QImage& shot, const QString& name) {
-    shot.save(QStringLiteral(E2E_SHOTS) + "/" + name + ".png");
-}
-
 } // namespace
 
 class MainWindowEndToEnd : public QObject {
