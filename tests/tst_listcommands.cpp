@@ -154,6 +154,25 @@ private slots:
         QCOMPARE(list.entries(), DefaultColorList());
     }
 
+    void entriesShowASwatchOfTheirColor_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QVariant>("swatch");
+        QTest::newRow("orange") << "RGB(255, 127, 0)" << QVariant(QColor(255, 127, 0));
+        QTest::newRow("no blanks") << "RGB(0,0,255)" << QVariant(QColor(0, 0, 255));
+        QTest::newRow("above 255") << "RGB(300, 0, 0)" << QVariant(QColor(255, 0, 0));
+        QTest::newRow("no color") << "abc" << QVariant();
+        QTest::newRow("two components") << "RGB(1, 2)" << QVariant();
+    }
+    void entriesShowASwatchOfTheirColor() {
+        QFETCH(QString, entry);
+        QFETCH(QVariant, swatch);
+        fill({entry});
+        const QModelIndex index = list.model()->index(0, 0);
+        QCOMPARE(list.model()->data(index, Qt::DecorationRole), swatch);
+        QCOMPARE(list.model()->data(index, Qt::DisplayRole).toString(), entry);
+        QCOMPARE(list.entries(), QStringList{entry});
+    }
+
     void bothQuestionsAreAskedOnAnEmptyList() {
         commands.PushButton4_Click();
         commands.PushButton5_Click();

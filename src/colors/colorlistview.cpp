@@ -1,6 +1,25 @@
 #include "colorlistview.h"
 
+#include "colorentry.h"
+#include "platform/failure.h"
+
+#include <QColor>
 #include <QHeaderView>
+
+namespace {
+
+// The color an entry stands for, drawn as a small square before its text; nothing for a text
+// that is no color.
+QVariant swatchOf(const QString& entry) {
+    try {
+        const ColorComponents c = ColorToComponents(ParseColorEntry(entry));
+        return QColor(c.red, c.green, c.blue);
+    } catch (const Failure&) {
+        return {};
+    }
+}
+
+} // namespace
 
 int ColorListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(entries_.size());
@@ -11,6 +30,8 @@ QVariant ColorListModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return entries_[index.row()];
+    if (role == Qt::DecorationRole)
+        return swatchOf(entries_[index.row()]);
     return {};
 }
 
