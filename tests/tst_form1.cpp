@@ -337,6 +337,44 @@ private slots:
         QVERIFY(main.dialogs.warnings.isEmpty());
     }
 
+    void fastBrightFlashAsksOncePerRun() {
+        Loaded main(
+            {{"Colors", "RGB(255, 255, 255)" + sep + "RGB(0, 0, 0)" + sep}, {"Text1", "50"}});
+        main.form->show();
+        auto* start = main.child<QPushButton>("PushButton2");
+        main.dialogs.riskAnswers << false;
+        QTest::mouseClick(start, Qt::LeftButton);
+        QCOMPARE(main.dialogs.risks.size(), 1);
+        QVERIFY(main.dialogs.risks[0].contains("seizures"));
+        QVERIFY(!main.form->flashWindow());
+        main.dialogs.riskAnswers << true;
+        QTest::mouseClick(start, Qt::LeftButton);
+        QCOMPARE(main.dialogs.risks.size(), 2);
+        QVERIFY(main.form->flashWindow() && main.form->flashWindow()->isVisible());
+        main.form->flashWindow()->close();
+        QTest::mouseClick(start, Qt::LeftButton);
+        QCOMPARE(main.dialogs.risks.size(), 2);
+        main.form->flashWindow()->close();
+    }
+
+    void slowOrGentleFlashesStartWithoutAsking_data() {
+        QTest::addColumn<QString>("colors");
+        QTest::addColumn<QString>("delay");
+        QTest::newRow("slow") << "RGB(255, 255, 255)" + sep + "RGB(0, 0, 0)" + sep << "143";
+        QTest::newRow("similar colors")
+            << "RGB(60, 60, 60)" + sep + "RGB(64, 64, 64)" + sep << "20";
+    }
+    void slowOrGentleFlashesStartWithoutAsking() {
+        QFETCH(QString, colors);
+        QFETCH(QString, delay);
+        Loaded main({{"Colors", colors}, {"Text1", delay}});
+        main.form->show();
+        QTest::mouseClick(main.child<QPushButton>("PushButton2"), Qt::LeftButton);
+        QVERIFY(main.dialogs.risks.isEmpty());
+        QVERIFY(main.form->flashWindow()->isVisible());
+        main.form->flashWindow()->close();
+    }
+
     void designedColorsAndFonts() {
         Loaded main({});
         QCOMPARE(main.form->palette().color(QPalette::Window), QColor(Qt::white));

@@ -78,6 +78,18 @@ private slots:
         QCOMPARE(icon, QMessageBox::NoIcon);
     }
 
+    void riskQuestionsDefaultToNo() {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        answerNextBox([&](QWidget* widget) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            icon = box->icon();
+            QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
+            box->defaultButton()->click();
+        });
+        QVERIFY(!dialogs.confirmRisk("Start anyway?"));
+        QCOMPARE(icon, QMessageBox::Warning);
+    }
+
     void pickerKeepsItsColorAcrossUses() {
         answerNextBox([](QWidget* widget) {
             auto* picker = qobject_cast<QColorDialog*>(widget);

@@ -7,6 +7,7 @@
 #include "colors/colorlistview.h"
 #include "colors/listcommands.h"
 #include "errortrap.h"
+#include "flash/flashsafety.h"
 #include "flash/form2.h"
 #include "flash/randomint.h"
 #include "options/optionspanel.h"
@@ -198,6 +199,15 @@ void Form1::PushButton2_Click() {
             dialogs_.inform(QStringLiteral("The color list is empty. Add a color or load the "
                                            "default colors, then start again."));
             return;
+        }
+        if (!flashWarningAccepted_ && !(form2_ && form2_->isVisible()) &&
+            needsFlashWarning(listView1_->entries(), options_->delayText())) {
+            if (!dialogs_.confirmRisk(QStringLiteral(
+                    "Warning: these colors, changing this fast, flash more than three times a "
+                    "second. Flashing like this can trigger seizures in people with photosensitive "
+                    "epilepsy.\n\nStart the flash anyway?")))
+                return;
+            flashWarningAccepted_ = true;
         }
         if (!form2_)
             form2_ = std::make_unique<Form2>(*this, dialogs_);

@@ -65,4 +65,6 @@ private:
     std::unique_ptr<ColorListCommands> commands_;
     std::unique_ptr<Form2> form2_;
     bool closing_ = false;
+    // Asked once per run, before the first fast and bright flash.
+    bool flashWarningAccepted_ = false;
 };

@@ -16,6 +16,8 @@ public:
     virtual void inform(const QString& text) = 0;
     // Yes and No, no icon, Yes the default, the application title; true for Yes.
     virtual bool askYesNo(const QString& text) = 0;
+    // Yes and No, warning icon, No the default, the application title; true for Yes.
+    virtual bool confirmRisk(const QString& text) = 0;
     // The chosen color as 0x00BBGGRR, or nothing when the picker was closed without a choice.
     virtual std::optional<std::int32_t> pickColor() = 0;
     // Whether one of the boxes above is open at this moment.

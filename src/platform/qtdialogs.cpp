@@ -57,6 +57,12 @@ bool QtDialogs::askYesNo(const QString& text) {
                    QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
+bool QtDialogs::confirmRisk(const QString& text) {
+    BoxCounter open(openBoxes_);
+    return showBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text,
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<std::int32_t> QtDialogs::pickColor() {
     BoxCounter open(openBoxes_);
     if (!picker_) {

@@ -19,6 +19,7 @@ public:
     void warn(const QString& title, const QString& text) override;
     void inform(const QString& text) override;
     bool askYesNo(const QString& text) override;
+    bool confirmRisk(const QString& text) override;
     std::optional<std::int32_t> pickColor() override;
     bool isShowingBox() const override { return openBoxes_ > 0; }
 

@@ -36,6 +36,12 @@ public:
             throw Failure(QStringLiteral("The question could not be shown"));
         return answers.isEmpty() ? false : answers.dequeue();
     }
+    QStringList risks;
+    QQueue<bool> riskAnswers; // for confirmRisk; an unscripted one is No
+    bool confirmRisk(const QString& text) override {
+        risks.append(text);
+        return riskAnswers.isEmpty() ? false : riskAnswers.dequeue();
+    }
     std::optional<std::int32_t> pickColor() override {
         ++pickerShown;
         if (std::exchange(failNextPicker, false))
