@@ -10,6 +10,7 @@
 #include "platform/failure.h"
 #include "platform/imagesurface.h"
 #include "platform/numbertext.h"
+#include "platform/screensaverinhibitor.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -63,6 +64,8 @@ Form2::Form2(const FlashSource& source, Dialogs& dialogs)
     label1_ = new QLabel(hintText, this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    screenSaver_ = new ScreenSaverInhibitor(this);
 }
 
 Form2::~Form2() = default;
@@ -85,6 +88,7 @@ void Form2::showFlash() {
         setGeometry(screen->geometry());
     }
     showFullScreen();
+    screenSaver_->hold(QStringLiteral("Flashing colors over the whole screen"));
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
 }
@@ -245,5 +249,6 @@ void Form2::hideHint(ErrorTrap& trap) {
 
 void Form2::closeEvent(QCloseEvent* event) {
     timer1_->stop();
+    screenSaver_->release();
     QWidget::closeEvent(event);
 }

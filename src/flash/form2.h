@@ -10,6 +10,7 @@ class ErrorTrap;
 class FlashSource;
 class QLabel;
 class QTimer;
+class ScreenSaverInhibitor;
 
 // The full-screen flash window. One object lives for the whole run; closing it hides it and
 // stops its timer, while the palette, the cursors and the hint count stay for the next opening.
@@ -56,4 +57,5 @@ private:
     QLabel* label1_ = nullptr;
     FlashStep shownStep_;
     QImage gradientImage_;
+    ScreenSaverInhibitor* screenSaver_ = nullptr;
 };
