@@ -4,10 +4,10 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang clang-format libclang-rt-14-dev
-    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev dbus-daemon
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     libbenchmark-dev
     xvfb xdotool imagemagick x11-utils
-    fonts-liberation2
+    fonts-liberation2 desktop-file-utils appstream dpkg-dev file man-db dbus-daemon
 )
 
 missing=()

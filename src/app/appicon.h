@@ -2,5 +2,5 @@
 
 #include <QIcon>
 
-// The program's icon: a square of color bands.
+// The program's icon: a screen filled with the spectrum and a flash.
 QIcon applicationIcon();
