@@ -41,20 +41,12 @@ std::optional<QString> SettingsBacking::read(const QString& key) {
 }
 
 void SettingsBacking::write(const QString& key, const QString& value) {
-    const QString path = section_ + QLatin1Char('/') + key;
-    settings_->setValue(path, value);
+    settings_->setValue(section_ + QLatin1Char('/') + key, value);
     settings_->sync();
-    if (settings_->status() == QSettings::AccessError)
-        throw Failure(
-            QStringLiteral("The settings file %1 could not be written").arg(settings_->fileName()));
-    if (settings_->status() == QSettings::FormatError) {
-        // Met while merging with a damaged file on disk, and it sticks to this reader even when
-        // the new file was written well: look at what the file holds now.
-        auto fresh = openFile();
-        if (fresh->status() != QSettings::NoError || fresh->value(path).toString() != value)
-            throw Failure(QStringLiteral("The settings file %1 could not be written in a form "
-                                         "that reads back")
-                              .arg(settings_->fileName()));
-        settings_ = std::move(fresh);
-    }
+    if (settings_->status() == QSettings::NoError)
+        return;
+    const QString file = settings_->fileName();
+    // A reader keeps its first error for good; a fresh one judges the next write on its own.
+    settings_ = openFile();
+    throw Failure(QStringLiteral("The settings file %1 could not be written").arg(file));
 }
