@@ -14,10 +14,6 @@
 
 namespace {
 
-std::int32_t rgb(int red, int green, int blue) {
-    return red + 256 * green + 65536 * blue;
-}
-
 const std::int32_t A = rgb(255, 0, 0);
 const std::int32_t B = rgb(0, 255, 0);
 const std::int32_t C = rgb(0, 0, 255);

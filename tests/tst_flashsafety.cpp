@@ -4,13 +4,7 @@
 #include <QApplication>
 #include <QtTest>
 
-namespace {
-
-std::int32_t rgb(int red, int green, int blue) {
-    return red + 256 * green + 65536 * blue;
-}
-
-} // namespace
+namespace {} // namespace
 
 class FlashSafetyTest : public QObject {
     Q_OBJECT

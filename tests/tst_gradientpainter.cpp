@@ -23,10 +23,6 @@ public:
     }
 };
 
-std::int32_t rgb(int red, int green, int blue) {
-    return red + 256 * green + 65536 * blue;
-}
-
 std::vector<Fill> paint(PixelRect rect, std::int32_t first, std::int32_t second, bool vertical) {
     RecordingSurface surface;
     PaintGradient(surface, rect, first, second, vertical);

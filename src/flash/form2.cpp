@@ -24,7 +24,8 @@ const QString hintText =
     QStringLiteral("Press ESCape key to exit flash. Type 'hide' to hide this text.");
 
 QColor toQColor(std::int32_t color) {
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    const ColorComponents c = ColorToComponents(color);
+    return QColor(c.red, c.green, c.blue);
 }
 
 bool isHideLetter(int keyCode) {

@@ -108,12 +108,9 @@ QVariant unescapedValue(QStringView raw) {
     if (!anyComma)
         return fromStoredString(current);
     items << current;
-    QVariantList list;
-    for (const QString& item : items)
-        list << fromStoredString(item);
     QStringList strings;
-    for (const QVariant& item : list)
-        strings << item.toString();
+    for (const QString& item : items)
+        strings << fromStoredString(item).toString();
     return strings;
 }
 
