@@ -15,13 +15,19 @@ int main(int argc, char* argv[]) {
     Form1 form(dialogs, store);
 
     // Form_Unload: the program ends at once, and every other window with it.
-    QObject::connect(&form, &Form1::unloaded, &application, [] { QCoreApplication::exit(0); });
+    QObject::connect(&form, &Form1::unloaded, &application,
+                     [](int status) { QCoreApplication::exit(status); });
+    // Nobody is there to answer a box: the close goes on without one.
     CloseSignals closeSignals;
-    QObject::connect(&closeSignals, &CloseSignals::closeRequested, &form, &QWidget::close);
+    QObject::connect(&closeSignals, &CloseSignals::closeRequested, &form,
+                     &Form1::requestQuietClose);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &form,
-                     [&form](QSessionManager&) { form.close(); });
+                     [&form](QSessionManager&) { form.requestQuietClose(); });
 
     form.Form_Load();
+    // Closed by a signal while it loaded.
+    if (form.hasUnloaded())
+        return form.exitStatus();
     form.showCentred();
     return QApplication::exec();
 }

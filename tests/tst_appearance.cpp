@@ -153,9 +153,11 @@ private slots:
         QDir(file).removeRecursively();
         QCOMPARE(main.dialogs.warnings.size(), 1);
         QCOMPARE(main.dialogs.warnings[0].text,
-                 errorReportText("The settings file " + file + " could not be written",
+                 errorReportText("The settings file " + file +
+                                     " could not be written: Filename refers to a directory",
                                  "in Tintrova2021/08/31.Form1.Form_QueryUnload ", 108));
         QCOMPARE(unloaded.size(), 1);
+        QCOMPARE(unloaded[0][0].toInt(), 1);
     }
 };
 

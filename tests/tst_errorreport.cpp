@@ -1,5 +1,6 @@
 #include "app/apptitle.h"
 #include "app/errortrap.h"
+#include "platform/applicationtitle.h"
 #include "platform/failure.h"
 #include "platform/qtdialogs.h"
 #include "scripteddialogs.h"
@@ -84,7 +85,9 @@ private slots:
 
     void setsTheApplicationTitle() {
         SetAppTitle();
-        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Chromaflick"));
+        QCOMPARE(applicationTitle(), QStringLiteral("Chromaflick"));
+        // Qt would append a display name to the caption of every box, "Application Error" too.
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
     }
 };
 

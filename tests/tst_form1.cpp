@@ -10,15 +10,18 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -263,6 +266,44 @@ private slots:
         QVERIFY(main.form->close());
         QCOMPARE(unloaded.size(), 1);
         QCOMPARE(storedValue("Colors"), stored);
+    }
+
+    void aCloseDuringTheLoadWaitsForTheWholeList() {
+        const QString stored = "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep;
+        // The stored option makes the load show a report before the list is loaded.
+        Loaded main({{"Colors", stored}, {"Option1", "maybe"}}, false);
+        QSignalSpy unloaded(main.form.get(), &Form1::unloaded);
+        bool asked = false;
+        main.dialogs.whileShown = [&] {
+            if (!std::exchange(asked, true))
+                main.form->requestQuietClose();
+        };
+        main.form->Form_Load();
+        QVERIFY(asked);
+        QVERIFY(main.dialogs.ended);
+        QVERIFY(main.form->hasUnloaded());
+        QCOMPARE(unloaded.size(), 1);
+        QCOMPARE(main.form->exitStatus(), 0);
+        QCOMPARE(storedValue("Colors"), stored);
+    }
+
+    void aCutListIsKeptWholeBesideTheStore() {
+        QString stored;
+        for (int i = 0; i < 32769; ++i)
+            stored += QStringLiteral("RGB(%1, %2, 0)").arg(i % 256).arg(i / 256) + sep;
+        Loaded main({{"Colors", stored}});
+        const QString kept = main.store.fileName() + ".uncut";
+        QCOMPARE(main.entries().size(), 32767);
+        QVERIFY(QFile::exists(kept));
+        QSettings whole(kept, QSettings::IniFormat);
+        QCOMPARE(whole.value("Chromaflick/Colors").toString(), stored);
+        QCOMPARE(main.dialogs.warnings.size(), 1);
+        QVERIFY2(main.dialogs.warnings[0].text.startsWith(
+                     "The stored list holds 32769 colors; only the first 32767 were loaded; the "
+                     "whole list was kept in " +
+                     kept + "\r\n" + loadLocation + "at line 164"),
+                 qPrintable(main.dialogs.warnings[0].text));
+        QFile::remove(kept);
     }
 
     void closingAnEmptyListStoresTheEmptyText() {

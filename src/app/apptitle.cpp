@@ -1,6 +1,6 @@
 #include "apptitle.h"
 
-#include <QGuiApplication>
+#include "platform/applicationtitle.h"
 
 QString applicationTitleFor(const QString& name) {
     constexpr int longest = 40;
@@ -15,5 +15,5 @@ QString applicationTitleFor(const QString& name) {
 }
 
 void SetAppTitle() {
-    QGuiApplication::setApplicationDisplayName(applicationTitleFor(ProductName));
+    setApplicationTitle(applicationTitleFor(ProductName));
 }

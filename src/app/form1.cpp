@@ -23,7 +23,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <utility>
 
 namespace {
 
@@ -52,6 +54,9 @@ Form1::Form1(Dialogs& dialogs, SettingsStore& store, QWidget* parent)
     pointer_->watch(listView1_, PointerState::Default);
     for (QPushButton* button : pushButtons_)
         pointer_->watch(button, PointerState::Custom);
+
+    store_.setTroubleTeller(
+        [this](const QString& text) { dialogs_.warn(tr("Settings Not Kept"), text); });
 
     connect(pushButtons_[0], &QPushButton::clicked, this,
             [this] { commands_->PushButton1_Click(); });
@@ -132,6 +137,11 @@ void Form1::compose() {
 }
 
 void Form1::Form_Load() {
+    const auto finished = qScopeGuard([this] {
+        loaded_ = true;
+        if (std::exchange(closePending_, false))
+            close();
+    });
     ErrorTrap trap(dialogs_, QStringLiteral("Form1.Form_Load"));
     trap.step(100, [&] { ApplySkin(*this); });
     const QString cursorPath = programFolder() + QStringLiteral("/HAND-M.CUR");
@@ -174,21 +184,33 @@ void Form1::showCentred() {
     text1_->setFocus(Qt::TabFocusReason);
 }
 
-void Form1::Form_QueryUnload() {
+bool Form1::Form_QueryUnload() {
     ErrorTrap trap(dialogs_, QStringLiteral("Form1.Form_QueryUnload"));
-    SaveColorList(trap, store_, *listView1_);
+    const bool stored = SaveColorList(trap, store_, *listView1_);
     trap.step(110, [] { QCoreApplication::processEvents(); });
     trap.step(112, [] { QCoreApplication::processEvents(); });
+    return stored;
+}
+
+void Form1::requestQuietClose() {
+    dialogs_.endForGood();
+    close();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    if (!loaded_) {
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
     event->accept();
     // The events processed while closing may ask for another close.
     if (closing_)
         return;
     closing_ = true;
-    Form_QueryUnload();
-    emit unloaded();
+    exitStatus_ = Form_QueryUnload() ? 0 : 1;
+    unloaded_ = true;
+    emit unloaded(exitStatus_);
 }
 
 void Form1::PushButton2_Click() {

@@ -27,6 +27,12 @@ public:
     ~Form1() override;
 
     void Form_Load();
+    // Closes the window for a signal or the session's logout: every open box goes, nothing waits
+    // on a user, and a failure to store the list goes to stderr.
+    void requestQuietClose();
+    // Whether the window has closed and the program is to end, and with which status.
+    bool hasUnloaded() const { return unloaded_; }
+    int exitStatus() const { return exitStatus_; }
     // Shows the window centred on its screen, as the program does after loading it.
     void showCentred();
 
@@ -42,15 +48,15 @@ public:
     QScreen* flashScreen() const override;
 
 signals:
-    // The program ends here (Form_Unload).
-    void unloaded();
+    // The program ends here (Form_Unload): status 0, or 1 when the list could not be stored.
+    void unloaded(int exitStatus);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void compose();
-    void Form_QueryUnload();
+    bool Form_QueryUnload();
     void PushButton2_Click();
 
     Dialogs& dialogs_;
@@ -64,7 +70,12 @@ private:
     PointerState* pointer_ = nullptr;
     std::unique_ptr<ColorListCommands> commands_;
     std::unique_ptr<Form2> form2_;
+    // Until the list is loaded a close waits, so that a partial list is never stored.
+    bool loaded_ = false;
+    bool closePending_ = false;
     bool closing_ = false;
+    bool unloaded_ = false;
+    int exitStatus_ = 0;
     // Asked once per run, before the first fast and bright flash.
     bool flashWarningAccepted_ = false;
 };

@@ -2,9 +2,28 @@
 
 #include "apptitle.h"
 
+#include <QCoreApplication>
+#include <cstdio>
+#include <exception>
+#include <utility>
+
+namespace {
+
+QString booleanText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+} // namespace
+
 SettingsStore::SettingsStore() : backing_(QStringLiteral("Varnhollow"), ProductName) {}
 
 QString SettingsStore::ReadSetting(const SettingKey& key) {
+    if (!backing_.unusableReason().isEmpty() && !std::exchange(readTroubleNoted_, true)) {
+        tellTrouble(QCoreApplication::translate("SettingsStore",
+                                                "%1. %2 starts with its default settings, and "
+                                                "the changes made in this run will not be kept.")
+                        .arg(backing_.unusableReason(), ProductName));
+    }
     return backing_.read(QLatin1String(key.name)).value_or(QLatin1String(key.absentValue));
 }
 
@@ -14,5 +33,30 @@ void SettingsStore::WriteSetting(const SettingKey& key, const QString& value) {
 }
 
 void SettingsStore::WriteSetting(const SettingKey& key, bool value) {
-    WriteSetting(key, value ? QStringLiteral("True") : QStringLiteral("False"));
+    WriteSetting(key, booleanText(value));
+}
+
+void SettingsStore::writeTellingTrouble(const SettingKey& key, const QString& value) noexcept {
+    try {
+        WriteSetting(key, value);
+    } catch (const std::exception& failure) {
+        tellTrouble(QCoreApplication::translate("SettingsStore",
+                                                "%1. The changes made in this run will not be "
+                                                "kept.")
+                        .arg(QString::fromUtf8(failure.what())));
+    }
+}
+
+void SettingsStore::writeTellingTrouble(const SettingKey& key, bool value) noexcept {
+    writeTellingTrouble(key, booleanText(value));
+}
+
+void SettingsStore::setTroubleTeller(std::function<void(const QString&)> teller) {
+    troubleTeller_ = std::move(teller);
+}
+
+void SettingsStore::tellTrouble(const QString& text) {
+    std::fprintf(stderr, "chromaflick: %s\n", qPrintable(text));
+    if (troubleTeller_ && !std::exchange(troubleTold_, true))
+        troubleTeller_(text);
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 
 // One stored value: its key and the text that stands for it while it is absent.
 struct SettingKey {
@@ -32,17 +33,32 @@ class SettingsStore : public QObject {
 public:
     SettingsStore();
 
+    // A store that cannot be read reads as empty; the trouble is told at the first read.
     QString ReadSetting(const SettingKey& key);
-    // Both throw Failure when the value could not be stored.
+    // Both throw Failure when the value could not be stored; the caller reports it.
     void WriteSetting(const SettingKey& key, const QString& value);
     void WriteSetting(const SettingKey& key, bool value);
+    // For writes that no handler reports: a failure is told as trouble with the store.
+    void writeTellingTrouble(const SettingKey& key, const QString& value) noexcept;
+    void writeTellingTrouble(const SettingKey& key, bool value) noexcept;
+
+    // Who tells the user of trouble with the store: once per run, when it is first found. Every
+    // trouble also goes to stderr.
+    void setTroubleTeller(std::function<void(const QString&)> teller);
 
     QString fileName() const { return backing_.fileName(); }
+    // Copies the file as it is now beside it, with the suffix; the copy's name, or empty.
+    QString keepCopy(const QString& suffix) const { return backing_.keepCopy(suffix); }
 
 signals:
     // Every value that reached the store, in the order written.
     void settingWritten(const QString& key, const QString& value);
 
 private:
+    void tellTrouble(const QString& text);
+
     SettingsBacking backing_;
+    std::function<void(const QString&)> troubleTeller_;
+    bool troubleTold_ = false;
+    bool readTroubleNoted_ = false;
 };

@@ -6,6 +6,8 @@
 #include "platform/failure.h"
 #include "storedlist.h"
 
+#include <QCoreApplication>
+
 void appendDefaultColors(ErrorTrap& trap, ColorListView& list, int firstLine) {
     int line = firstLine;
     for (const QString& entry : DefaultColorList()) {
@@ -26,18 +28,29 @@ void LoadColorList(ErrorTrap& trap, SettingsStore& store, ColorListView& list) {
     QStringList kept = entries.mid(0, MaxListEntries);
     trap.step(162, [&] { list.append(kept); });
     trap.step(164, [&] {
-        if (entries.size() > MaxListEntries)
-            throw Failure(QStringLiteral("The stored list holds %1 colors; only the first %2 "
-                                         "were loaded")
-                              .arg(entries.size())
-                              .arg(MaxListEntries));
+        if (entries.size() <= MaxListEntries)
+            return;
+        // The close stores only what was loaded; the rest must survive somewhere.
+        const QString kept = store.keepCopy(QStringLiteral(".uncut"));
+        const QString cut =
+            QCoreApplication::translate("ColorList", "The stored list holds %1 colors; only "
+                                                     "the first %2 were loaded")
+                .arg(entries.size())
+                .arg(MaxListEntries);
+        throw Failure(
+            kept.isEmpty()
+                ? QCoreApplication::translate("ColorList", "%1, and no copy of the whole list "
+                                                           "could be kept")
+                      .arg(cut)
+                : QCoreApplication::translate("ColorList", "%1; the whole list was kept in %2")
+                      .arg(cut, kept));
     });
 }
 
-void SaveColorList(ErrorTrap& trap, SettingsStore& store, const ColorListView& list) {
+bool SaveColorList(ErrorTrap& trap, SettingsStore& store, const ColorListView& list) {
     QString stored;
     QStringList entries;
     trap.step(102, [&] { entries = list.entries(); });
     trap.step(104, [&] { stored = joinStoredList(entries); });
-    trap.step(108, [&] { store.WriteSetting(Keys::Colors, stored); });
+    return trap.step(108, [&] { store.WriteSetting(Keys::Colors, stored); });
 }

@@ -13,5 +13,5 @@ void appendDefaultColors(ErrorTrap& trap, ColorListView& list, int firstLine);
 // list when nothing is stored.
 void LoadColorList(ErrorTrap& trap, SettingsStore& store, ColorListView& list);
 
-// Stores the list (steps 100..108 of the main window's close request).
-void SaveColorList(ErrorTrap& trap, SettingsStore& store, const ColorListView& list);
+// Stores the list (steps 100..108 of the main window's close request); whether it was stored.
+bool SaveColorList(ErrorTrap& trap, SettingsStore& store, const ColorListView& list);

@@ -1,6 +1,5 @@
 #include "optionspanel.h"
 
-#include "app/errortrap.h"
 #include "app/settingsstore.h"
 #include "platform/dialogs.h"
 #include "platform/numbertext.h"
@@ -76,10 +75,8 @@ void OptionsPanel::optionSelected(int option) {
 }
 
 void OptionsPanel::storeGroup(int firstOption) {
-    runUnguarded("storing an option", [&] {
-        store_.WriteSetting(Keys::Options[firstOption - 1], isSelected(firstOption));
-        store_.WriteSetting(Keys::Options[firstOption], isSelected(firstOption + 1));
-    });
+    store_.writeTellingTrouble(Keys::Options[firstOption - 1], isSelected(firstOption));
+    store_.writeTellingTrouble(Keys::Options[firstOption], isSelected(firstOption + 1));
 }
 
 void OptionsPanel::Option3_Click() {
@@ -88,7 +85,7 @@ void OptionsPanel::Option3_Click() {
 }
 
 void OptionsPanel::Text1_Change() {
-    runUnguarded("Text1_Change", [&] { store_.WriteSetting(Keys::Text1, delayText()); });
+    store_.writeTellingTrouble(Keys::Text1, delayText());
 }
 
 void OptionsPanel::Text1_GotFocus() {

@@ -22,4 +22,8 @@ public:
     virtual std::optional<std::int32_t> pickColor() = 0;
     // Whether one of the boxes above is open at this moment.
     virtual bool isShowingBox() const = 0;
+    // The program is ending without a user to answer: every open box closes as if cancelled, and
+    // from now on none is shown. Reports go to stderr, questions are answered No and the picker
+    // chooses nothing.
+    virtual void endForGood() = 0;
 };

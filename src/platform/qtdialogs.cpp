@@ -1,31 +1,12 @@
 #include "qtdialogs.h"
 
+#include "applicationtitle.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QMessageBox>
-
-namespace {
-
-class BoxCounter {
-public:
-    explicit BoxCounter(int& count) : count_(count) { ++count_; }
-    ~BoxCounter() { --count_; }
-    BoxCounter(const BoxCounter&) = delete;
-    BoxCounter& operator=(const BoxCounter&) = delete;
-
-private:
-    int& count_;
-};
-
-int showBox(QMessageBox::Icon icon, const QString& title, const QString& text,
-            QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, title, boxText(text), buttons, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(defaultButton);
-    return box.exec();
-}
-
-} // namespace
+#include <cstdio>
+#include <memory>
 
 QString boxText(const QString& text) {
     QString shown = text;
@@ -40,37 +21,73 @@ QtDialogs::~QtDialogs() {
     delete picker_;
 }
 
+int QtDialogs::run(QDialog& box) {
+    openBoxes_.append(&box);
+    const int result = box.exec();
+    openBoxes_.removeAll(&box);
+    return result;
+}
+
+void QtDialogs::toStandardError(const QString& title, const QString& text) {
+    std::fprintf(stderr, "chromaflick: %s: %s\n", qPrintable(title),
+                 qPrintable(boxText(text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+}
+
+namespace {
+
+std::unique_ptr<QMessageBox> makeBox(QMessageBox::Icon icon, const QString& title,
+                                     const QString& text, QMessageBox::StandardButtons buttons,
+                                     QMessageBox::StandardButton defaultButton) {
+    auto box = std::make_unique<QMessageBox>(icon, title, boxText(text), buttons,
+                                             QApplication::activeWindow());
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(defaultButton);
+    return box;
+}
+
+} // namespace
+
 void QtDialogs::warn(const QString& title, const QString& text) {
-    BoxCounter open(openBoxes_);
-    showBox(QMessageBox::Warning, title, text, QMessageBox::Ok, QMessageBox::Ok);
+    if (ended_)
+        return toStandardError(title, text);
+    auto box = makeBox(QMessageBox::Warning, title, text, QMessageBox::Ok, QMessageBox::Ok);
+    run(*box);
 }
 
 void QtDialogs::inform(const QString& text) {
-    BoxCounter open(openBoxes_);
-    showBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
-            QMessageBox::Ok);
+    if (ended_)
+        return toStandardError(applicationTitle(), text);
+    auto box =
+        makeBox(QMessageBox::NoIcon, applicationTitle(), text, QMessageBox::Ok, QMessageBox::Ok);
+    run(*box);
 }
 
 bool QtDialogs::askYesNo(const QString& text) {
-    BoxCounter open(openBoxes_);
-    return showBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), text,
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
+    if (ended_)
+        return false;
+    auto box = makeBox(QMessageBox::NoIcon, applicationTitle(), text,
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    return run(*box) == QMessageBox::Yes;
 }
 
 bool QtDialogs::confirmRisk(const QString& text) {
-    BoxCounter open(openBoxes_);
-    return showBox(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text,
-                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    if (ended_)
+        return false;
+    auto box = makeBox(QMessageBox::Warning, applicationTitle(), text,
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return run(*box) == QMessageBox::Yes;
 }
 
 std::optional<std::int32_t> QtDialogs::pickColor() {
-    BoxCounter open(openBoxes_);
+    if (ended_)
+        return std::nullopt;
     if (!picker_) {
         picker_ = new QColorDialog(Qt::black);
         picker_->setOption(QColorDialog::DontUseNativeDialog);
     }
     const QColor before = picker_->currentColor();
-    if (picker_->exec() != QDialog::Accepted) {
+    // Ended while open, the picker counts as closed without a choice.
+    if (run(*picker_) != QDialog::Accepted || ended_) {
         // Browsing without choosing must not change the color the next use starts from.
         picker_->setCurrentColor(before);
         return std::nullopt;
@@ -78,4 +95,12 @@ std::optional<std::int32_t> QtDialogs::pickColor() {
     const QColor chosen = picker_->selectedColor();
     picker_->setCurrentColor(chosen);
     return chosen.red() + 256 * chosen.green() + 65536 * chosen.blue();
+}
+
+void QtDialogs::endForGood() {
+    ended_ = true;
+    for (const QPointer<QDialog>& box : openBoxes_) {
+        if (box)
+            box->reject();
+    }
 }

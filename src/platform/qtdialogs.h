@@ -2,9 +2,11 @@
 
 #include "dialogs.h"
 
+#include <QList>
 #include <QPointer>
 
 class QColorDialog;
+class QDialog;
 
 // Line breaks as the message texts carry them ("\r\n", or "\r" alone) turned into ones a Qt box
 // shows.
@@ -21,9 +23,16 @@ public:
     bool askYesNo(const QString& text) override;
     bool confirmRisk(const QString& text) override;
     std::optional<std::int32_t> pickColor() override;
-    bool isShowingBox() const override { return openBoxes_ > 0; }
+    bool isShowingBox() const override { return !openBoxes_.isEmpty(); }
+    void endForGood() override;
 
 private:
-    int openBoxes_ = 0;
+    // Runs the box modally while counting it as open; its result.
+    int run(QDialog& box);
+    // In place of a box once the program is ending.
+    static void toStandardError(const QString& title, const QString& text);
+
+    QList<QPointer<QDialog>> openBoxes_;
     QColorDialog* picker_ = nullptr;
+    bool ended_ = false;
 };

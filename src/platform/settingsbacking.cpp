@@ -3,12 +3,73 @@
 #include "failure.h"
 #include "inicodec.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QStringList>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("SettingsBacking", text);
+}
+
+QString kindOfNonFile(mode_t mode) {
+    if (S_ISDIR(mode))
+        return tr("a folder");
+    if (S_ISFIFO(mode))
+        return tr("a FIFO");
+    if (S_ISSOCK(mode))
+        return tr("a socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return tr("a device");
+    return tr("not a regular file");
+}
+
+// The system's own words for why the file cannot be replaced, found by trying without replacing.
+QString whyNotWritable(const QString& path) {
+    QSaveFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly))
+        return probe.errorString();
+    probe.cancelWriting();
+    return tr("the disk may be full or read-only");
+}
+
+} // namespace
+
+QString userSettingsFile(const QString& application) {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1Char('/') + application + QStringLiteral(".ini");
+}
+
+QString unusableSettingsFileReason(const QString& path) {
+    struct stat status {};
+    // stat follows a link, so a link to a regular file counts as that file.
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        // Nothing there yet is fine; a folder that may not be looked into is not.
+        if (errno == ENOENT || errno == ENOTDIR)
+            return {};
+        return tr("%1 could not be read: %2").arg(path, QString::fromLocal8Bit(strerror(errno)));
+    }
+    if (!S_ISREG(status.st_mode))
+        return tr("%1 is %2, not a file").arg(path, kindOfNonFile(status.st_mode));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return tr("%1 could not be read: %2").arg(path, file.errorString());
+    return {};
+}
 
 SettingsBacking::SettingsBacking(const QString& application, const QString& section)
-    : application_(application), settings_(openFile()), section_(section) {
+    : application_(application), fileName_(userSettingsFile(application)),
+      unusableReason_(unusableSettingsFileReason(fileName_)), section_(section) {
+    if (!unusableReason_.isEmpty())
+        return;
+    settings_ = openFile();
     keepCopyIfDamaged();
 }
 
@@ -16,21 +77,26 @@ std::unique_ptr<QSettings> SettingsBacking::openFile() const {
     return std::make_unique<QSettings>(settingsFileFormat(), QSettings::UserScope, application_);
 }
 
+QString SettingsBacking::keepCopy(const QString& suffix) const {
+    const QString kept = fileName_ + suffix;
+    QFile::remove(kept);
+    return QFile::copy(fileName_, kept) ? kept : QString();
+}
+
 void SettingsBacking::keepCopyIfDamaged() const {
-    QFile file(settings_->fileName());
-    if (!takeDamageNotice(file.fileName()))
+    if (!takeDamageNotice(fileName_))
         return;
     // The next write leaves out the lines that made no sense; keep them for whoever wants them.
-    const QString kept = file.fileName() + QStringLiteral(".damaged");
-    QFile::remove(kept);
-    const bool copied = file.copy(kept);
+    const QString kept = keepCopy(QStringLiteral(".damaged"));
     std::fprintf(stderr, "chromaflick: the settings file %s is damaged; %s\n",
-                 qPrintable(file.fileName()),
-                 copied ? qPrintable(QStringLiteral("a copy was kept as %1").arg(kept))
-                        : "no copy could be kept");
+                 qPrintable(fileName_),
+                 !kept.isEmpty() ? qPrintable(QStringLiteral("a copy was kept as %1").arg(kept))
+                                 : "no copy could be kept");
 }
 
 std::optional<QString> SettingsBacking::read(const QString& key) {
+    if (!settings_)
+        return std::nullopt;
     const QVariant value = settings_->value(section_ + QLatin1Char('/') + key);
     if (!value.isValid())
         return std::nullopt;
@@ -41,12 +107,14 @@ std::optional<QString> SettingsBacking::read(const QString& key) {
 }
 
 void SettingsBacking::write(const QString& key, const QString& value) {
+    if (!settings_)
+        throw Failure(tr("The settings are not kept: %1").arg(unusableReason_));
     settings_->setValue(section_ + QLatin1Char('/') + key, value);
     settings_->sync();
     if (settings_->status() == QSettings::NoError)
         return;
-    const QString file = settings_->fileName();
     // A reader keeps its first error for good; a fresh one judges the next write on its own.
     settings_ = openFile();
-    throw Failure(QStringLiteral("The settings file %1 could not be written").arg(file));
+    throw Failure(tr("The settings file %1 could not be written: %2")
+                      .arg(fileName_, whyNotWritable(fileName_)));
 }

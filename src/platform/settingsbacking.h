@@ -7,7 +7,8 @@
 
 // Per-user text values under one application name and section, in an INI file of the user's
 // configuration folder. Writes go to disk at once, atomically. What can be read of a damaged file
-// carries on, and a copy of the damaged file is kept beside it.
+// carries on, and a copy of the damaged file is kept beside it. A path that is no regular file,
+// or a file that cannot be read, is left alone: nothing is read from it or written over it.
 class SettingsBacking {
 public:
     SettingsBacking(const QString& application, const QString& section);
@@ -16,13 +17,27 @@ public:
     // Throws Failure when the value could not be stored.
     void write(const QString& key, const QString& value);
 
-    QString fileName() const { return settings_->fileName(); }
+    QString fileName() const { return fileName_; }
+    // Why the file is left alone, or empty when it is in use.
+    const QString& unusableReason() const { return unusableReason_; }
+    // Copies the file as it is now to its name plus the suffix; the copy's name, or empty.
+    QString keepCopy(const QString& suffix) const;
 
 private:
     std::unique_ptr<QSettings> openFile() const;
     void keepCopyIfDamaged() const;
 
     QString application_;
+    QString fileName_;
+    QString unusableReason_;
     std::unique_ptr<QSettings> settings_;
     QString section_;
 };
+
+// The file the settings of an application live in for this user.
+QString userSettingsFile(const QString& application);
+
+// Why the path cannot serve as a settings file: it is no regular file (a link to one is fine) or
+// cannot be read. Empty when it can, or when nothing is there yet. Never opens anything but a
+// regular file, so a FIFO cannot block it.
+QString unusableSettingsFileReason(const QString& path);

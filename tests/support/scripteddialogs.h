@@ -6,6 +6,7 @@
 #include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <functional>
 #include <utility>
 
 // Answers the program's boxes from a script and keeps what they showed.
@@ -26,12 +27,20 @@ public:
     bool failNextQuestion = false;
     bool failNextPicker = false;
 
+    // Runs while each box is up, as the event loop of a real box would run other work.
+    std::function<void()> whileShown;
+
     void warn(const QString& title, const QString& text) override {
         warnings.append({title, text});
+        shown();
     }
-    void inform(const QString& text) override { informs.append(text); }
+    void inform(const QString& text) override {
+        informs.append(text);
+        shown();
+    }
     bool askYesNo(const QString& text) override {
         questions.append(text);
+        shown();
         if (std::exchange(failNextQuestion, false))
             throw Failure(QStringLiteral("The question could not be shown"));
         return answers.isEmpty() ? false : answers.dequeue();
@@ -40,16 +49,25 @@ public:
     QQueue<bool> riskAnswers; // for confirmRisk; an unscripted one is No
     bool confirmRisk(const QString& text) override {
         risks.append(text);
+        shown();
         return riskAnswers.isEmpty() ? false : riskAnswers.dequeue();
     }
     std::optional<std::int32_t> pickColor() override {
         ++pickerShown;
+        shown();
         if (std::exchange(failNextPicker, false))
             throw Failure(QStringLiteral("The color picker could not be shown"));
         return pickedColors.isEmpty() ? std::nullopt : pickedColors.dequeue();
     }
     bool isShowingBox() const override { return boxOpen; }
     bool boxOpen = false;
+    void endForGood() override { ended = true; }
+    bool ended = false;
+
+    void shown() {
+        if (whileShown)
+            whileShown();
+    }
 
     QStringList warningTexts() const {
         QStringList texts;
