@@ -3,11 +3,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
+#include <sys/stat.h>
 
 namespace {
 
@@ -46,7 +48,7 @@ QString bigList(int entries) {
 }
 
 bool errorReportShows(unsigned long except, int milliseconds) {
-    return waitForOtherWindow("^Application Error", except, milliseconds) != 0;
+    return waitForOtherWindow("^Application Error$", except, milliseconds) != 0;
 }
 
 } // namespace
@@ -64,7 +66,8 @@ private slots:
         QVERIFY(program.start());
         QVERIFY(!errorReportShows(program.mainWindowId(), 500));
         program.closeMainWindowAsync();
-        const unsigned long box = waitForOtherWindow("^Application Error", program.mainWindowId());
+        // The caption is the report's own, with nothing appended.
+        const unsigned long box = waitForOtherWindow("^Application Error$", program.mainWindowId());
         QVERIFY(box);
         saveForLooking(screenshot(), "unwritable-store-report");
         QVERIFY(!program.waitForEnd(300));
@@ -185,6 +188,68 @@ private slots:
         QCOMPARE(program.endWith(signal), 0);
         QCOMPARE(readStore().colors,
                  flash ? "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep : "RGB(4, 5, 6)" + sep);
+    }
+
+    void aSignalDuringAStartUpReportEndsWithTheWholeList_data() {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+    void aSignalDuringAStartUpReportEndsWithTheWholeList() {
+        QFETCH(int, signal);
+        const QString list = "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep;
+        // An option that is no boolean is reported before the list is loaded.
+        resetStore({{"Colors", list}, {"Option1", "maybe"}});
+        RunningProgram program;
+        program.launch();
+        QVERIFY(waitForOtherWindow("^Application Error$", 0));
+        QCOMPARE(program.endWith(signal), 0);
+        QCOMPARE(readStore().colors, list);
+    }
+
+    void aSignalWithThePickerOpenEndsWithTheList() {
+        const QString list = "RGB(1, 2, 3)" + sep;
+        resetStore({{"Colors", list}});
+        RunningProgram program;
+        QVERIFY(program.start());
+        clickAt(program.mainWindowGeometry().topLeft() + QPoint(8 + 128, 435 + 13)); // Add Color
+        QVERIFY(waitForOtherWindow("^Select Color$", program.mainWindowId()));
+        QCOMPARE(program.endWith(SIGTERM), 0);
+        QCOMPARE(readStore().colors, list);
+    }
+
+    void aSignalCloseThatCannotStoreSaysSoWithoutABox() {
+        QTemporaryDir folder;
+        QFile plain(folder.filePath("plain"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        RunningProgram program;
+        program.setEnvironment("XDG_CONFIG_HOME", folder.filePath("plain/config"));
+        QVERIFY(program.start());
+        QCOMPARE(program.endWith(SIGTERM), 1);
+        const QString said = program.output();
+        QVERIFY2(said.contains("Application Error: The settings file") &&
+                     said.contains("could not be written"),
+                 qPrintable(said));
+    }
+
+    void aFifoForAStoreIsLeftAloneAndSaidOnce() {
+        QTemporaryDir folder;
+        const QString fifo = folder.filePath("Varnhollow.ini");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        RunningProgram program;
+        program.setEnvironment("XDG_CONFIG_HOME", folder.path());
+        program.launch();
+        const unsigned long notice = waitForOtherWindow("^Settings Not Kept$", 0);
+        QVERIFY(notice);
+        saveForLooking(screenshot(), "settings-not-kept");
+        pressKeyIn(notice, "Return");
+        QVERIFY(waitForOtherWindow("^Chromaflick$", notice));
+        program.endWith(SIGTERM);
+        const QString said = program.output();
+        QCOMPARE(said.count(fifo + " is a FIFO, not a file"), 2); // the notice and the close
+        QVERIFY(QFileInfo(fifo).isFile() == false && QFileInfo::exists(fifo));
     }
 
     void fullListStartsFlashesAndClosesByteExact() {
