@@ -13,7 +13,7 @@ namespace {
 
 using Components = std::array<int, 3>;
 
-// A line's color, or why it has none; neither for a line that holds no color by design.
+// A line's color, or why it has none.
 struct LineReading {
     std::optional<Components> color;
     QString problem;
@@ -83,8 +83,7 @@ LineReading readGimpColor(QStringView line) {
 bool isHexColor(QStringView line) {
     return line.size() == 7 && line[0] == u'#' &&
            std::all_of(line.begin() + 1, line.end(), [](QChar c) {
-               return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') ||
-                      (c >= u'A' && c <= u'F');
+               return isAsciiDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
            });
 }
 
