@@ -1,0 +1,153 @@
+#include "commandline.h"
+
+#include "colors/storedlist.h"
+#include "core/durationtext.h"
+#include "core/palettefile.h"
+#include "core/plainnumber.h"
+#include "core/programversion.h"
+#include "platform/failure.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+CommandLine refusal(const QString& problem) {
+    CommandLine line;
+    line.action = CommandLine::Action::Refuse;
+    line.text = problem;
+    line.exitStatus = BadCommandLineStatus;
+    return line;
+}
+
+CommandLine printing(const QString& text) {
+    CommandLine line;
+    line.action = CommandLine::Action::Print;
+    line.text = text;
+    return line;
+}
+
+// "-h, --help, ..., --duration TIME, ..." from the options themselves.
+QString optionForms(const QList<QCommandLineOption>& options) {
+    QStringList forms;
+    for (const QCommandLineOption& option : options) {
+        for (const QString& name : option.names()) {
+            const QString dashes = name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+            forms.append(option.valueName().isEmpty() ? dashes + name
+                                                      : dashes + name + u' ' + option.valueName());
+        }
+    }
+    return forms.join(QStringLiteral(", "));
+}
+
+std::optional<ScreenChoice> screenNamed(const QString& value, const QStringList& screenNames) {
+    const qsizetype byName = screenNames.indexOf(value);
+    if (byName >= 0)
+        return ScreenChoice{ScreenChoice::Kind::One, byName};
+    const std::optional<qint64> number = readPlainNumber(value, screenNames.size() + 1);
+    if (number && *number >= 1 && *number <= screenNames.size())
+        return ScreenChoice{ScreenChoice::Kind::One, *number - 1};
+    return std::nullopt;
+}
+
+QString noSuchScreen(const QString& value, const QStringList& screenNames) {
+    if (screenNames.isEmpty())
+        return translated("--screen: there is no screen %1; Qt reports none")
+            .arg(quotedForMessage(value));
+    return translated("--screen: there is no screen %1; give a number from 1 to %2 or a name: %3")
+        .arg(quotedForMessage(value))
+        .arg(screenNames.size())
+        .arg(screenNames.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+CommandLine readCommandLine(const QStringList& arguments, const QStringList& screenNames) {
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  translated("Show this help and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     translated("Show the version and exit."));
+    const QCommandLineOption start(
+        QStringLiteral("start"),
+        translated("Open the flash as soon as the main window shows, as Start does."));
+    const QCommandLineOption duration(
+        QStringLiteral("duration"),
+        translated("Close every flash of this run after TIME: 90 or 90s, 30m, 2h, 1h30m15s; "
+                   "a bare number is seconds."),
+        translated("TIME"));
+    const QCommandLineOption screen(
+        QStringLiteral("screen"),
+        translated("Flash on the screen of this name (as HDMI-1) or number (1 is the first)."),
+        translated("NAME|N"));
+    const QCommandLineOption allScreens(QStringLiteral("all-screens"),
+                                        translated("Flash on every screen at once."));
+    const QCommandLineOption colors(
+        QStringLiteral("colors"),
+        translated("Replace the color list with the colors of a palette file: GIMP (.gpl) or "
+                   "text, one RGB(r, g, b), #RRGGBB or r g b a line."),
+        translated("FILE"));
+    const QList<QCommandLineOption> options{help,   version,    start, duration,
+                                            screen, allScreens, colors};
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        translated("Fills the whole screen with a sequence of colors."));
+    parser.addOptions(options);
+
+    const auto withForms = [&options](QString problem) {
+        if (problem.endsWith(u'.'))
+            problem.chop(1);
+        return refusal(translated("%1; the options are %2").arg(problem, optionForms(options)));
+    };
+
+    if (!parser.parse(arguments))
+        return withForms(parser.errorText());
+    if (parser.isSet(help))
+        return printing(parser.helpText());
+    if (parser.isSet(version))
+        return printing(QStringLiteral("chromaflick %1\n").arg(QLatin1StringView(ProgramVersion)));
+    if (!parser.positionalArguments().isEmpty()) {
+        return withForms(translated("Unexpected argument %1")
+                             .arg(quotedForMessage(parser.positionalArguments().constFirst())));
+    }
+    for (const QCommandLineOption* option : {&duration, &screen, &colors}) {
+        if (parser.values(*option).size() > 1) {
+            return withForms(
+                translated("--%1 is given more than once").arg(option->names().constFirst()));
+        }
+    }
+    if (parser.isSet(screen) && parser.isSet(allScreens))
+        return withForms(translated("--screen and --all-screens exclude each other"));
+
+    LaunchOptions launch;
+    launch.start = parser.isSet(start);
+    if (parser.isSet(duration)) {
+        const DurationReading reading = readDuration(parser.value(duration));
+        if (!reading.duration)
+            return refusal(translated("--duration: %1").arg(reading.problem));
+        launch.duration = reading.duration;
+    }
+    if (parser.isSet(allScreens))
+        launch.screen.kind = ScreenChoice::Kind::All;
+    if (parser.isSet(screen)) {
+        const std::optional<ScreenChoice> choice = screenNamed(parser.value(screen), screenNames);
+        if (!choice)
+            return refusal(noSuchScreen(parser.value(screen), screenNames));
+        launch.screen = *choice;
+    }
+    if (parser.isSet(colors)) {
+        // The list is replaced, so the whole of it is room.
+        PaletteFileReading reading = readPaletteFile(parser.value(colors), MaxListEntries);
+        if (!reading.problem.isEmpty())
+            return refusal(translated("--colors: %1").arg(reading.problem));
+        launch.colors = std::move(reading.contents);
+    }
+
+    CommandLine line;
+    line.options = std::move(launch);
+    return line;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/palettereader.h"
+
+#include <QString>
+#include <QStringList>
+#include <chrono>
+#include <optional>
+
+// Where the flash opens.
+struct ScreenChoice {
+    enum class Kind {
+        MainWindowScreen, // as a click on Start does
+        One,
+        All,
+    };
+    Kind kind = Kind::MainWindowScreen;
+    qsizetype index = -1; // into the screen names given, for One
+};
+
+struct LaunchOptions {
+    bool start = false;
+    std::optional<std::chrono::milliseconds> duration;
+    ScreenChoice screen;
+    std::optional<PaletteContents> colors; // replaces the list; its bad lines are still to report
+};
+
+// The exit status for a command line the program cannot follow.
+inline constexpr int BadCommandLineStatus = 2;
+
+struct CommandLine {
+    enum class Action {
+        Run,    // with options
+        Print,  // text on standard output, then exit with exitStatus
+        Refuse, // text, one line, on standard error, then exit with exitStatus
+    };
+    Action action = Action::Run;
+    QString text;
+    int exitStatus = 0;
+    LaunchOptions options;
+};
+
+// The program's arguments, the program itself first, against the names of the screens in the
+// order Qt lists them. Reads the palette file that --colors names.
+CommandLine readCommandLine(const QStringList& arguments, const QStringList& screenNames);

@@ -1,0 +1,36 @@
+#include "palettewriter.h"
+
+#include "colors/colorentry.h"
+#include "platform/failure.h"
+
+namespace {
+
+QString gimpColorLine(const ColorComponents& c) {
+    // GIMP right-aligns each component in three places.
+    return QStringLiteral("%1 %2 %3\n").arg(c.red, 3).arg(c.green, 3).arg(c.blue, 3);
+}
+
+} // namespace
+
+PaletteText writePalette(const QStringList& entries, PaletteFormat format, const QString& name) {
+    PaletteText text;
+    QString out;
+    if (format == PaletteFormat::Gimp) {
+        out = QStringLiteral("GIMP Palette\nName: %1\nColumns: 0\n#\n").arg(name.simplified());
+    }
+    for (const QString& entry : entries) {
+        ColorComponents c{};
+        try {
+            c = ColorToComponents(ParseColorEntry(entry));
+        } catch (const Failure&) {
+            ++text.skipped;
+            continue;
+        }
+        if (format == PaletteFormat::Gimp)
+            out += gimpColorLine(c);
+        else
+            out += FormatColorEntry(c.red, c.green, c.blue) + u'\n';
+    }
+    text.bytes = out.toUtf8();
+    return text;
+}

@@ -1,0 +1,267 @@
+#include "core/commandline.h"
+#include "core/programversion.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QStringList OneScreen{"HDMI-1"};
+const QStringList TwoScreens{"HDMI-1", "DP-2"};
+const QString OptionForms = QStringLiteral(
+    "-h, --help, -v, --version, --start, --duration TIME, --screen NAME|N, --all-screens, "
+    "--colors FILE");
+
+} // namespace
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir folder;
+
+    // Arguments after the program name, with {dir} standing for the test's folder.
+    QStringList arguments(const QStringList& given) const {
+        QStringList all{QStringLiteral("chromaflick")};
+        for (QString argument : given)
+            all.append(argument.replace(QStringLiteral("{dir}"), folder.path()));
+        return all;
+    }
+
+    void putFile(const QString& name, const QByteArray& bytes) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(folder.isValid());
+        putFile(QStringLiteral("warm.gpl"), "GIMP Palette\nName: warm\n255 0 0 Red\n255 128 0\n");
+        putFile(QStringLiteral("mixed.txt"), "#0000FF\nnot a color\n");
+        putFile(QStringLiteral("empty.txt"), "");
+        putFile(QStringLiteral("comments.txt"), "# only this\n");
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.gpl")));
+    }
+
+    void runsWith_data() {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QStringList>("screens");
+        QTest::addColumn<bool>("start");
+        QTest::addColumn<qint64>("durationMs"); // -1: none
+        QTest::addColumn<int>("screenKind");
+        QTest::addColumn<qsizetype>("screenIndex");
+        QTest::addColumn<QStringList>("colors"); // empty: no palette
+        using Kind = ScreenChoice::Kind;
+        const int mainScreen = int(Kind::MainWindowScreen);
+        const int one = int(Kind::One);
+        const int all = int(Kind::All);
+        QTest::newRow("nothing") << QStringList{} << OneScreen << false << qint64(-1) << mainScreen
+                                 << qsizetype(-1) << QStringList{};
+        QTest::newRow("start") << QStringList{"--start"} << OneScreen << true << qint64(-1)
+                               << mainScreen << qsizetype(-1) << QStringList{};
+        QTest::newRow("duration") << QStringList{"--duration", "1h30m"} << OneScreen << false
+                                  << qint64(5'400'000) << mainScreen << qsizetype(-1)
+                                  << QStringList{};
+        QTest::newRow("duration with equals sign")
+            << QStringList{"--duration=90"} << OneScreen << false << qint64(90'000) << mainScreen
+            << qsizetype(-1) << QStringList{};
+        QTest::newRow("screen by name") << QStringList{"--screen", "DP-2"} << TwoScreens << false
+                                        << qint64(-1) << one << qsizetype(1) << QStringList{};
+        QTest::newRow("screen by number") << QStringList{"--screen", "1"} << TwoScreens << false
+                                          << qint64(-1) << one << qsizetype(0) << QStringList{};
+        QTest::newRow("last screen by number")
+            << QStringList{"--screen=2"} << TwoScreens << false << qint64(-1) << one << qsizetype(1)
+            << QStringList{};
+        QTest::newRow("a name before a number")
+            << QStringList{"--screen", "2"} << QStringList{"DP-1", "HDMI-1", "2"} << false
+            << qint64(-1) << one << qsizetype(2) << QStringList{};
+        QTest::newRow("all screens") << QStringList{"--all-screens"} << TwoScreens << false
+                                     << qint64(-1) << all << qsizetype(-1) << QStringList{};
+        QTest::newRow("palette") << QStringList{"--colors", "{dir}/warm.gpl"} << OneScreen << false
+                                 << qint64(-1) << mainScreen << qsizetype(-1)
+                                 << QStringList{"RGB(255, 0, 0)", "RGB(255, 128, 0)"};
+        QTest::newRow("everything")
+            << QStringList{"--start", "--all-screens", "--duration",
+                           "2h",      "--colors",      "{dir}/warm.gpl"}
+            << TwoScreens << true << qint64(7'200'000) << all << qsizetype(-1)
+            << QStringList{"RGB(255, 0, 0)", "RGB(255, 128, 0)"};
+    }
+    void runsWith() {
+        QFETCH(QStringList, given);
+        QFETCH(QStringList, screens);
+        QFETCH(bool, start);
+        QFETCH(qint64, durationMs);
+        QFETCH(int, screenKind);
+        QFETCH(qsizetype, screenIndex);
+        QFETCH(QStringList, colors);
+        const CommandLine line = readCommandLine(arguments(given), screens);
+        QCOMPARE(line.text, QString());
+        QCOMPARE(int(line.action), int(CommandLine::Action::Run));
+        QCOMPARE(line.exitStatus, 0);
+        const LaunchOptions& options = line.options;
+        QCOMPARE(options.start, start);
+        QCOMPARE(options.duration.has_value(), durationMs >= 0);
+        if (options.duration)
+            QCOMPARE(qint64(options.duration->count()), durationMs);
+        QCOMPARE(int(options.screen.kind), screenKind);
+        QCOMPARE(options.screen.index, screenIndex);
+        QCOMPARE(options.colors.has_value(), !colors.isEmpty());
+        if (options.colors)
+            QCOMPARE(options.colors->entries, colors);
+    }
+
+    void handsOnThePalettesBadLines() {
+        const CommandLine line =
+            readCommandLine(arguments({"--colors", "{dir}/mixed.txt"}), OneScreen);
+        QCOMPARE(int(line.action), int(CommandLine::Action::Run));
+        QVERIFY(line.options.colors.has_value());
+        QCOMPARE(line.options.colors->entries, QStringList{"RGB(0, 0, 255)"});
+        QCOMPARE(line.options.colors->badLineCount, 1);
+        QCOMPARE(line.options.colors->badLines.constFirst().line, 2);
+    }
+
+    void refuses_data() {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QStringList>("screens");
+        QTest::addColumn<QString>("problem");
+        const QString forms = "; the options are " + OptionForms;
+        const QString durationForms =
+            " is not a time; write seconds (90 or 90s), minutes (30m), hours (2h) or them "
+            "together in that order (1h30m15s)";
+        QTest::newRow("unknown option")
+            << QStringList{"--fast"} << OneScreen << "Unknown option 'fast'" + forms;
+        QTest::newRow("unknown short option")
+            << QStringList{"-x"} << OneScreen << "Unknown option 'x'" + forms;
+        QTest::newRow("missing duration")
+            << QStringList{"--duration"} << OneScreen << "Missing value after '--duration'" + forms;
+        QTest::newRow("missing screen") << QStringList{"--start", "--screen"} << OneScreen
+                                        << "Missing value after '--screen'" + forms;
+        QTest::newRow("missing palette")
+            << QStringList{"--colors"} << OneScreen << "Missing value after '--colors'" + forms;
+        QTest::newRow("value for a flag") << QStringList{"--start=now"} << OneScreen
+                                          << "Unexpected value after '--start'" + forms;
+        QTest::newRow("positional argument")
+            << QStringList{"colors.gpl"} << OneScreen << "Unexpected argument 'colors.gpl'" + forms;
+        QTest::newRow("positional argument after options")
+            << QStringList{"--start", "--", "--all-screens"} << OneScreen
+            << "Unexpected argument '--all-screens'" + forms;
+        QTest::newRow("bad duration")
+            << QStringList{"--duration", "5x"} << OneScreen << "--duration: '5x'" + durationForms;
+        QTest::newRow("duration out of order") << QStringList{"--duration=30m1h"} << OneScreen
+                                               << "--duration: '30m1h'" + durationForms;
+        QTest::newRow("zero duration")
+            << QStringList{"--duration", "0"} << OneScreen
+            << "--duration: '0' is no time at all; a flash that closes at once shows nothing, so "
+               "give at least one second";
+        QTest::newRow("duration twice")
+            << QStringList{"--duration", "1m", "--duration", "2m"} << OneScreen
+            << "--duration is given more than once" + forms;
+        QTest::newRow("screen number past the last")
+            << QStringList{"--screen", "9"} << OneScreen
+            << "--screen: there is no screen '9'; give a number from 1 to 1 or a name: HDMI-1";
+        QTest::newRow("screen number 0")
+            << QStringList{"--screen", "0"} << TwoScreens
+            << "--screen: there is no screen '0'; give a number from 1 to 2 or a name: HDMI-1, "
+               "DP-2";
+        QTest::newRow("screen number with a sign")
+            << QStringList{"--screen", "+1"} << TwoScreens
+            << "--screen: there is no screen '+1'; give a number from 1 to 2 or a name: HDMI-1, "
+               "DP-2";
+        QTest::newRow("huge screen number")
+            << QStringList{"--screen", "99999999999999999999"} << OneScreen
+            << "--screen: there is no screen '99999999999999999999'; give a number from 1 to 1 "
+               "or a name: HDMI-1";
+        QTest::newRow("unknown screen name")
+            << QStringList{"--screen", "NOPE"} << TwoScreens
+            << "--screen: there is no screen 'NOPE'; give a number from 1 to 2 or a name: HDMI-1, "
+               "DP-2";
+        QTest::newRow("screen names are exact")
+            << QStringList{"--screen", "hdmi-1"} << OneScreen
+            << "--screen: there is no screen 'hdmi-1'; give a number from 1 to 1 or a name: "
+               "HDMI-1";
+        QTest::newRow("empty screen")
+            << QStringList{"--screen="} << OneScreen
+            << "--screen: there is no screen ''; give a number from 1 to 1 or a name: HDMI-1";
+        QTest::newRow("no screens at all") << QStringList{"--screen", "1"} << QStringList{}
+                                           << "--screen: there is no screen '1'; Qt reports none";
+        QTest::newRow("screen twice") << QStringList{"--screen", "1", "--screen", "2"} << TwoScreens
+                                      << "--screen is given more than once" + forms;
+        QTest::newRow("screen and all screens")
+            << QStringList{"--screen", "1", "--all-screens"} << TwoScreens
+            << "--screen and --all-screens exclude each other" + forms;
+        QTest::newRow("all screens and a bad screen")
+            << QStringList{"--all-screens", "--screen", "NOPE"} << TwoScreens
+            << "--screen and --all-screens exclude each other" + forms;
+        QTest::newRow("empty palette") << QStringList{"--colors", "{dir}/empty.txt"} << OneScreen
+                                       << "--colors: 'empty.txt' holds no colors";
+        QTest::newRow("palette of comments")
+            << QStringList{"--colors", "{dir}/comments.txt"} << OneScreen
+            << "--colors: 'comments.txt' holds no colors";
+        QTest::newRow("missing palette file") << QStringList{"--colors", "{dir}/gone.gpl"}
+                                              << OneScreen << "--colors: 'gone.gpl' does not exist";
+        QTest::newRow("palette is a folder")
+            << QStringList{"--colors", "{dir}/folder.gpl"} << OneScreen
+            << "--colors: 'folder.gpl' is a folder, not a palette file";
+        QTest::newRow("palette is a device")
+            << QStringList{"--colors", "/dev/null"} << OneScreen
+            << "--colors: 'null' is not a regular file (a pipe, socket or device)";
+        QTest::newRow("palette twice")
+            << QStringList{"--colors", "{dir}/warm.gpl", "--colors", "{dir}/warm.gpl"} << OneScreen
+            << "--colors is given more than once" + forms;
+        QTest::newRow("a bad option before help")
+            << QStringList{"--fast", "--help"} << OneScreen << "Unknown option 'fast'" + forms;
+    }
+    void refuses() {
+        QFETCH(QStringList, given);
+        QFETCH(QStringList, screens);
+        QFETCH(QString, problem);
+        const CommandLine line = readCommandLine(arguments(given), screens);
+        QCOMPARE(int(line.action), int(CommandLine::Action::Refuse));
+        QCOMPARE(line.text, problem);
+        QCOMPARE(line.exitStatus, 2);
+        QVERIFY(!line.text.contains(u'\n'));
+    }
+
+    void printsHelp_data() {
+        QTest::addColumn<QStringList>("given");
+        QTest::newRow("-h") << QStringList{"-h"};
+        QTest::newRow("--help") << QStringList{"--help"};
+        QTest::newRow("help before bad values") << QStringList{"--help", "--duration", "5x"};
+        QTest::newRow("help before version") << QStringList{"--version", "-h"};
+    }
+    void printsHelp() {
+        QFETCH(QStringList, given);
+        const CommandLine line = readCommandLine(arguments(given), OneScreen);
+        QCOMPARE(int(line.action), int(CommandLine::Action::Print));
+        QCOMPARE(line.exitStatus, 0);
+        QVERIFY(line.text.contains(
+            QStringLiteral("Fills the whole screen with a sequence of colors.")));
+        for (const char* option : {"-h, --help", "-v, --version", "--start", "--duration <TIME>",
+                                   "--screen <NAME|N>", "--all-screens", "--colors <FILE>"}) {
+            QVERIFY2(line.text.contains(option), qPrintable(option));
+        }
+    }
+
+    void printsTheVersion_data() {
+        QTest::addColumn<QStringList>("given");
+        QTest::newRow("-v") << QStringList{"-v"};
+        QTest::newRow("--version") << QStringList{"--version"};
+        QTest::newRow("with other options") << QStringList{"--start", "-v", "--screen", "9"};
+    }
+    void printsTheVersion() {
+        QFETCH(QStringList, given);
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))
+                    .match(QLatin1StringView(ProgramVersion))
+                    .hasMatch());
+        const CommandLine line = readCommandLine(arguments(given), OneScreen);
+        QCOMPARE(int(line.action), int(CommandLine::Action::Print));
+        QCOMPARE(line.exitStatus, 0);
+        QCOMPARE(line.text, QStringLiteral("chromaflick %1\n").arg(ProgramVersion));
+    }
+};
+
+CHROMAFLICK_TEST_MAIN(CommandLineTest)
+#include "tst_commandline.moc"
