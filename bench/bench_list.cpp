@@ -1,12 +1,13 @@
 // The color list at its largest: loading it into the list control, storing it, and starting the
 // main window with it, against the default list.
-#include "app/errortrap.h"
-#include "app/form1.h"
-#include "app/settingsstore.h"
-#include "colors/colorlist.h"
-#include "colors/colorlistview.h"
-#include "colors/storedlist.h"
+#include "core/errortrap.h"
+#include "core/settingsstore.h"
+#include "core/storedlist.h"
 #include "platform/qtdialogs.h"
+#include "platform/settingsbacking.h"
+#include "ui/colorlist.h"
+#include "ui/colorlistview.h"
+#include "ui/form1.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,7 +25,7 @@ QString storedList(int entries) {
 }
 
 void BM_LoadColorList(benchmark::State& state) {
-    SettingsStore store;
+    UserSettingsStore store;
     store.WriteSetting(Keys::Colors, storedList(static_cast<int>(state.range(0))));
     QtDialogs dialogs;
     ColorListView list;
@@ -42,7 +43,7 @@ void BM_LoadColorList(benchmark::State& state) {
 }
 
 void BM_SaveColorList(benchmark::State& state) {
-    SettingsStore store;
+    UserSettingsStore store;
     QtDialogs dialogs;
     ColorListView list;
     list.append(splitStoredList(storedList(static_cast<int>(state.range(0)))));
@@ -56,12 +57,12 @@ void BM_SaveColorList(benchmark::State& state) {
 void BM_StartToShownWindow(benchmark::State& state) {
     const int entries = static_cast<int>(state.range(0));
     {
-        SettingsStore store;
+        UserSettingsStore store;
         store.WriteSetting(Keys::Colors, entries == 7 ? QString() : storedList(entries));
     }
     QtDialogs dialogs;
     for (auto _ : state) {
-        SettingsStore store;
+        UserSettingsStore store;
         Form1 form(dialogs, store);
         form.Form_Load();
         form.showCentred();

@@ -1,4 +1,4 @@
-#include "flash/gradientpainter.h"
+#include "core/gradientpainter.h"
 #include "platform/imagesurface.h"
 
 #include <QImage>

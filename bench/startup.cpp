@@ -1,6 +1,6 @@
 // Starts the real program again and again, with the default list and with a list of 32767
 // entries, and prints the median time from starting the process to its main window being mapped.
-#include "colors/storedlist.h"
+#include "core/storedlist.h"
 
 #include <QCoreApplication>
 #include <QDir>

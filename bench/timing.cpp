@@ -1,8 +1,8 @@
 // Opens the real flash window in gradient mode with a delay of 20 ms, lets it tick 500 times and
 // prints how far each interval strayed from the delay.
-#include "flash/flashsource.h"
-#include "flash/form2.h"
 #include "platform/qtdialogs.h"
+#include "ui/flashsource.h"
+#include "ui/form2.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,8 +24,10 @@ public:
                 QStringLiteral("RGB(0, 255, 0)")};
     }
     // Cycle order, gradient mode, left to right.
-    bool optionSet(int option) const override { return option == 2 || option == 4 || option == 5; }
-    QString delayText() const override { return QString::number(delayMs); }
+    FlashSettings flashSettings() const override {
+        return {FlashOrder::Cycle, ColorMode::Gradient, GradientDirection::LeftToRight,
+                QString::number(delayMs)};
+    }
     QScreen* flashScreen() const override { return QGuiApplication::primaryScreen(); }
 };
 

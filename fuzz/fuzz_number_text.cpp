@@ -1,7 +1,7 @@
 // Any text through the numeric check, the 16-bit conversion and the boolean read: they agree
 // with each other and fail only with a Failure.
-#include "platform/failure.h"
-#include "platform/numbertext.h"
+#include "core/failure.h"
+#include "core/numbertext.h"
 
 #include <QString>
 #include <cmath>

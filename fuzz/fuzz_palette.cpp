@@ -1,10 +1,10 @@
 // Any bytes as a palette file: every color read is a well-formed entry, the room is kept, bad
 // lines are numbered in order, and what is read writes out and reads back the same in both
 // formats.
-#include "colors/colorentry.h"
-#include "colors/storedlist.h"
+#include "core/colorentry.h"
 #include "core/palettereader.h"
 #include "core/palettewriter.h"
+#include "core/storedlist.h"
 
 #include <QByteArray>
 #include <cstdlib>

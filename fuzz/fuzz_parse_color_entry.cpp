@@ -1,6 +1,6 @@
 // Any text as a color entry: a value in 0..0xFFFFFF or a Failure, never anything else.
-#include "colors/colorentry.h"
-#include "platform/failure.h"
+#include "core/colorentry.h"
+#include "core/failure.h"
 
 #include <QString>
 #include <cstdlib>

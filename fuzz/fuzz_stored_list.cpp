@@ -2,7 +2,7 @@
 // The one exception is in the format itself: an entry that ends with the first 16 or 17
 // characters of the separator runs into the separator stored after it. The program never writes
 // such an entry; only a hand-edited store holds one.
-#include "colors/storedlist.h"
+#include "core/storedlist.h"
 
 #include <QString>
 #include <algorithm>

@@ -1,7 +1,8 @@
-#include "app/form1.h"
-#include "app/settingsstore.h"
+#include "core/settingsstore.h"
 #include "platform/closesignals.h"
 #include "platform/qtdialogs.h"
+#include "platform/settingsbacking.h"
+#include "ui/form1.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -11,7 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtDialogs dialogs;
-    SettingsStore store;
+    UserSettingsStore store;
     Form1 form(dialogs, store);
 
     // Form_Unload: the program ends at once, and every other window with it.

@@ -1,8 +1,8 @@
 // Runs from a folder of its own: it puts the optional skin and cursor files beside itself.
-#include "app/appearance.h"
-#include "app/errortrap.h"
+#include "core/errortrap.h"
 #include "loadedform.h"
 #include "platform/files.h"
+#include "ui/appearance.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -130,9 +130,9 @@ private slots:
 
     void damagedStoreKeepsACopyAndWritesGoOn() {
         resetStore();
-        const QString file = SettingsStore().fileName();
+        const QString file = UserSettingsStore().fileName();
         writeFile(file, "[Chromaflick\nText1=250\n[Chromaflick]\nOption2=True\n");
-        SettingsStore store;
+        UserSettingsStore store;
         QVERIFY(QFile::exists(file + ".damaged"));
         QCOMPARE(store.ReadSetting(Keys::Option2), QStringLiteral("True"));
         store.WriteSetting(Keys::Colors, QStringLiteral("a||MySeparator123||"));

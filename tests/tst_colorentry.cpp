@@ -1,6 +1,6 @@
-#include "colors/colorentry.h"
-#include "colors/storedlist.h"
-#include "platform/failure.h"
+#include "core/colorentry.h"
+#include "core/failure.h"
+#include "core/storedlist.h"
 #include "testsupport.h"
 
 #include <QApplication>

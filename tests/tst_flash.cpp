@@ -1,10 +1,10 @@
-#include "app/errortrap.h"
-#include "flash/colorsequencer.h"
-#include "flash/flashsource.h"
-#include "flash/form2.h"
-#include "flash/randomint.h"
+#include "core/colorsequencer.h"
+#include "core/errortrap.h"
+#include "core/randomint.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
+#include "ui/flashsource.h"
+#include "ui/form2.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -25,8 +25,18 @@ public:
     QString delay = QStringLiteral("500");
 
     QStringList colorEntries() const override { return entries; }
-    bool optionSet(int option) const override { return options[option]; }
-    QString delayText() const override { return delay; }
+    FlashSettings flashSettings() const override {
+        FlashSettings settings;
+        if (options[1] || options[2])
+            settings.order = options[1] ? FlashOrder::Random : FlashOrder::Cycle;
+        if (options[3] || options[4])
+            settings.mode = options[3] ? ColorMode::Solid : ColorMode::Gradient;
+        if (options[5] || options[6])
+            settings.direction =
+                options[5] ? GradientDirection::LeftToRight : GradientDirection::UpAndDown;
+        settings.delayText = delay;
+        return settings;
+    }
     QScreen* flashScreen() const override { return QGuiApplication::primaryScreen(); }
 
     void choose(int option) {
@@ -70,7 +80,7 @@ class FlashTest : public QObject {
         QStringList shown;
         for (int i = 0; i < ticks; ++i) {
             ErrorTrap trap(dialogs, QStringLiteral("Form2.Timer1_Timer"));
-            shown << stepText(sequencer.Timer1_Timer(trap, source, 1920, 1080).step);
+            shown << stepText(sequencer.tick(trap, source.flashSettings(), 1920, 1080).step);
         }
         return shown;
     }
@@ -136,14 +146,16 @@ private slots:
         source.choose(4);
         ErrorTrap trap(dialogs, QStringLiteral("Form2.Timer1_Timer"));
         auto gradient =
-            std::get<GradientStep>(sequencer.Timer1_Timer(trap, source, 1366, 768).step);
+            std::get<GradientStep>(sequencer.tick(trap, source.flashSettings(), 1366, 768).step);
         QCOMPARE(gradient.rectangle, (PixelRect{0, 0, 1366, 768}));
         QVERIFY(!gradient.vertical);
         source.choose(6);
-        gradient = std::get<GradientStep>(sequencer.Timer1_Timer(trap, source, 1366, 768).step);
+        gradient =
+            std::get<GradientStep>(sequencer.tick(trap, source.flashSettings(), 1366, 768).step);
         QVERIFY(gradient.vertical);
         source.options[5] = source.options[6] = false;
-        gradient = std::get<GradientStep>(sequencer.Timer1_Timer(trap, source, 1366, 768).step);
+        gradient =
+            std::get<GradientStep>(sequencer.tick(trap, source.flashSettings(), 1366, 768).step);
         QVERIFY(!gradient.vertical);
     }
 
@@ -156,11 +168,12 @@ private slots:
         std::map<std::int32_t, int> solid, first, second;
         ErrorTrap trap(dialogs, QStringLiteral("Form2.Timer1_Timer"));
         for (int i = 0; i < ticks; ++i)
-            ++solid[std::get<SolidStep>(sequencer.Timer1_Timer(trap, source, 10, 10).step).color];
+            ++solid[std::get<SolidStep>(sequencer.tick(trap, source.flashSettings(), 10, 10).step)
+                        .color];
         source.choose(4);
         for (int i = 0; i < ticks; ++i) {
             const auto step =
-                std::get<GradientStep>(sequencer.Timer1_Timer(trap, source, 10, 10).step);
+                std::get<GradientStep>(sequencer.tick(trap, source.flashSettings(), 10, 10).step);
             ++first[step.firstColor];
             ++second[step.secondColor];
         }

@@ -1,4 +1,4 @@
-#include "flash/flashsafety.h"
+#include "core/flashsafety.h"
 #include "testsupport.h"
 
 #include <QApplication>

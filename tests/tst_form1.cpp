@@ -1,13 +1,13 @@
-#include "app/appearance.h"
-#include "app/errortrap.h"
-#include "app/form1.h"
-#include "app/settingsstore.h"
-#include "colors/colorlistview.h"
-#include "flash/form2.h"
+#include "core/errortrap.h"
+#include "core/settingsstore.h"
 #include "loadedform.h"
-#include "options/optionspanel.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
+#include "ui/appearance.h"
+#include "ui/colorlistview.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/optionspanel.h"
 
 #include <QApplication>
 #include <QFile>

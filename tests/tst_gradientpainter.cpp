@@ -1,5 +1,5 @@
-#include "flash/gradientpainter.h"
-#include "platform/failure.h"
+#include "core/failure.h"
+#include "core/gradientpainter.h"
 #include "platform/imagesurface.h"
 #include "testsupport.h"
 

@@ -1,10 +1,10 @@
-#include "app/errortrap.h"
-#include "colors/colorlist.h"
-#include "colors/colorlistview.h"
-#include "colors/listcommands.h"
-#include "colors/storedlist.h"
+#include "core/errortrap.h"
+#include "core/storedlist.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
+#include "ui/colorlist.h"
+#include "ui/colorlistview.h"
+#include "ui/listcommands.h"
 
 #include <QApplication>
 #include <QtTest>

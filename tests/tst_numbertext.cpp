@@ -1,5 +1,5 @@
-#include "platform/failure.h"
-#include "platform/numbertext.h"
+#include "core/failure.h"
+#include "core/numbertext.h"
 #include "testsupport.h"
 
 #include <QApplication>

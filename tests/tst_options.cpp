@@ -1,5 +1,5 @@
 #include "loadedform.h"
-#include "options/optionspanel.h"
+#include "ui/optionspanel.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "colors/colorentry.h"
+#include "core/colorentry.h"
 #include "core/palettefile.h"
 #include "core/palettereader.h"
 #include "core/palettewriter.h"

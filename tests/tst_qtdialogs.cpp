@@ -1,4 +1,4 @@
-#include "app/apptitle.h"
+#include "core/apptitle.h"
 #include "platform/qtdialogs.h"
 #include "testsupport.h"
 

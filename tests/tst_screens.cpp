@@ -1,6 +1,6 @@
 // Runs on an offscreen desktop of two screens side by side (see data/two-screens.json).
-#include "flash/form2.h"
 #include "loadedform.h"
+#include "ui/form2.h"
 
 #include <QApplication>
 #include <QPushButton>

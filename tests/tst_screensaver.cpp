@@ -1,8 +1,8 @@
 // Runs on a private session bus (dbus-run-session), with a stand-in screensaver service.
-#include "flash/flashsource.h"
-#include "flash/form2.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
+#include "ui/flashsource.h"
+#include "ui/form2.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -30,8 +30,9 @@ public slots:
 class Source final : public FlashSource {
 public:
     QStringList colorEntries() const override { return {"RGB(1, 2, 3)"}; }
-    bool optionSet(int option) const override { return option == 1 || option == 3; }
-    QString delayText() const override { return QStringLiteral("500"); }
+    FlashSettings flashSettings() const override {
+        return {FlashOrder::Random, ColorMode::Solid, std::nullopt, QStringLiteral("500")};
+    }
     QScreen* flashScreen() const override { return QGuiApplication::primaryScreen(); }
 };
 

@@ -1,5 +1,5 @@
-#include "app/settingsstore.h"
-#include "platform/failure.h"
+#include "core/failure.h"
+#include "core/settingsstore.h"
 #include "platform/inicodec.h"
 #include "platform/settingsbacking.h"
 #include "testsupport.h"
@@ -44,7 +44,7 @@ bool makeSocket(const QString& path) {
 
 // A store whose troubles are counted instead of shown.
 struct ToldStore {
-    SettingsStore store;
+    UserSettingsStore store;
     QStringList told;
     ToldStore() {
         store.setTroubleTeller([this](const QString& text) { told << text; });
@@ -153,7 +153,7 @@ private slots:
         QString read;
         bool threw = false;
         {
-            SettingsStore store;
+            UserSettingsStore store;
             store.setTroubleTeller([&](const QString& text) { told << text; });
             read = store.ReadSetting(Keys::Text1);
             try {

@@ -1,11 +1,11 @@
-#include "commandline.h"
+#include "core/commandline.h"
 
-#include "colors/storedlist.h"
 #include "core/durationtext.h"
+#include "core/failure.h"
 #include "core/palettefile.h"
 #include "core/plainnumber.h"
 #include "core/programversion.h"
-#include "platform/failure.h"
+#include "core/storedlist.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

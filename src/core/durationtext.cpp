@@ -1,7 +1,7 @@
-#include "durationtext.h"
+#include "core/durationtext.h"
 
+#include "core/failure.h"
 #include "core/plainnumber.h"
-#include "platform/failure.h"
 
 #include <QCoreApplication>
 #include <algorithm>

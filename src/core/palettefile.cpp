@@ -1,6 +1,6 @@
-#include "palettefile.h"
+#include "core/palettefile.h"
 
-#include "platform/failure.h"
+#include "core/failure.h"
 
 #include <QCoreApplication>
 #include <QFile>

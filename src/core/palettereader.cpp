@@ -1,8 +1,8 @@
-#include "palettereader.h"
+#include "core/palettereader.h"
 
-#include "colors/colorentry.h"
+#include "core/colorentry.h"
+#include "core/failure.h"
 #include "core/plainnumber.h"
-#include "platform/failure.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "palettewriter.h"
+#include "core/palettewriter.h"
 
-#include "colors/colorentry.h"
-#include "platform/failure.h"
+#include "core/colorentry.h"
+#include "core/failure.h"
 
 namespace {
 

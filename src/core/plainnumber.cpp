@@ -1,4 +1,4 @@
-#include "plainnumber.h"
+#include "core/plainnumber.h"
 
 #include <algorithm>
 

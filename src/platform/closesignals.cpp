@@ -1,4 +1,4 @@
-#include "closesignals.h"
+#include "platform/closesignals.h"
 
 #include <QSocketNotifier>
 #include <csignal>

@@ -1,6 +1,6 @@
-#include "files.h"
+#include "platform/files.h"
 
-#include "failure.h"
+#include "core/failure.h"
 
 #include <QCoreApplication>
 #include <QFile>

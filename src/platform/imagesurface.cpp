@@ -1,6 +1,6 @@
-#include "imagesurface.h"
+#include "platform/imagesurface.h"
 
-#include "pixelrows.h"
+#include "platform/pixelrows.h"
 
 #include <QImage>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawingsurface.h"
+#include "core/drawingsurface.h"
 
 class QImage;
 

@@ -1,4 +1,4 @@
-#include "inicodec.h"
+#include "platform/inicodec.h"
 
 #include <QFile>
 #include <QIODevice>

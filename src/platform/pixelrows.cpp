@@ -1,4 +1,4 @@
-#include "pixelrows.h"
+#include "platform/pixelrows.h"
 
 #include <algorithm>
 

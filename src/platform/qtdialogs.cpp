@@ -1,6 +1,6 @@
-#include "qtdialogs.h"
+#include "platform/qtdialogs.h"
 
-#include "applicationtitle.h"
+#include "core/applicationtitle.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs.h"
+#include "core/dialogs.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "screensaverinhibitor.h"
+#include "platform/screensaverinhibitor.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

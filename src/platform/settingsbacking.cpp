@@ -1,7 +1,8 @@
-#include "settingsbacking.h"
+#include "platform/settingsbacking.h"
 
-#include "failure.h"
-#include "inicodec.h"
+#include "core/apptitle.h"
+#include "core/failure.h"
+#include "platform/inicodec.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -118,3 +119,7 @@ void SettingsBacking::write(const QString& key, const QString& value) {
     throw Failure(tr("The settings file %1 could not be written: %2")
                       .arg(fileName_, whyNotWritable(fileName_)));
 }
+
+UserSettingsStore::UserSettingsStore()
+    : SettingsStore(
+          std::make_unique<SettingsBacking>(QLatin1String(SettingsApplication), ProductName)) {}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/settingsfile.h"
+#include "core/settingsstore.h"
+
 #include <QSettings>
 #include <QString>
 #include <memory>
@@ -9,19 +12,15 @@
 // configuration folder. Writes go to disk at once, atomically. What can be read of a damaged file
 // carries on, and a copy of the damaged file is kept beside it. A path that is no regular file,
 // or a file that cannot be read, is left alone: nothing is read from it or written over it.
-class SettingsBacking {
+class SettingsBacking final : public SettingsFile {
 public:
     SettingsBacking(const QString& application, const QString& section);
 
-    std::optional<QString> read(const QString& key);
-    // Throws Failure when the value could not be stored.
-    void write(const QString& key, const QString& value);
-
-    QString fileName() const { return fileName_; }
-    // Why the file is left alone, or empty when it is in use.
-    const QString& unusableReason() const { return unusableReason_; }
-    // Copies the file as it is now to its name plus the suffix; the copy's name, or empty.
-    QString keepCopy(const QString& suffix) const;
+    std::optional<QString> read(const QString& key) override;
+    void write(const QString& key, const QString& value) override;
+    QString fileName() const override { return fileName_; }
+    QString unusableReason() const override { return unusableReason_; }
+    QString keepCopy(const QString& suffix) const override;
 
 private:
     std::unique_ptr<QSettings> openFile() const;
@@ -32,6 +31,12 @@ private:
     QString unusableReason_;
     std::unique_ptr<QSettings> settings_;
     QString section_;
+};
+
+// The settings store over this user's settings file.
+class UserSettingsStore final : public SettingsStore {
+public:
+    UserSettingsStore();
 };
 
 // The file the settings of an application live in for this user.

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/form1.h"
-#include "app/settingsstore.h"
-#include "colors/colorlistview.h"
+#include "core/settingsstore.h"
+#include "platform/settingsbacking.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
+#include "ui/colorlistview.h"
+#include "ui/form1.h"
 
 #include <QMap>
 #include <QRadioButton>
@@ -15,7 +16,7 @@
 // write to the store recorded.
 struct Loaded {
     ScriptedDialogs dialogs;
-    SettingsStore store;
+    UserSettingsStore store;
     std::unique_ptr<Form1> form;
     std::unique_ptr<QSignalSpy> writes;
 

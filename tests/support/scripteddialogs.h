@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/dialogs.h"
-#include "platform/failure.h"
+#include "core/dialogs.h"
+#include "core/failure.h"
 
 #include <QList>
 #include <QQueue>

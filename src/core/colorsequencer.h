@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/drawingsurface.h"
+#include "core/drawingsurface.h"
 
 #include <cstdint>
 #include <variant>
 #include <vector>
 
 class ErrorTrap;
-class FlashSource;
+struct FlashSettings;
 
 struct SolidStep {
     std::int32_t color;
@@ -38,10 +38,10 @@ public:
         FlashStep step;
     };
 
-    // One tick under the given trap: the options are read from the source as they stand now; the
+    // One tick, its steps numbered under the given trap, with the settings as they stand now; the
     // gradient spans a surface of the given size in pixels.
-    Tick Timer1_Timer(ErrorTrap& trap, const FlashSource& source, std::int32_t surfaceWidth,
-                      std::int32_t surfaceHeight);
+    Tick tick(ErrorTrap& trap, const FlashSettings& settings, std::int32_t surfaceWidth,
+              std::int32_t surfaceHeight);
 
 private:
     std::int32_t colorAt(std::int32_t position) const;

@@ -1,7 +1,7 @@
-#include "colorentry.h"
+#include "core/colorentry.h"
 
-#include "platform/failure.h"
-#include "platform/numbertext.h"
+#include "core/failure.h"
+#include "core/numbertext.h"
 
 #include <QStringList>
 #include <algorithm>

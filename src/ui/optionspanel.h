@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/flashsettings.h"
+
 #include <QObject>
 #include <array>
 
@@ -30,11 +32,17 @@ public:
     void setSelected(int option, bool selected);
 
     QString delayText() const;
+    // The options as the flash reads them.
+    FlashSettings settings() const;
     void setDelayText(const QString& text);
 
     // Frame4 is enabled in gradient mode, disabled in solid mode, left alone with neither.
     void applyGradientFrameRule();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     void Option1_Click() { storeGroup(1); }
     void Option2_Click() { storeGroup(1); }
     void Option3_Click();
@@ -44,11 +52,6 @@ public:
     void Text1_Change();
     void Text1_GotFocus();
     void Text1_LostFocus();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     void storeGroup(int firstOption);
     void optionSelected(int option);
 

@@ -1,4 +1,4 @@
-#include "applicationtitle.h"
+#include "core/applicationtitle.h"
 
 namespace {
 

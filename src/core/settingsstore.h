@@ -1,11 +1,13 @@
 #pragma once
 
-#include "platform/settingsbacking.h"
+#include "core/flashsettings.h"
+#include "core/settingsfile.h"
 
 #include <QObject>
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
 
 // One stored value: its key and the text that stands for it while it is absent.
 struct SettingKey {
@@ -14,7 +16,7 @@ struct SettingKey {
 };
 
 namespace Keys {
-inline constexpr SettingKey Text1{"Text1", "500"};
+inline constexpr SettingKey Text1{"Text1", DefaultDelayText};
 inline constexpr SettingKey Option1{"Option1", "1"};
 inline constexpr SettingKey Option2{"Option2", "0"};
 inline constexpr SettingKey Colors{"Colors", ""};
@@ -27,11 +29,14 @@ inline constexpr std::array<SettingKey, 6> Options{Option1, Option2, Option3,
                                                    Option4, Option5, Option6};
 } // namespace Keys
 
+// The application name the settings file is kept under; the section is the product's name.
+inline constexpr const char* SettingsApplication = "Varnhollow";
+
 // Everything the program remembers between runs, under "Varnhollow", section "Chromaflick".
 class SettingsStore : public QObject {
     Q_OBJECT
 public:
-    SettingsStore();
+    explicit SettingsStore(std::unique_ptr<SettingsFile> file);
 
     // A store that cannot be read reads as empty; the trouble is told at the first read.
     QString ReadSetting(const SettingKey& key);
@@ -46,9 +51,9 @@ public:
     // trouble also goes to stderr.
     void setTroubleTeller(std::function<void(const QString&)> teller);
 
-    QString fileName() const { return backing_.fileName(); }
+    QString fileName() const { return file_->fileName(); }
     // Copies the file as it is now beside it, with the suffix; the copy's name, or empty.
-    QString keepCopy(const QString& suffix) const { return backing_.keepCopy(suffix); }
+    QString keepCopy(const QString& suffix) const { return file_->keepCopy(suffix); }
 
 signals:
     // Every value that reached the store, in the order written.
@@ -57,7 +62,7 @@ signals:
 private:
     void tellTrouble(const QString& text);
 
-    SettingsBacking backing_;
+    std::unique_ptr<SettingsFile> file_;
     std::function<void(const QString&)> troubleTeller_;
     bool troubleTold_ = false;
     bool readTroubleNoted_ = false;

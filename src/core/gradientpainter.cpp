@@ -1,7 +1,7 @@
-#include "gradientpainter.h"
+#include "core/gradientpainter.h"
 
-#include "platform/failure.h"
-#include "platform/numbertext.h"
+#include "core/failure.h"
+#include "core/numbertext.h"
 
 #include <array>
 #include <limits>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/flashsettings.h"
+
 #include <QStringList>
 
 class QScreen;
@@ -10,8 +12,7 @@ class FlashSource {
 public:
     virtual ~FlashSource() = default;
     virtual QStringList colorEntries() const = 0;
-    // Whether Option1 .. Option6 is set.
-    virtual bool optionSet(int option) const = 0;
-    virtual QString delayText() const = 0;
+    // Read afresh at every tick.
+    virtual FlashSettings flashSettings() const = 0;
     virtual QScreen* flashScreen() const = 0;
 };

@@ -1,12 +1,12 @@
-#include "listcommands.h"
+#include "ui/listcommands.h"
 
-#include "app/errortrap.h"
-#include "colorentry.h"
-#include "colorlist.h"
-#include "colorlistview.h"
-#include "platform/dialogs.h"
-#include "platform/failure.h"
-#include "storedlist.h"
+#include "core/colorentry.h"
+#include "core/dialogs.h"
+#include "core/errortrap.h"
+#include "core/failure.h"
+#include "core/storedlist.h"
+#include "ui/colorlist.h"
+#include "ui/colorlistview.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
-#include "flashsafety.h"
+#include "core/flashsafety.h"
 
-#include "colors/colorentry.h"
-#include "platform/failure.h"
-#include "platform/numbertext.h"
+#include "core/colorentry.h"
+#include "core/failure.h"
+#include "core/numbertext.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "appicon.h"
+#include "platform/appicon.h"
 
 QIcon applicationIcon() {
     QIcon icon;

@@ -1,4 +1,4 @@
-#include "storedlist.h"
+#include "core/storedlist.h"
 
 const QStringList& DefaultColorList() {
     static const QStringList defaults{

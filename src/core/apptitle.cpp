@@ -1,6 +1,6 @@
-#include "apptitle.h"
+#include "core/apptitle.h"
 
-#include "platform/applicationtitle.h"
+#include "core/applicationtitle.h"
 
 QString applicationTitleFor(const QString& name) {
     constexpr int longest = 40;

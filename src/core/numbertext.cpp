@@ -1,6 +1,6 @@
-#include "numbertext.h"
+#include "core/numbertext.h"
 
-#include "failure.h"
+#include "core/failure.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flash/flashsource.h"
+#include "ui/flashsource.h"
 
 #include <QWidget>
 #include <array>
@@ -43,8 +43,7 @@ public:
     Form2* flashWindow() const { return form2_.get(); }
 
     QStringList colorEntries() const override;
-    bool optionSet(int option) const override;
-    QString delayText() const override;
+    FlashSettings flashSettings() const override;
     QScreen* flashScreen() const override;
 
 signals:

@@ -1,6 +1,7 @@
-#include "settingsstore.h"
+#include "core/settingsstore.h"
 
-#include "apptitle.h"
+#include "core/apptitle.h"
+#include "core/settingsfile.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -15,20 +16,20 @@ QString booleanText(bool value) {
 
 } // namespace
 
-SettingsStore::SettingsStore() : backing_(QStringLiteral("Varnhollow"), ProductName) {}
+SettingsStore::SettingsStore(std::unique_ptr<SettingsFile> file) : file_(std::move(file)) {}
 
 QString SettingsStore::ReadSetting(const SettingKey& key) {
-    if (!backing_.unusableReason().isEmpty() && !std::exchange(readTroubleNoted_, true)) {
+    if (!file_->unusableReason().isEmpty() && !std::exchange(readTroubleNoted_, true)) {
         tellTrouble(QCoreApplication::translate("SettingsStore",
                                                 "%1. %2 starts with its default settings, and "
                                                 "the changes made in this run will not be kept.")
-                        .arg(backing_.unusableReason(), ProductName));
+                        .arg(file_->unusableReason(), ProductName));
     }
-    return backing_.read(QLatin1String(key.name)).value_or(QLatin1String(key.absentValue));
+    return file_->read(QLatin1String(key.name)).value_or(QLatin1String(key.absentValue));
 }
 
 void SettingsStore::WriteSetting(const SettingKey& key, const QString& value) {
-    backing_.write(QLatin1String(key.name), value);
+    file_->write(QLatin1String(key.name), value);
     emit settingWritten(QLatin1String(key.name), value);
 }
 

@@ -1,4 +1,4 @@
-#include "randomint.h"
+#include "core/randomint.h"
 
 #include <QTime>
 #include <bit>

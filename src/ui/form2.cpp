@@ -1,16 +1,16 @@
-#include "form2.h"
+#include "ui/form2.h"
 
-#include "app/appicon.h"
-#include "app/errortrap.h"
-#include "colors/colorentry.h"
-#include "colors/storedlist.h"
-#include "flashsource.h"
-#include "gradientpainter.h"
-#include "platform/dialogs.h"
-#include "platform/failure.h"
+#include "core/colorentry.h"
+#include "core/dialogs.h"
+#include "core/errortrap.h"
+#include "core/failure.h"
+#include "core/gradientpainter.h"
+#include "core/numbertext.h"
+#include "core/storedlist.h"
+#include "platform/appicon.h"
 #include "platform/imagesurface.h"
-#include "platform/numbertext.h"
 #include "platform/screensaverinhibitor.h"
+#include "ui/flashsource.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -112,7 +112,7 @@ void Form2::Form_Load() {
     timer1_->stop();
     timer1_->setInterval(0);
     trap.step(118, [&] {
-        const std::int16_t delay = textToInt16(source_.delayText());
+        const std::int16_t delay = textToInt16(source_.flashSettings().delayText);
         if (delay < 0)
             throw Failure(QStringLiteral("%1 ms is no delay: it must be 0 or more").arg(delay));
         timer1_->setInterval(delay);
@@ -140,8 +140,8 @@ void Form2::Timer1_Timer() {
     ErrorTrap trap(dialogs_, QStringLiteral("Form2.Timer1_Timer"));
     const qreal ratio = devicePixelRatio();
     const ColorSequencer::Tick tick =
-        sequencer_.Timer1_Timer(trap, source_, static_cast<std::int32_t>(width() * ratio),
-                                static_cast<std::int32_t>(height() * ratio));
+        sequencer_.tick(trap, source_.flashSettings(), static_cast<std::int32_t>(width() * ratio),
+                        static_cast<std::int32_t>(height() * ratio));
     if (tick.hintTimeUp)
         label1_->setVisible(false);
     if (!std::holds_alternative<std::monostate>(tick.step))

@@ -1,6 +1,6 @@
-#include "twips.h"
+#include "ui/twips.h"
 
-#include "platform/numbertext.h"
+#include "core/numbertext.h"
 
 int twipsToPixels(int twips) {
     return static_cast<int>(roundHalfEven(twips / TwipsPerPixel));

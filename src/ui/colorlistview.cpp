@@ -1,7 +1,7 @@
-#include "colorlistview.h"
+#include "ui/colorlistview.h"
 
-#include "colorentry.h"
-#include "platform/failure.h"
+#include "core/colorentry.h"
+#include "core/failure.h"
 
 #include <QColor>
 #include <QHeaderView>

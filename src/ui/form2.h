@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colorsequencer.h"
+#include "core/colorsequencer.h"
 
 #include <QImage>
 #include <QWidget>

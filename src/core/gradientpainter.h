@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/drawingsurface.h"
+#include "core/drawingsurface.h"
 
 // Fills the rectangle with a two-color spectrum of solid strips: the first color at the left (or
 // top) edge, the second at the right (or bottom). Strips are at least 3 pixels thick, about 255

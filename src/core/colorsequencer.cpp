@@ -1,15 +1,9 @@
-#include "colorsequencer.h"
+#include "core/colorsequencer.h"
 
-#include "app/errortrap.h"
-#include "flashsource.h"
-#include "platform/failure.h"
-#include "randomint.h"
-
-namespace {
-
-enum Option { Random = 1, Cycle = 2, Solid = 3, Gradient = 4, LeftToRight = 5, UpAndDown = 6 };
-
-} // namespace
+#include "core/errortrap.h"
+#include "core/failure.h"
+#include "core/flashsettings.h"
+#include "core/randomint.h"
 
 std::int32_t ColorSequencer::colorAt(std::int32_t position) const {
     if (position < 0 || position >= static_cast<std::int32_t>(palette.size()))
@@ -23,9 +17,8 @@ std::int32_t ColorSequencer::randomPick() const {
     return static_cast<std::int32_t>(RandomInt(static_cast<std::int32_t>(palette.size()))) - 1;
 }
 
-ColorSequencer::Tick ColorSequencer::Timer1_Timer(ErrorTrap& trap, const FlashSource& source,
-                                                  std::int32_t surfaceWidth,
-                                                  std::int32_t surfaceHeight) {
+ColorSequencer::Tick ColorSequencer::tick(ErrorTrap& trap, const FlashSettings& settings,
+                                          std::int32_t surfaceWidth, std::int32_t surfaceHeight) {
     Tick tick;
     const auto last = static_cast<std::int32_t>(palette.size()) - 1;
     if (trap.test(100, [&] { return hintTicks < 15; }))
@@ -33,12 +26,12 @@ ColorSequencer::Tick ColorSequencer::Timer1_Timer(ErrorTrap& trap, const FlashSo
     else
         trap.step(104, [&] { tick.hintTimeUp = true; });
 
-    if (trap.test(106, [&] { return source.optionSet(Solid); })) {
+    if (trap.test(106, [&] { return settings.mode == ColorMode::Solid; })) {
         if (trap.test(108, [&] { return firstIndex > last; })) {
             trap.step(110, [&] { firstIndex = 0; });
             return tick;
         }
-        if (trap.test(112, [&] { return source.optionSet(Random); })) {
+        if (trap.test(112, [&] { return settings.order == FlashOrder::Random; })) {
             std::int32_t pick = 0;
             trap.step(114, [&] { pick = randomPick(); });
             trap.step(116, [&] { tick.step = SolidStep{colorAt(pick)}; });
@@ -49,26 +42,26 @@ ColorSequencer::Tick ColorSequencer::Timer1_Timer(ErrorTrap& trap, const FlashSo
         return tick;
     }
 
-    if (!trap.test(122, [&] { return source.optionSet(Gradient); }))
+    if (!trap.test(122, [&] { return settings.mode == ColorMode::Gradient; }))
         return tick;
     GradientStep gradient{0, 0, {0, 0, 0, 0}, false};
-    if (trap.test(124, [&] { return source.optionSet(LeftToRight); }))
+    if (trap.test(124, [&] { return settings.direction == GradientDirection::LeftToRight; }))
         trap.step(126, [&] { gradient.vertical = false; });
-    else if (trap.test(128, [&] { return source.optionSet(UpAndDown); }))
+    else if (trap.test(128, [&] { return settings.direction == GradientDirection::UpAndDown; }))
         trap.step(130, [&] { gradient.vertical = true; });
     // The surface is the window's own, so the rectangle starts at its corner whatever the
     // window's place on the desktop.
     trap.step(136, [&] { gradient.rectangle.right = surfaceWidth; });
     trap.step(138, [&] { gradient.rectangle.bottom = surfaceHeight; });
 
-    if (trap.test(140, [&] { return source.optionSet(Random); })) {
+    if (trap.test(140, [&] { return settings.order == FlashOrder::Random; })) {
         std::int32_t pick = 0;
         trap.step(142, [&] { pick = randomPick(); });
         trap.step(144, [&] { gradient.firstColor = colorAt(pick); });
         trap.step(146, [&] { reseedRandom(last); });
         trap.step(148, [&] { pick = randomPick(); });
         trap.step(150, [&] { gradient.secondColor = colorAt(pick); });
-    } else if (trap.test(152, [&] { return source.optionSet(Cycle); })) {
+    } else if (trap.test(152, [&] { return settings.order == FlashOrder::Cycle; })) {
         if (trap.test(154, [&] { return firstIndex > last; }))
             trap.step(156, [&] { firstIndex = 0; });
         if (trap.test(158, [&] { return secondIndex > last; }))

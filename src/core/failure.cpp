@@ -1,4 +1,4 @@
-#include "failure.h"
+#include "core/failure.h"
 
 QString quotedForMessage(const QString& text) {
     constexpr int longest = 40;

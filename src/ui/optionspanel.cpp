@@ -1,8 +1,8 @@
-#include "optionspanel.h"
+#include "ui/optionspanel.h"
 
-#include "app/settingsstore.h"
-#include "platform/dialogs.h"
-#include "platform/numbertext.h"
+#include "core/dialogs.h"
+#include "core/numbertext.h"
+#include "core/settingsstore.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -44,6 +44,21 @@ void OptionsPanel::setSelected(int option, bool selected) {
 
 QString OptionsPanel::delayText() const {
     return controls_.text1->text();
+}
+
+FlashSettings OptionsPanel::settings() const {
+    // Either button of a group, or neither.
+    const auto chosen = [this](int first, auto firstValue, auto secondValue) {
+        using Value = decltype(firstValue);
+        if (isSelected(first))
+            return std::optional<Value>(firstValue);
+        if (isSelected(first + 1))
+            return std::optional<Value>(secondValue);
+        return std::optional<Value>();
+    };
+    return {chosen(1, FlashOrder::Random, FlashOrder::Cycle),
+            chosen(3, ColorMode::Solid, ColorMode::Gradient),
+            chosen(5, GradientDirection::LeftToRight, GradientDirection::UpAndDown), delayText()};
 }
 
 void OptionsPanel::setDelayText(const QString& text) {
@@ -103,7 +118,7 @@ void OptionsPanel::Text1_LostFocus() {
         return;
     checkingDelay_ = true;
     dialogs_.inform(QStringLiteral("Must be a numerical value."));
-    setDelayText(QStringLiteral("500"));
+    setDelayText(QLatin1String(DefaultDelayText));
     checkingDelay_ = false;
 }
 

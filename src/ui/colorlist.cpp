@@ -1,10 +1,10 @@
-#include "colorlist.h"
+#include "ui/colorlist.h"
 
-#include "app/errortrap.h"
-#include "app/settingsstore.h"
-#include "colorlistview.h"
-#include "platform/failure.h"
-#include "storedlist.h"
+#include "core/errortrap.h"
+#include "core/failure.h"
+#include "core/settingsstore.h"
+#include "core/storedlist.h"
+#include "ui/colorlistview.h"
 
 #include <QCoreApplication>
 

@@ -1,21 +1,21 @@
-#include "form1.h"
+#include "ui/form1.h"
 
-#include "appearance.h"
-#include "appicon.h"
-#include "apptitle.h"
-#include "colors/colorlist.h"
-#include "colors/colorlistview.h"
-#include "colors/listcommands.h"
-#include "errortrap.h"
-#include "flash/flashsafety.h"
-#include "flash/form2.h"
-#include "flash/randomint.h"
-#include "options/optionspanel.h"
-#include "platform/dialogs.h"
+#include "core/apptitle.h"
+#include "core/dialogs.h"
+#include "core/errortrap.h"
+#include "core/flashsafety.h"
+#include "core/numbertext.h"
+#include "core/randomint.h"
+#include "core/settingsstore.h"
+#include "platform/appicon.h"
 #include "platform/files.h"
-#include "platform/numbertext.h"
-#include "settingsstore.h"
-#include "twips.h"
+#include "ui/appearance.h"
+#include "ui/colorlist.h"
+#include "ui/colorlistview.h"
+#include "ui/form2.h"
+#include "ui/listcommands.h"
+#include "ui/optionspanel.h"
+#include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -78,7 +78,7 @@ void Form1::compose() {
     frames_[2] =
         place<QGroupBox>(this, "Frame3", QStringLiteral("Milliseconds Delay Between Each Color"),
                          twipsRect(120, 120, 7800, 810));
-    text1_ = new QLineEdit(QStringLiteral("500"), frames_[2]);
+    text1_ = new QLineEdit(QLatin1String(DefaultDelayText), frames_[2]);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(twipsRect(240, 300, 7320, 345));
 
@@ -241,12 +241,8 @@ QStringList Form1::colorEntries() const {
     return listView1_->entries();
 }
 
-bool Form1::optionSet(int option) const {
-    return options_->isSelected(option);
-}
-
-QString Form1::delayText() const {
-    return options_->delayText();
+FlashSettings Form1::flashSettings() const {
+    return options_->settings();
 }
 
 QScreen* Form1::flashScreen() const {

@@ -1,6 +1,6 @@
-#include "errortrap.h"
+#include "core/errortrap.h"
 
-#include "platform/dialogs.h"
+#include "core/dialogs.h"
 
 namespace {
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Where the settings are kept: text values by key, each write stored at once.
+class SettingsFile {
+public:
+    virtual ~SettingsFile() = default;
+
+    virtual std::optional<QString> read(const QString& key) = 0;
+    // Throws Failure when the value could not be stored.
+    virtual void write(const QString& key, const QString& value) = 0;
+
+    virtual QString fileName() const = 0;
+    // Why the file is left alone, or empty when it is in use.
+    virtual QString unusableReason() const = 0;
+    // Copies the file as it is now to its name plus the suffix; the copy's name, or empty.
+    virtual QString keepCopy(const QString& suffix) const = 0;
+};
