@@ -5,9 +5,9 @@
 #include "core/storedlist.h"
 #include "platform/qtdialogs.h"
 #include "platform/settingsbacking.h"
-#include "ui/colorlist.h"
 #include "ui/colorlistview.h"
 #include "ui/form1.h"
+#include "ui/listcommands.h"
 
 #include <QApplication>
 #include <QDir>

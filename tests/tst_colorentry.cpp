@@ -1,9 +1,8 @@
 #include "core/colorentry.h"
 #include "core/failure.h"
 #include "core/storedlist.h"
-#include "testsupport.h"
+#include "coretest.h"
 
-#include <QApplication>
 #include <QtTest>
 
 class ColorEntryTest : public QObject {
@@ -135,5 +134,5 @@ private slots:
     }
 };
 
-CHROMAFLICK_TEST_MAIN(ColorEntryTest)
+CHROMAFLICK_CORE_TEST_MAIN(ColorEntryTest)
 #include "tst_colorentry.moc"

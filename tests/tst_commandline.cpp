@@ -1,8 +1,7 @@
 #include "core/commandline.h"
 #include "core/programversion.h"
-#include "testsupport.h"
+#include "coretest.h"
 
-#include <QApplication>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -263,5 +262,5 @@ private slots:
     }
 };
 
-CHROMAFLICK_TEST_MAIN(CommandLineTest)
+CHROMAFLICK_CORE_TEST_MAIN(CommandLineTest)
 #include "tst_commandline.moc"

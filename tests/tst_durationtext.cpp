@@ -1,7 +1,6 @@
 #include "core/durationtext.h"
-#include "testsupport.h"
+#include "coretest.h"
 
-#include <QApplication>
 #include <QtTest>
 
 using namespace std::chrono_literals;
@@ -108,5 +107,5 @@ private slots:
     }
 };
 
-CHROMAFLICK_TEST_MAIN(DurationTextTest)
+CHROMAFLICK_CORE_TEST_MAIN(DurationTextTest)
 #include "tst_durationtext.moc"

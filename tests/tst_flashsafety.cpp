@@ -1,7 +1,6 @@
 #include "core/flashsafety.h"
-#include "testsupport.h"
+#include "coretest.h"
 
-#include <QApplication>
 #include <QtTest>
 
 namespace {} // namespace
@@ -72,5 +71,5 @@ private slots:
     }
 };
 
-CHROMAFLICK_TEST_MAIN(FlashSafetyTest)
+CHROMAFLICK_CORE_TEST_MAIN(FlashSafetyTest)
 #include "tst_flashsafety.moc"

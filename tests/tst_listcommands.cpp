@@ -2,8 +2,8 @@
 #include "core/storedlist.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
-#include "ui/colorlist.h"
 #include "ui/colorlistview.h"
+#include "ui/form1.h"
 #include "ui/listcommands.h"
 
 #include <QApplication>

@@ -1,8 +1,7 @@
 #include "core/failure.h"
 #include "core/numbertext.h"
-#include "testsupport.h"
+#include "coretest.h"
 
-#include <QApplication>
 #include <QtTest>
 
 class NumberTextTest : public QObject {
@@ -140,5 +139,5 @@ private slots:
     }
 };
 
-CHROMAFLICK_TEST_MAIN(NumberTextTest)
+CHROMAFLICK_CORE_TEST_MAIN(NumberTextTest)
 #include "tst_numbertext.moc"

@@ -2,9 +2,8 @@
 #include "core/palettefile.h"
 #include "core/palettereader.h"
 #include "core/palettewriter.h"
-#include "testsupport.h"
+#include "coretest.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fcntl.h>
@@ -474,5 +473,5 @@ private slots:
     }
 };
 
-CHROMAFLICK_TEST_MAIN(PaletteTest)
+CHROMAFLICK_CORE_TEST_MAIN(PaletteTest)
 #include "tst_palette.moc"

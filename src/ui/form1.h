@@ -9,6 +9,7 @@
 class ColorListCommands;
 class ColorListView;
 class Dialogs;
+class ErrorTrap;
 class Form2;
 class OptionsPanel;
 class PointerState;
@@ -78,3 +79,10 @@ private:
     // Asked once per run, before the first fast and bright flash.
     bool flashWarningAccepted_ = false;
 };
+
+// Restores the list from the store (steps 138..164 of the main window's load), or the default
+// list when nothing is stored.
+void LoadColorList(ErrorTrap& trap, SettingsStore& store, ColorListView& list);
+
+// Stores the list (steps 100..108 of the main window's close request); whether it was stored.
+bool SaveColorList(ErrorTrap& trap, SettingsStore& store, const ColorListView& list);

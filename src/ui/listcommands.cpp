@@ -5,10 +5,17 @@
 #include "core/errortrap.h"
 #include "core/failure.h"
 #include "core/storedlist.h"
-#include "ui/colorlist.h"
 #include "ui/colorlistview.h"
 
 #include <optional>
+
+void appendDefaultColors(ErrorTrap& trap, ColorListView& list, int firstLine) {
+    int line = firstLine;
+    for (const QString& entry : DefaultColorList()) {
+        trap.step(line, [&] { list.append({entry}); });
+        line += 2;
+    }
+}
 
 ColorListCommands::ColorListCommands(ColorListView& list, Dialogs& dialogs)
     : list_(list), dialogs_(dialogs) {}

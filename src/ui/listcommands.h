@@ -2,6 +2,10 @@
 
 class Dialogs;
 class ColorListView;
+class ErrorTrap;
+
+// Appends the default list, one entry per numbered step from firstLine on.
+void appendDefaultColors(ErrorTrap& trap, ColorListView& list, int firstLine);
 
 // The four commands that edit the color list. They change only the list control; the list is
 // stored when the main window closes.

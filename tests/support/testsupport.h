@@ -1,13 +1,10 @@
 #pragma once
 
+#include "coretest.h"
+
 #include <QMap>
 #include <QString>
 #include <cstdint>
-
-// A color value 0x00BBGGRR from its channels.
-inline std::int32_t rgb(int red, int green, int blue) {
-    return red + 256 * green + 65536 * blue;
-}
 
 // Each test program keeps its settings in a folder of its own, made before Qt starts.
 void useOwnSettingsFolder();

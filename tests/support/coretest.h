@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QTest>
+#include <cstdint>
+
+// A color value 0x00BBGGRR from its channels.
+inline std::int32_t rgb(int red, int green, int blue) {
+    return red + 256 * green + 65536 * blue;
+}
+
+// Runs a QtTest class of the engine: no windows, no display, no settings folder.
+#define CHROMAFLICK_CORE_TEST_MAIN(TestClass)                                                      \
+    int main(int argc, char* argv[]) {                                                             \
+        QCoreApplication application(argc, argv);                                                  \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
