@@ -64,7 +64,7 @@ void BM_StartToShownWindow(benchmark::State& state) {
     for (auto _ : state) {
         UserSettingsStore store;
         Form1 form(dialogs, store);
-        form.Form_Load();
+        form.load();
         form.showCentred();
         if (!QTest::qWaitForWindowExposed(&form))
             state.SkipWithError("the window was not shown");

@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &form,
                      [&form](QSessionManager&) { form.requestQuietClose(); });
 
-    form.Form_Load();
+    form.load();
     // Closed by a signal while it loaded.
     if (form.hasUnloaded())
         return form.exitStatus();

@@ -278,7 +278,7 @@ private slots:
             if (!std::exchange(asked, true))
                 main.form->requestQuietClose();
         };
-        main.form->Form_Load();
+        main.form->load();
         QVERIFY(asked);
         QVERIFY(main.dialogs.ended);
         QVERIFY(main.form->hasUnloaded());

@@ -14,7 +14,7 @@ void ReportError(Dialogs& dialogs, const QString& description, const QString& lo
 // step is reported with its line number and the handler goes on with the next step.
 class ErrorTrap {
 public:
-    // windowAndHandler as "Form1.Form_Load".
+    // windowAndHandler as the window's name, a dot and the handler's name.
     ErrorTrap(Dialogs& dialogs, const QString& windowAndHandler);
 
     // Runs one step; false when it failed (and was reported).
@@ -37,9 +37,6 @@ public:
         step(line, [&] { passed = condition(); });
         return passed;
     }
-
-    const QString& location() const { return location_; }
-    int line() const { return line_; }
 
 private:
     void report(const QString& description);

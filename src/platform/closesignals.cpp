@@ -23,8 +23,8 @@ CloseSignals::CloseSignals(QObject* parent) : QObject(parent) {
         return;
     for (int end : pipeEnds)
         ::fcntl(end, F_SETFL, O_NONBLOCK);
-    notifier_ = new QSocketNotifier(pipeEnds[1], QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, [this] {
+    auto* notifier = new QSocketNotifier(pipeEnds[1], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
         char buffer[16];
         while (::read(pipeEnds[1], buffer, sizeof buffer) == sizeof buffer) {
         }

@@ -2,8 +2,6 @@
 
 #include <QObject>
 
-class QSocketNotifier;
-
 // Turns SIGTERM, SIGINT and SIGHUP into a Qt signal on the user-interface thread, so that they
 // close the program the way its close box does.
 class CloseSignals : public QObject {
@@ -14,7 +12,4 @@ public:
 
 signals:
     void closeRequested();
-
-private:
-    QSocketNotifier* notifier_ = nullptr;
 };

@@ -12,6 +12,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+QFont designedFont(qreal pointSize) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
 namespace {
 
 void setBackground(QWidget& widget, const QColor& color) {
@@ -19,13 +26,6 @@ void setBackground(QWidget& widget, const QColor& color) {
     palette.setColor(widget.backgroundRole(), color);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
-}
-
-QFont designedFont(qreal pointSize) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(pointSize);
-    font.setWeight(QFont::Bold);
-    return font;
 }
 
 bool takesSkinColor(const QWidget* widget) {

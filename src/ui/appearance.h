@@ -4,6 +4,11 @@
 #include <QObject>
 #include <optional>
 
+class QFont;
+
+// The designed font of the windows: Arial, bold, at the given size in points.
+QFont designedFont(qreal pointSize);
+
 class QWidget;
 
 // Colors and fonts the main window is designed with.

@@ -24,7 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QScreen>
 #include <utility>
 
@@ -176,12 +175,14 @@ void Form1::compose() {
     applyDesignedLook(*this);
 }
 
+void Form1::load() {
+    Form_Load();
+    loaded_ = true;
+    if (std::exchange(closePending_, false))
+        close();
+}
+
 void Form1::Form_Load() {
-    const auto finished = qScopeGuard([this] {
-        loaded_ = true;
-        if (std::exchange(closePending_, false))
-            close();
-    });
     ErrorTrap trap(dialogs_, QStringLiteral("Form1.Form_Load"));
     trap.step(100, [&] { ApplySkin(*this); });
     const QString cursorPath = programFolder() + QStringLiteral("/HAND-M.CUR");

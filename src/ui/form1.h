@@ -27,7 +27,8 @@ public:
     Form1(Dialogs& dialogs, SettingsStore& store, QWidget* parent = nullptr);
     ~Form1() override;
 
-    void Form_Load();
+    // Runs the load handler; a close asked for meanwhile happens once the list is whole.
+    void load();
     // Closes the window for a signal or the session's logout: every open box goes, nothing waits
     // on a user, and a failure to store the list goes to stderr.
     void requestQuietClose();
@@ -56,6 +57,7 @@ protected:
 
 private:
     void compose();
+    void Form_Load();
     bool Form_QueryUnload();
     void PushButton2_Click();
 

@@ -10,6 +10,7 @@
 #include "platform/appicon.h"
 #include "platform/imagesurface.h"
 #include "platform/screensaverinhibitor.h"
+#include "ui/appearance.h"
 #include "ui/flashsource.h"
 
 #include <QKeyEvent>
@@ -52,10 +53,7 @@ Form2::Form2(const FlashSource& source, Dialogs& dialogs)
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(9);
-    font.setWeight(QFont::Bold);
-    setFont(font);
+    setFont(designedFont(9));
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));

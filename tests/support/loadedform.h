@@ -25,7 +25,7 @@ struct Loaded {
         form = std::make_unique<Form1>(dialogs, store);
         writes = std::make_unique<QSignalSpy>(&store, &SettingsStore::settingWritten);
         if (load)
-            form->Form_Load();
+            form->load();
     }
     template <typename T> T* child(const char* name) const {
         return form->findChild<T*>(QLatin1String(name));
