@@ -23,7 +23,8 @@ public:
     // Opens the window, or only brings it to the front when it is open.
     void showFlash();
 
-    // Virtual-key code of a key press, as the key handler sees it.
+    // Virtual-key code of a key press, as the key handler sees it: a letter of a layout without
+    // Latin letters counts as the letter of its key on a US keyboard.
     static int virtualKeyCode(const QKeyEvent& event);
     void Form_KeyDown(int keyCode);
     void Timer1_Timer();

@@ -35,6 +35,20 @@ bool hintShows(const QImage& shot, qreal scale = 1) {
     return false;
 }
 
+// Sets a keyboard layout of the test's X server for as long as it lives, then the US one again.
+class KeyboardLayout {
+public:
+    explicit KeyboardLayout(const QString& layout)
+        : set_(QProcess::execute("setxkbmap", {"-layout", layout}) == 0) {}
+    ~KeyboardLayout() { QProcess::execute("setxkbmap", {"-layout", "us"}); }
+    KeyboardLayout(const KeyboardLayout&) = delete;
+    KeyboardLayout& operator=(const KeyboardLayout&) = delete;
+    bool isSet() const { return set_; }
+
+private:
+    bool set_;
+};
+
 } // namespace
 
 class FlashEndToEnd : public QObject {
@@ -112,6 +126,39 @@ private slots:
         saveForLooking(shot, "after-escape");
         const QRect main = program.mainWindowGeometry();
         QCOMPARE(QColor(shot.pixel(main.left() + 3, main.top() + 3)), QColor(Qt::white));
+        QCOMPARE(program.closeMainWindow(), 0);
+    }
+
+    void typedHideHidesTheHint_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("US layout") << "us" << QStringList{"h", "i", "d", "e"};
+        // The keys H I D E with the Russian layout active.
+        QTest::newRow("Russian layout")
+            << "us,ru" << QStringList{"Cyrillic_er", "Cyrillic_sha", "Cyrillic_ve", "Cyrillic_u"};
+    }
+    void typedHideHidesTheHint() {
+        QFETCH(QString, layout);
+        QFETCH(QStringList, keys);
+        const KeyboardLayout keyboard(layout);
+        QVERIFY(keyboard.isSet());
+        const int delay = 1000;
+        resetStore({{"Colors", "RGB(0, 0, 255)" + sep},
+                    {"Option1", "False"},
+                    {"Option2", "True"},
+                    {"Text1", QString::number(delay)}});
+        RunningProgram program;
+        QVERIFY(program.start());
+        QElapsedTimer sinceStart;
+        sinceStart.start();
+        clickAt(startButton(program));
+        QVERIFY(!waitForScreen([](const QImage& shot) {
+                     return QColor(shot.pixel(960, 540)) == blue && hintShows(shot);
+                 }).isNull());
+        xdotool(QStringList{"key"} + keys);
+        QTRY_VERIFY_WITH_TIMEOUT(!hintShows(screenshot()), 10000);
+        QVERIFY2(sinceStart.elapsed() < 15 * delay, "too slow to tell typing from the tick count");
+        QCOMPARE(pixelAt({960, 540}), blue);
         QCOMPARE(program.closeMainWindow(), 0);
     }
 };
