@@ -2,8 +2,10 @@
 #include "flash/colorsequencer.h"
 #include "flash/flashsource.h"
 #include "flash/form2.h"
+#include "flash/gradientpainter.h"
 #include "flash/randomint.h"
 #include "flash/virtualkey.h"
+#include "platform/imagesurface.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 
@@ -446,6 +448,60 @@ private slots:
         flash.Timer1_Timer();
         QCOMPARE(ticked.size(), 1);
         flash.close();
+    }
+
+    void everyDevicePixelShowsTheStep_data() {
+        QTest::addColumn<int>("colorMode");
+        QTest::addColumn<int>("direction");
+        QTest::newRow("solid") << 3 << 5;
+        QTest::newRow("left to right") << 4 << 5;
+        QTest::newRow("up and down") << 4 << 6;
+    }
+    // At the scale this program runs at; the test below runs it again at other scales.
+    void everyDevicePixelShowsTheStep() {
+        QFETCH(int, colorMode);
+        QFETCH(int, direction);
+        source.entries = {"RGB(255, 0, 0)", "RGB(0, 0, 255)"};
+        source.choose(2);
+        source.choose(colorMode);
+        source.choose(direction);
+        Form2 flash(source, dialogs);
+        flash.showFlash();
+        QVERIFY(QTest::qWaitForWindowExposed(&flash));
+        for (int key : {VirtualKey::H, VirtualKey::I, VirtualKey::D, VirtualKey::E})
+            flash.Form_KeyDown(key);
+        flash.Timer1_Timer();
+        QImage shown = flash.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        shown.setDevicePixelRatio(1);
+        QImage expected(shown.size(), QImage::Format_RGB32);
+        if (colorMode == 3) {
+            expected.fill(QColor(255, 0, 0));
+        } else {
+            ImageSurface surface(expected);
+            PaintGradient(surface, PixelRect{0, 0, expected.width(), expected.height()}, A, C,
+                          direction == 6);
+        }
+        QCOMPARE(shown, expected);
+        flash.close();
+    }
+
+    void everyDevicePixelShowsTheStepAtAnyScale_data() {
+        QTest::addColumn<QString>("scale");
+        for (const char* scale : {"1", "1.25", "1.5", "1.75", "2"})
+            QTest::newRow(scale) << QString::fromLatin1(scale);
+    }
+    // Qt takes the scale factor at start, so each scale runs in a program of its own.
+    void everyDevicePixelShowsTheStepAtAnyScale() {
+        QFETCH(QString, scale);
+        QProcess scaled;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_SCALE_FACTOR", scale);
+        scaled.setProcessEnvironment(environment);
+        scaled.setProcessChannelMode(QProcess::MergedChannels);
+        scaled.start(QCoreApplication::applicationFilePath(), {"everyDevicePixelShowsTheStep"});
+        QVERIFY(scaled.waitForFinished(60000));
+        QVERIFY2(scaled.exitStatus() == QProcess::NormalExit && scaled.exitCode() == 0,
+                 scaled.readAll().constData());
     }
 
     void repaintShowsTheCurrentStepWithTheHintOnTop() {

@@ -161,10 +161,9 @@ void Form2::Timer1_Timer() {
     if (dialogs_.isShowingBox())
         return;
     ErrorTrap trap(dialogs_, QStringLiteral("Form2.Timer1_Timer"));
-    const qreal ratio = devicePixelRatio();
+    const QSize pixels = devicePixelSize();
     const ColorSequencer::Tick tick =
-        sequencer_.Timer1_Timer(trap, source_, static_cast<std::int32_t>(width() * ratio),
-                                static_cast<std::int32_t>(height() * ratio));
+        sequencer_.Timer1_Timer(trap, source_, pixels.width(), pixels.height());
     if (tick.hintTimeUp)
         label1_->setVisible(false);
     if (!std::holds_alternative<std::monostate>(tick.step))
@@ -177,7 +176,6 @@ void Form2::paintStep(const FlashStep& step) {
         const QSize pixels(gradient->rectangle.right, gradient->rectangle.bottom);
         if (gradientImage_.size() != pixels)
             gradientImage_ = QImage(pixels, QImage::Format_RGB32);
-        gradientImage_.setDevicePixelRatio(devicePixelRatio());
         ImageSurface surface(gradientImage_);
         PaintGradient(surface, gradient->rectangle, gradient->firstColor, gradient->secondColor,
                       gradient->vertical);
@@ -186,14 +184,24 @@ void Form2::paintStep(const FlashStep& step) {
     update();
 }
 
+QSize Form2::devicePixelSize() const {
+    // Rounded as Qt sizes the window's surface: at a fractional scale the logical size times the
+    // ratio falls short of the last column and row.
+    return (QSizeF(size()) * devicePixelRatio()).toSize();
+}
+
 void Form2::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // In device pixels, so that the strips fall on whole pixels and reach the last ones.
+    const qreal ratio = devicePixelRatio();
+    painter.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    const QRect pixels(QPoint(0, 0), devicePixelSize());
     if (const auto* solid = std::get_if<SolidStep>(&shownStep_))
-        painter.fillRect(rect(), toQColor(solid->color));
+        painter.fillRect(pixels, toQColor(solid->color));
     else if (std::holds_alternative<GradientStep>(shownStep_))
         painter.drawImage(QPoint(0, 0), gradientImage_);
     else
-        painter.fillRect(rect(), palette().color(QPalette::Button));
+        painter.fillRect(pixels, palette().color(QPalette::Button));
 }
 
 int Form2::virtualKeyCode(const QKeyEvent& event) {

@@ -49,6 +49,8 @@ private:
     void Form_Load();
     void hideHint(ErrorTrap& trap);
     void paintStep(const FlashStep& step);
+    // The window's size in device pixels, the surface a step covers.
+    QSize devicePixelSize() const;
 
     const FlashSource& source_;
     Dialogs& dialogs_;

@@ -1,4 +1,6 @@
 #include "desktop.h"
+#include "flash/gradientpainter.h"
+#include "platform/imagesurface.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -13,6 +15,7 @@ const QString sep = QStringLiteral("||MySeparator123||");
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
 const QColor blue(0, 0, 255);
+const QSize screenSize(1920, 1080);
 
 QPoint startButton(const RunningProgram& program, qreal scale = 1) {
     return program.mainWindowGeometry().topLeft() + (QPointF(8 + 260, 503 + 13) * scale).toPoint();
@@ -48,6 +51,54 @@ public:
 private:
     bool set_;
 };
+
+std::int32_t colorValue(const QColor& color) {
+    return rgb(color.red(), color.green(), color.blue());
+}
+
+// What the painter makes of a whole screen of device pixels.
+QImage paintedGradient(const QColor& first, const QColor& second, bool vertical) {
+    QImage image(screenSize, QImage::Format_RGB32);
+    ImageSurface surface(image);
+    PaintGradient(surface, PixelRect{0, 0, screenSize.width(), screenSize.height()},
+                  colorValue(first), colorValue(second), vertical);
+    surface.flush();
+    return image;
+}
+
+QImage solidScreen(const QColor& color) {
+    QImage image(screenSize, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+// The pixels where a screen differs from the expected one, counted and named.
+QString differences(const QImage& shown, const QImage& expected) {
+    qsizetype count = 0;
+    QStringList first;
+    int lastColumn = 0, lastRow = 0;
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x) {
+            if (shown.pixel(x, y) == expected.pixel(x, y))
+                continue;
+            ++count;
+            lastColumn += x == expected.width() - 1;
+            lastRow += y == expected.height() - 1;
+            if (first.size() < 4)
+                first << QStringLiteral("(%1, %2) is %3, not %4")
+                             .arg(x)
+                             .arg(y)
+                             .arg(QColor(shown.pixel(x, y)).name(),
+                                  QColor(expected.pixel(x, y)).name());
+        }
+    if (count == 0)
+        return {};
+    return QStringLiteral("%1 pixels differ, %2 in the last column and %3 in the last row: %4")
+        .arg(count)
+        .arg(lastColumn)
+        .arg(lastRow)
+        .arg(first.join("; "));
+}
 
 } // namespace
 
@@ -159,6 +210,53 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!hintShows(screenshot()), 10000);
         QVERIFY2(sinceStart.elapsed() < 15 * delay, "too slow to tell typing from the tick count");
         QCOMPARE(pixelAt({960, 540}), blue);
+        QCOMPARE(program.closeMainWindow(), 0);
+    }
+
+    void everyDevicePixelIsPainted_data() {
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<QString>("mode");
+        for (qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0})
+            for (const char* mode : {"left to right", "up and down", "solid"})
+                QTest::addRow("%g, %s", scale, mode) << scale << QString::fromLatin1(mode);
+    }
+    void everyDevicePixelIsPainted() {
+        QFETCH(qreal, scale);
+        QFETCH(QString, mode);
+        const bool solid = mode == "solid";
+        const bool vertical = mode == "up and down";
+        resetStore({{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep},
+                    {"Option1", "False"},
+                    {"Option2", "True"},
+                    {"Option3", solid ? "True" : "False"},
+                    {"Option4", solid ? "False" : "True"},
+                    {"Option5", vertical ? "False" : "True"},
+                    {"Option6", vertical ? "True" : "False"},
+                    {"Text1", "1000"}});
+        RunningProgram program;
+        program.setEnvironment("QT_SCALE_FACTOR", QString::number(scale));
+        QVERIFY(program.start());
+        clickAt(startButton(program, scale));
+        // Near the bottom-right corner every step shows one of the two colors.
+        QVERIFY(!waitForScreen([](const QImage& shot) {
+                     const QColor corner(shot.pixel(1910, 1075));
+                     return corner == red || corner == blue;
+                 }).isNull());
+        xdotool({"key", "h", "i", "d", "e"});
+        const QImage shot =
+            waitForScreen([&](const QImage& shot) { return !hintShows(shot, scale); });
+        QVERIFY(!shot.isNull());
+        saveForLooking(shot, QStringLiteral("flash-scale-%1-%2").arg(scale).arg(mode));
+        QCOMPARE(shot.size(), screenSize);
+        // Red and blue take turns, so the screen shows one of two steps.
+        const QImage expected[] = {
+            solid ? solidScreen(red) : paintedGradient(red, blue, vertical),
+            solid ? solidScreen(blue) : paintedGradient(blue, red, vertical),
+        };
+        const QString againstFirst = differences(shot, expected[0]);
+        const QString againstSecond = differences(shot, expected[1]);
+        QVERIFY2(againstFirst.isEmpty() || againstSecond.isEmpty(),
+                 qPrintable(againstFirst + "\nor else " + againstSecond));
         QCOMPARE(program.closeMainWindow(), 0);
     }
 };
