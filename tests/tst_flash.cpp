@@ -1,6 +1,9 @@
 #include "core/colorsequencer.h"
 #include "core/errortrap.h"
+#include "core/gradientpainter.h"
 #include "core/randomint.h"
+#include "core/virtualkey.h"
+#include "platform/imagesurface.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 #include "ui/flashsource.h"
@@ -312,17 +315,17 @@ private slots:
     }
 
     void hideSequences_data() {
+        using namespace VirtualKey;
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<bool>("hidden");
-        QTest::newRow("h i d e") << QList<int>{72, 73, 68, 69} << true;
-        QTest::newRow("keypad 8 9 4 5") << QList<int>{104, 105, 100, 101} << true;
-        QTest::newRow("h h i d e") << QList<int>{72, 72, 73, 68, 69} << false;
-        QTest::newRow("h h i d e h i d e")
-            << QList<int>{72, 72, 73, 68, 69, 72, 73, 68, 69} << true;
-        QTest::newRow("h i e d e") << QList<int>{72, 73, 69, 68, 69} << true;
-        QTest::newRow("shift between") << QList<int>{72, 16, 73, 68, 69} << false;
-        QTest::newRow("other key between") << QList<int>{72, 73, 32, 68, 69} << false;
-        QTest::newRow("e first") << QList<int>{69, 72, 73, 68, 69} << true;
+        QTest::newRow("h i d e") << QList<int>{H, I, D, E} << true;
+        QTest::newRow("keypad 8 9 4 5") << QList<int>{Numpad8, Numpad9, Numpad4, Numpad5} << true;
+        QTest::newRow("h h i d e") << QList<int>{H, H, I, D, E} << false;
+        QTest::newRow("h h i d e h i d e") << QList<int>{H, H, I, D, E, H, I, D, E} << true;
+        QTest::newRow("h i e d e") << QList<int>{H, I, E, D, E} << true;
+        QTest::newRow("shift between") << QList<int>{H, Shift, I, D, E} << false;
+        QTest::newRow("other key between") << QList<int>{H, I, Space, D, E} << false;
+        QTest::newRow("e first") << QList<int>{E, H, I, D, E} << true;
     }
     void hideSequences() {
         QFETCH(QList<int>, keys);
@@ -362,6 +365,72 @@ private slots:
         QVERIFY(dialogs.warnings.isEmpty());
     }
 
+    void letterKeysFollowTheLayout_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<quint32>("keycode");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("code");
+        const int shift = Qt::ShiftModifier;
+        const auto letter = [](char capital) { return VirtualKey::A + (capital - 'A'); };
+        // XKB keycodes of the US keys H, I, D, E, Q, A, J, W, semicolon and 2.
+        const quint32 h = 43, i = 31, d = 40, e = 26, q = 24, a = 38, j = 44, w = 25,
+                      semicolon = 47, two = 11;
+        QTest::newRow("US h") << int(Qt::Key_H) << "h" << h << 0 << VirtualKey::H;
+        QTest::newRow("Russian er on H") << 0x420 << "\u0440" << h << 0 << VirtualKey::H;
+        QTest::newRow("Russian sha on I") << 0x428 << "\u0448" << i << 0 << VirtualKey::I;
+        QTest::newRow("Russian ve on D") << 0x412 << "\u0432" << d << 0 << VirtualKey::D;
+        QTest::newRow("Russian u on E") << 0x423 << "\u0443" << e << 0 << VirtualKey::E;
+        QTest::newRow("Russian capital er on H")
+            << 0x420 << "\u0420" << h << shift << VirtualKey::H;
+        QTest::newRow("Russian short i on Q") << 0x419 << "\u0439" << q << 0 << letter('Q');
+        QTest::newRow("Greek eta on H") << 0x397 << "\u03b7" << h << 0 << VirtualKey::H;
+        QTest::newRow("Russian zhe on semicolon")
+            << 0x416 << "\u0436" << semicolon << 0 << VirtualKey::None;
+        QTest::newRow("Russian er without a keycode")
+            << 0x420 << "\u0440" << 0u << 0 << VirtualKey::None;
+        QTest::newRow("AZERTY a on Q") << int(Qt::Key_A) << "a" << q << 0 << letter('A');
+        QTest::newRow("AZERTY q on A") << int(Qt::Key_Q) << "q" << a << 0 << letter('Q');
+        QTest::newRow("Dvorak h on J") << int(Qt::Key_H) << "h" << j << 0 << VirtualKey::H;
+        QTest::newRow("Dvorak d on H") << int(Qt::Key_D) << "d" << h << 0 << VirtualKey::D;
+        QTest::newRow("Dvorak E on D") << int(Qt::Key_E) << "E" << d << shift << VirtualKey::E;
+        QTest::newRow("AZERTY e acute on 2")
+            << int(Qt::Key_Eacute) << "\u00e9" << two << 0 << VirtualKey::None;
+        QTest::newRow("Turkish g breve on W") << 0x11e << "\u011f" << w << 0 << VirtualKey::None;
+        QTest::newRow("Russian layout digit 8")
+            << int(Qt::Key_8) << "8" << quint32(17) << 0 << VirtualKey::Digit0 + 8;
+    }
+    void letterKeysFollowTheLayout() {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(quint32, keycode);
+        QFETCH(int, modifiers);
+        QFETCH(int, code);
+        const QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), keycode, 0,
+                              0, text);
+        QCOMPARE(Form2::virtualKeyCode(event), code);
+    }
+
+    void russianKeysTypeHide() {
+        Form2 flash(source, dialogs);
+        flash.showFlash();
+        const struct {
+            int key;
+            const char16_t* text;
+            quint32 keycode;
+        } keys[] = {{0x420, u"\u0440", 43},
+                    {0x428, u"\u0448", 31},
+                    {0x412, u"\u0432", 40},
+                    {0x423, u"\u0443", 26}};
+        for (const auto& key : keys) {
+            QKeyEvent press(QEvent::KeyPress, key.key, Qt::NoModifier, key.keycode, 0, 0,
+                            QString::fromUtf16(key.text));
+            QApplication::sendEvent(&flash, &press);
+        }
+        QVERIFY(flash.Label1().size().isEmpty());
+        flash.close();
+    }
+
     void startingAgainWhileOpenOnlyRaises() {
         source.choose(2);
         Form2 flash(source, dialogs);
@@ -392,6 +461,60 @@ private slots:
         flash.Timer1_Timer();
         QCOMPARE(ticked.size(), 1);
         flash.close();
+    }
+
+    void everyDevicePixelShowsTheStep_data() {
+        QTest::addColumn<int>("colorMode");
+        QTest::addColumn<int>("direction");
+        QTest::newRow("solid") << 3 << 5;
+        QTest::newRow("left to right") << 4 << 5;
+        QTest::newRow("up and down") << 4 << 6;
+    }
+    // At the scale this program runs at; the test below runs it again at other scales.
+    void everyDevicePixelShowsTheStep() {
+        QFETCH(int, colorMode);
+        QFETCH(int, direction);
+        source.entries = {"RGB(255, 0, 0)", "RGB(0, 0, 255)"};
+        source.choose(2);
+        source.choose(colorMode);
+        source.choose(direction);
+        Form2 flash(source, dialogs);
+        flash.showFlash();
+        QVERIFY(QTest::qWaitForWindowExposed(&flash));
+        for (int key : {VirtualKey::H, VirtualKey::I, VirtualKey::D, VirtualKey::E})
+            flash.Form_KeyDown(key);
+        flash.Timer1_Timer();
+        QImage shown = flash.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        shown.setDevicePixelRatio(1);
+        QImage expected(shown.size(), QImage::Format_RGB32);
+        if (colorMode == 3) {
+            expected.fill(QColor(255, 0, 0));
+        } else {
+            ImageSurface surface(expected);
+            PaintGradient(surface, PixelRect{0, 0, expected.width(), expected.height()}, A, C,
+                          direction == 6);
+        }
+        QCOMPARE(shown, expected);
+        flash.close();
+    }
+
+    void everyDevicePixelShowsTheStepAtAnyScale_data() {
+        QTest::addColumn<QString>("scale");
+        for (const char* scale : {"1", "1.25", "1.5", "1.75", "2"})
+            QTest::newRow(scale) << QString::fromLatin1(scale);
+    }
+    // Qt takes the scale factor at start, so each scale runs in a program of its own.
+    void everyDevicePixelShowsTheStepAtAnyScale() {
+        QFETCH(QString, scale);
+        QProcess scaled;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_SCALE_FACTOR", scale);
+        scaled.setProcessEnvironment(environment);
+        scaled.setProcessChannelMode(QProcess::MergedChannels);
+        scaled.start(QCoreApplication::applicationFilePath(), {"everyDevicePixelShowsTheStep"});
+        QVERIFY(scaled.waitForFinished(60000));
+        QVERIFY2(scaled.exitStatus() == QProcess::NormalExit && scaled.exitCode() == 0,
+                 scaled.readAll().constData());
     }
 
     void repaintShowsTheCurrentStepWithTheHintOnTop() {

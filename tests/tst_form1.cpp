@@ -378,6 +378,26 @@ private slots:
         QVERIFY(main.dialogs.warnings.isEmpty());
     }
 
+    void startWhileTheFlashIsOpenOnlyBringsItToTheFront() {
+        Loaded main({{"Text1", "250"}});
+        main.form->show();
+        auto* start = main.child<QPushButton>("PushButton2");
+        QTest::mouseClick(start, Qt::LeftButton);
+        Form2* flash = main.form->flashWindow();
+        QVERIFY(flash && flash->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(flash));
+        main.form->ListView1().clear();
+        main.form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main.form.get()));
+        QTest::mouseClick(start, Qt::LeftButton);
+        QVERIFY(main.dialogs.informs.isEmpty());
+        QVERIFY(main.dialogs.warnings.isEmpty());
+        QVERIFY(flash->isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), flash);
+        QCOMPARE(flash->sequencer().palette.size(), std::size_t(7));
+        flash->close();
+    }
+
     void fastBrightFlashAsksOncePerRun() {
         Loaded main(
             {{"Colors", "RGB(255, 255, 255)" + sep + "RGB(0, 0, 0)" + sep}, {"Text1", "50"}});

@@ -257,13 +257,18 @@ void Form1::closeEvent(QCloseEvent* event) {
 void Form1::PushButton2_Click() {
     ErrorTrap trap(dialogs_, QStringLiteral("Form1.PushButton2_Click"));
     trap.step(100, [&] {
+        // An open flash only comes to the front, whatever the list holds by now.
+        if (form2_ && form2_->isVisible()) {
+            form2_->showFlash();
+            return;
+        }
         // With no color there is nothing to flash; every tick would fail.
         if (listView1_->count() == 0) {
             dialogs_.inform(QStringLiteral("The color list is empty. Add a color or load the "
                                            "default colors, then start again."));
             return;
         }
-        if (!flashWarningAccepted_ && !(form2_ && form2_->isVisible()) &&
+        if (!flashWarningAccepted_ &&
             needsFlashWarning(listView1_->entries(), options_->delayText())) {
             if (!dialogs_.confirmRisk(QStringLiteral(
                     "Warning: these colors, changing this fast, flash more than three times a "

@@ -7,6 +7,7 @@
 #include "core/gradientpainter.h"
 #include "core/numbertext.h"
 #include "core/storedlist.h"
+#include "core/virtualkey.h"
 #include "platform/appicon.h"
 #include "platform/imagesurface.h"
 #include "platform/screensaverinhibitor.h"
@@ -18,6 +19,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <string_view>
 
 namespace {
 
@@ -31,18 +33,39 @@ QColor toQColor(std::int32_t color) {
 
 bool isHideLetter(int keyCode) {
     switch (keyCode) {
-    case 72:
-    case 104:
-    case 73:
-    case 105:
-    case 68:
-    case 100:
-    case 69:
-    case 101:
+    case VirtualKey::H:
+    case VirtualKey::Numpad8:
+    case VirtualKey::I:
+    case VirtualKey::Numpad9:
+    case VirtualKey::D:
+    case VirtualKey::Numpad4:
+    case VirtualKey::E:
+    case VirtualKey::Numpad5:
         return true;
     default:
         return false;
     }
+}
+
+// The letter of a key on a US keyboard, from its XKB keycode (the evdev code + 8, as both X11
+// and Wayland report it); None for a key that has no letter there.
+int usLetterAt(quint32 keycode) {
+    struct LetterRow {
+        quint32 firstKeycode;
+        std::string_view letters;
+    };
+    static constexpr LetterRow rows[] = {{24, "QWERTYUIOP"}, {38, "ASDFGHJKL"}, {52, "ZXCVBNM"}};
+    for (const LetterRow& row : rows) {
+        if (keycode >= row.firstKeycode && keycode - row.firstKeycode < row.letters.size())
+            return VirtualKey::A + (row.letters[keycode - row.firstKeycode] - 'A');
+    }
+    return VirtualKey::None;
+}
+
+bool typesNonLatinLetter(const QKeyEvent& event) {
+    const auto text = event.text().toUcs4();
+    return !text.isEmpty() && QChar::isLetter(text.front()) &&
+           QChar::script(text.front()) != QChar::Script_Latin;
 }
 
 } // namespace
@@ -136,10 +159,9 @@ void Form2::Timer1_Timer() {
     if (dialogs_.isShowingBox())
         return;
     ErrorTrap trap(dialogs_, QStringLiteral("Form2.Timer1_Timer"));
-    const qreal ratio = devicePixelRatio();
+    const QSize pixels = devicePixelSize();
     const ColorSequencer::Tick tick =
-        sequencer_.tick(trap, source_.flashSettings(), static_cast<std::int32_t>(width() * ratio),
-                        static_cast<std::int32_t>(height() * ratio));
+        sequencer_.tick(trap, source_.flashSettings(), pixels.width(), pixels.height());
     if (tick.hintTimeUp)
         label1_->setVisible(false);
     if (!std::holds_alternative<std::monostate>(tick.step))
@@ -152,7 +174,6 @@ void Form2::paintStep(const FlashStep& step) {
         const QSize pixels(gradient->rectangle.right, gradient->rectangle.bottom);
         if (gradientImage_.size() != pixels)
             gradientImage_ = QImage(pixels, QImage::Format_RGB32);
-        gradientImage_.setDevicePixelRatio(devicePixelRatio());
         ImageSurface surface(gradientImage_);
         PaintGradient(surface, gradient->rectangle, gradient->firstColor, gradient->secondColor,
                       gradient->vertical);
@@ -161,37 +182,51 @@ void Form2::paintStep(const FlashStep& step) {
     update();
 }
 
+QSize Form2::devicePixelSize() const {
+    // Rounded as Qt sizes the window's surface: at a fractional scale the logical size times the
+    // ratio falls short of the last column and row.
+    return (QSizeF(size()) * devicePixelRatio()).toSize();
+}
+
 void Form2::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // In device pixels, so that the strips fall on whole pixels and reach the last ones.
+    const qreal ratio = devicePixelRatio();
+    painter.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    const QRect pixels(QPoint(0, 0), devicePixelSize());
     if (const auto* solid = std::get_if<SolidStep>(&shownStep_))
-        painter.fillRect(rect(), toQColor(solid->color));
+        painter.fillRect(pixels, toQColor(solid->color));
     else if (std::holds_alternative<GradientStep>(shownStep_))
         painter.drawImage(QPoint(0, 0), gradientImage_);
     else
-        painter.fillRect(rect(), palette().color(QPalette::Button));
+        painter.fillRect(pixels, palette().color(QPalette::Button));
 }
 
 int Form2::virtualKeyCode(const QKeyEvent& event) {
     const int key = event.key();
     if ((event.modifiers() & Qt::KeypadModifier) && key >= Qt::Key_0 && key <= Qt::Key_9)
-        return 96 + (key - Qt::Key_0);
+        return VirtualKey::Numpad0 + (key - Qt::Key_0);
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return key;
+        return VirtualKey::A + (key - Qt::Key_A);
+    // In a layout without Latin letters a letter key is known by its place on a US keyboard, so
+    // that "hide" can be typed in any layout.
+    if (typesNonLatinLetter(event))
+        return usLetterAt(event.nativeScanCode());
     switch (key) {
     case Qt::Key_Escape:
-        return 27;
+        return VirtualKey::Escape;
     case Qt::Key_Shift:
-        return 16;
+        return VirtualKey::Shift;
     case Qt::Key_Control:
-        return 17;
+        return VirtualKey::Control;
     case Qt::Key_Alt:
-        return 18;
+        return VirtualKey::Alt;
     case Qt::Key_Space:
-        return 32;
+        return VirtualKey::Space;
     default:
         if (key >= Qt::Key_0 && key <= Qt::Key_9)
-            return key;
-        return 0;
+            return VirtualKey::Digit0 + (key - Qt::Key_0);
+        return VirtualKey::None;
     }
 }
 
@@ -210,23 +245,23 @@ void Form2::Form_KeyDown(int keyCode) {
             trap.step(line + 4, [&] { hideProgress_ = 0; });
     };
     switch (keyCode) {
-    case 27:
+    case VirtualKey::Escape:
         trap.step(108, [&] { close(); });
         break;
-    case 72:
-    case 104:
+    case VirtualKey::H:
+    case VirtualKey::Numpad8:
         advance(112, 0);
         break;
-    case 73:
-    case 105:
+    case VirtualKey::I:
+    case VirtualKey::Numpad9:
         advance(120, 1);
         break;
-    case 68:
-    case 100:
+    case VirtualKey::D:
+    case VirtualKey::Numpad4:
         advance(128, 2);
         break;
-    case 69:
-    case 101:
+    case VirtualKey::E:
+    case VirtualKey::Numpad5:
         if (trap.test(136, [&] { return hideProgress_ == 3; })) {
             hideHint(trap);
             trap.step(164, [&] { hideProgress_ = 0; });

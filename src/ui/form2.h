@@ -23,7 +23,8 @@ public:
     // Opens the window, or only brings it to the front when it is open.
     void showFlash();
 
-    // Virtual-key code of a key press, as the key handler sees it.
+    // Virtual-key code of a key press, as the key handler sees it: a letter of a layout without
+    // Latin letters counts as the letter of its key on a US keyboard.
     static int virtualKeyCode(const QKeyEvent& event);
     void Form_KeyDown(int keyCode);
     void Timer1_Timer();
@@ -48,6 +49,8 @@ private:
     void Form_Load();
     void hideHint(ErrorTrap& trap);
     void paintStep(const FlashStep& step);
+    // The window's size in device pixels, the surface a step covers.
+    QSize devicePixelSize() const;
 
     const FlashSource& source_;
     Dialogs& dialogs_;

@@ -39,9 +39,19 @@ QList<unsigned long> visibleWindows(const QString& titlePattern, qint64 pid = 0)
 xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
     auto cookie = xcb_intern_atom(connection, 0, static_cast<uint16_t>(strlen(name)), name);
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const xcb_atom_t result = reply ? reply->atom : XCB_ATOM_NONE;
+    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     free(reply);
     return result;
+}
+
+// One connection for every look at the screen; pictures are taken often.
+xcb_connection_t* serverConnection() {
+    static xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    return connection;
+}
+
+const xcb_screen_t* rootScreen() {
+    return xcb_setup_roots_iterator(xcb_get_setup(serverConnection())).data;
 }
 
 } // namespace
@@ -68,11 +78,39 @@ void clickAt(QPoint point) {
 }
 
 QImage screenshot() {
-    QProcess process;
-    process.start("import", {"-window", "root", "png:-"});
-    process.waitForFinished(20000);
-    return QImage::fromData(process.readAllStandardOutput(), "PNG")
-        .convertToFormat(QImage::Format_RGB32);
+    const xcb_screen_t* root = rootScreen();
+    return screenArea(QRect(0, 0, root->width_in_pixels, root->height_in_pixels));
+}
+
+QImage screenArea(const QRect& area) {
+    xcb_connection_t* connection = serverConnection();
+    const auto cookie = xcb_get_image(
+        connection, XCB_IMAGE_FORMAT_Z_PIXMAP, rootScreen()->root, static_cast<int16_t>(area.x()),
+        static_cast<int16_t>(area.y()), static_cast<uint16_t>(area.width()),
+        static_cast<uint16_t>(area.height()), ~0u);
+    xcb_get_image_reply_t* reply = xcb_get_image_reply(connection, cookie, nullptr);
+    if (!reply)
+        return {};
+    // A 24-bit screen sends 32 bits a pixel, blue first: the layout of RGB32.
+    const QImage shot(xcb_get_image_data(reply), area.width(), area.height(), QImage::Format_RGB32);
+    QImage copy = shot.copy();
+    free(reply);
+    return copy;
+}
+
+QColor pixelAt(QPoint point) {
+    return QColor(screenArea(QRect(point, QSize(1, 1))).pixel(0, 0));
+}
+
+QImage waitForScreen(const std::function<bool(const QImage&)>& state, int milliseconds) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!deadline.hasExpired()) {
+        const QImage shot = screenshot();
+        if (state(shot) && screenshot() == shot)
+            return shot;
+        QTest::qWait(20);
+    }
+    return {};
 }
 
 void saveForLooking(const QImage& shot, const QString& name) {
@@ -126,7 +164,10 @@ bool RunningProgram::start() {
         if (!ids.isEmpty()) {
             windowId_ = ids.first();
             geometry_ = windowGeometry(windowId_);
-            QTest::qWait(300); // let it paint
+            // Until its first paint arrives the window shows the black screen behind it.
+            const QPoint inside = geometry_.topLeft() + QPoint(3, 3);
+            while (pixelAt(inside) == QColor(Qt::black) && !deadline.hasExpired())
+                QTest::qWait(20);
             return true;
         }
         QTest::qWait(100);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
 #include <QString>
+#include <functional>
 
 // The real program on the X server of the test, and what a user does to it.
 class RunningProgram {
@@ -11,7 +13,7 @@ public:
     RunningProgram();
     ~RunningProgram();
 
-    // Starts the program and waits until its main window is shown.
+    // Starts the program and waits until its main window is shown and painted.
     bool start();
     // Starts the program without waiting for anything.
     void launch();
@@ -43,6 +45,12 @@ void pressKeyIn(unsigned long window, const QString& key);
 void clickAt(QPoint point);
 // The whole screen as an image.
 QImage screenshot();
+// The pixels of this part of the screen, straight from the server: fast enough to sample a flash.
+QImage screenArea(const QRect& area);
+QColor pixelAt(QPoint point);
+// The first whole-screen picture that is in the given state and that a second picture right
+// after agrees with (no repaint half done), or a null image when none came in time.
+QImage waitForScreen(const std::function<bool(const QImage&)>& state, int milliseconds = 20000);
 // Keeps a screenshot in the build's shots folder, for a person to look at.
 void saveForLooking(const QImage& shot, const QString& name);
 // Waits until a visible window other than the given one has this title; its id, or 0.

@@ -1,7 +1,10 @@
 #include "desktop.h"
+#include "core/gradientpainter.h"
+#include "platform/imagesurface.h"
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QtTest>
 #include <csignal>
@@ -9,18 +12,92 @@
 namespace {
 
 const QString sep = QStringLiteral("||MySeparator123||");
+const QColor red(255, 0, 0);
+const QColor green(0, 255, 0);
+const QColor blue(0, 0, 255);
+const QSize screenSize(1920, 1080);
 
-QPoint startButton(const RunningProgram& program) {
-    return program.mainWindowGeometry().topLeft() + QPoint(8 + 260, 503 + 13);
+QPoint startButton(const RunningProgram& program, qreal scale = 1) {
+    return program.mainWindowGeometry().topLeft() + (QPointF(8 + 260, 503 + 13) * scale).toPoint();
 }
 
-// Whether the hint's text shows in the top-left corner: dark pixels on a bright color.
-bool hintShows(const QImage& shot) {
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 300; ++x)
-            if (qGray(shot.pixel(x, y)) < 60)
+// Whether the hint's text shows in the top-left corner. Every step is uniform along the rows or
+// along the columns, so a pixel that differs both from the pixel below the hint in its column
+// and from the pixel right of the hint in its row is text, whatever color shows.
+bool hintShows(const QImage& shot, qreal scale = 1) {
+    const int width = qRound(420 * scale);
+    const int height = qRound(18 * scale);
+    const int below = qRound(24 * scale);
+    const int right = qRound(440 * scale);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const QRgb pixel = shot.pixel(x, y);
+            if (pixel != shot.pixel(x, below) && pixel != shot.pixel(right, y))
                 return true;
+        }
     return false;
+}
+
+// Sets a keyboard layout of the test's X server for as long as it lives, then the US one again.
+class KeyboardLayout {
+public:
+    explicit KeyboardLayout(const QString& layout)
+        : set_(QProcess::execute("setxkbmap", {"-layout", layout}) == 0) {}
+    ~KeyboardLayout() { QProcess::execute("setxkbmap", {"-layout", "us"}); }
+    KeyboardLayout(const KeyboardLayout&) = delete;
+    KeyboardLayout& operator=(const KeyboardLayout&) = delete;
+    bool isSet() const { return set_; }
+
+private:
+    bool set_;
+};
+
+std::int32_t colorValue(const QColor& color) {
+    return rgb(color.red(), color.green(), color.blue());
+}
+
+// What the painter makes of a whole screen of device pixels.
+QImage paintedGradient(const QColor& first, const QColor& second, bool vertical) {
+    QImage image(screenSize, QImage::Format_RGB32);
+    ImageSurface surface(image);
+    PaintGradient(surface, PixelRect{0, 0, screenSize.width(), screenSize.height()},
+                  colorValue(first), colorValue(second), vertical);
+    surface.flush();
+    return image;
+}
+
+QImage solidScreen(const QColor& color) {
+    QImage image(screenSize, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+// The pixels where a screen differs from the expected one, counted and named.
+QString differences(const QImage& shown, const QImage& expected) {
+    qsizetype count = 0;
+    QStringList first;
+    int lastColumn = 0, lastRow = 0;
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x) {
+            if (shown.pixel(x, y) == expected.pixel(x, y))
+                continue;
+            ++count;
+            lastColumn += x == expected.width() - 1;
+            lastRow += y == expected.height() - 1;
+            if (first.size() < 4)
+                first << QStringLiteral("(%1, %2) is %3, not %4")
+                             .arg(x)
+                             .arg(y)
+                             .arg(QColor(shown.pixel(x, y)).name(),
+                                  QColor(expected.pixel(x, y)).name());
+        }
+    if (count == 0)
+        return {};
+    return QStringLiteral("%1 pixels differ, %2 in the last column and %3 in the last row: %4")
+        .arg(count)
+        .arg(lastColumn)
+        .arg(lastRow)
+        .arg(first.join("; "));
 }
 
 } // namespace
@@ -38,12 +115,13 @@ private slots:
         RunningProgram program;
         QVERIFY(program.start());
         clickAt(startButton(program));
-        // The first tick comes after 2 s and the next 2 s later: look in between.
-        QTest::qWait(2700);
-        const QImage shot = screenshot();
+        const int y = 540;
+        // Red to blue is the first step and every second one after it.
+        const QImage shot =
+            waitForScreen([&](const QImage& shot) { return QColor(shot.pixel(1919, y)) == blue; });
+        QVERIFY(!shot.isNull());
         saveForLooking(shot, "flash-gradient");
         QCOMPARE(shot.size(), QSize(1920, 1080));
-        const int y = 540;
         // Red at the left, blue at the right: 275 strips 7 pixels thick laid from the right.
         QCOMPARE(QColor(shot.pixel(1919, y)), QColor(0, 0, 255));
         QCOMPARE(QColor(shot.pixel(1906, y)), QColor(0, 0, 255));
@@ -56,45 +134,129 @@ private slots:
     }
 
     void solidCycleShowsTheColorsInOrderUntilEscape() {
+        const int delay = 1000;
         resetStore(
             {{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 255, 0)" + sep + "RGB(0, 0, 255)" + sep},
              {"Option1", "False"},
              {"Option2", "True"},
-             {"Text1", "600"}});
+             {"Text1", QString::number(delay)}});
         RunningProgram program;
         QVERIFY(program.start());
+        QElapsedTimer sinceStart;
+        sinceStart.start();
         clickAt(startButton(program));
+        // One pixel at a time is fast enough to see every color of the cycle.
         QList<QColor> seen;
-        QElapsedTimer elapsed;
-        elapsed.start();
-        while (elapsed.elapsed() < 4500) {
-            const QColor color = QColor(screenshot().pixel(960, 700));
+        const auto cycleSeen = [&] {
+            const qsizetype first = seen.indexOf(red);
+            return first >= 0 && seen.size() >= first + 4;
+        };
+        const QDeadlineTimer deadline(30000);
+        while (!cycleSeen() && !deadline.hasExpired()) {
+            const QColor color = pixelAt({960, 700});
             if (seen.isEmpty() || seen.last() != color)
                 seen << color;
+            QTest::qSleep(5);
         }
-        // Before the first tick the window shows its plain face; then the list in order, the
+        // The main window and the flash's plain face come first; then the list in order, the
         // last color held over the rewind tick.
-        QVERIFY(seen.size() >= 5);
-        const int red = int(seen.indexOf(QColor(255, 0, 0)));
-        QVERIFY(red >= 1);
-        QCOMPARE(seen.mid(red, 4), (QList<QColor>{QColor(255, 0, 0), QColor(0, 255, 0),
-                                                  QColor(0, 0, 255), QColor(255, 0, 0)}));
+        const int first = int(seen.indexOf(red));
+        QVERIFY(first >= 1);
+        QCOMPARE(seen.mid(first, 4), (QList<QColor>{red, green, blue, red}));
 
-        QImage shot = screenshot();
-        QVERIFY(hintShows(shot));
+        QVERIFY(hintShows(screenshot()));
         xdotool({"key", "h", "i", "d", "e"});
-        QTest::qWait(300);
-        shot = screenshot();
-        saveForLooking(shot, "flash-solid-hint-hidden");
-        QVERIFY(!hintShows(shot));
+        QTRY_VERIFY_WITH_TIMEOUT(!hintShows(screenshot()), 10000);
+        // The hint goes by itself at the 16th tick; before it only "hide" can have hidden it.
+        QVERIFY2(sinceStart.elapsed() < 15 * delay, "too slow to tell typing from the tick count");
+        saveForLooking(screenshot(), "flash-solid-hint-hidden");
 
         xdotool({"key", "Escape"});
-        QTest::qWait(500);
-        shot = screenshot();
+        QTRY_COMPARE_WITH_TIMEOUT(pixelAt({100, 100}), QColor(Qt::black), 10000);
+        const QImage shot = screenshot();
         saveForLooking(shot, "after-escape");
         const QRect main = program.mainWindowGeometry();
         QCOMPARE(QColor(shot.pixel(main.left() + 3, main.top() + 3)), QColor(Qt::white));
-        QCOMPARE(QColor(shot.pixel(100, 100)), QColor(Qt::black));
+        QCOMPARE(program.closeMainWindow(), 0);
+    }
+
+    void typedHideHidesTheHint_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("US layout") << "us" << QStringList{"h", "i", "d", "e"};
+        // The keys H I D E with the Russian layout active.
+        QTest::newRow("Russian layout")
+            << "us,ru" << QStringList{"Cyrillic_er", "Cyrillic_sha", "Cyrillic_ve", "Cyrillic_u"};
+    }
+    void typedHideHidesTheHint() {
+        QFETCH(QString, layout);
+        QFETCH(QStringList, keys);
+        const KeyboardLayout keyboard(layout);
+        QVERIFY(keyboard.isSet());
+        const int delay = 1000;
+        resetStore({{"Colors", "RGB(0, 0, 255)" + sep},
+                    {"Option1", "False"},
+                    {"Option2", "True"},
+                    {"Text1", QString::number(delay)}});
+        RunningProgram program;
+        QVERIFY(program.start());
+        QElapsedTimer sinceStart;
+        sinceStart.start();
+        clickAt(startButton(program));
+        QVERIFY(!waitForScreen([](const QImage& shot) {
+                     return QColor(shot.pixel(960, 540)) == blue && hintShows(shot);
+                 }).isNull());
+        xdotool(QStringList{"key"} + keys);
+        QTRY_VERIFY_WITH_TIMEOUT(!hintShows(screenshot()), 10000);
+        QVERIFY2(sinceStart.elapsed() < 15 * delay, "too slow to tell typing from the tick count");
+        QCOMPARE(pixelAt({960, 540}), blue);
+        QCOMPARE(program.closeMainWindow(), 0);
+    }
+
+    void everyDevicePixelIsPainted_data() {
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<QString>("mode");
+        for (qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0})
+            for (const char* mode : {"left to right", "up and down", "solid"})
+                QTest::addRow("%g, %s", scale, mode) << scale << QString::fromLatin1(mode);
+    }
+    void everyDevicePixelIsPainted() {
+        QFETCH(qreal, scale);
+        QFETCH(QString, mode);
+        const bool solid = mode == "solid";
+        const bool vertical = mode == "up and down";
+        resetStore({{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep},
+                    {"Option1", "False"},
+                    {"Option2", "True"},
+                    {"Option3", solid ? "True" : "False"},
+                    {"Option4", solid ? "False" : "True"},
+                    {"Option5", vertical ? "False" : "True"},
+                    {"Option6", vertical ? "True" : "False"},
+                    {"Text1", "1000"}});
+        RunningProgram program;
+        program.setEnvironment("QT_SCALE_FACTOR", QString::number(scale));
+        QVERIFY(program.start());
+        clickAt(startButton(program, scale));
+        // Near the bottom-right corner every step shows one of the two colors.
+        QVERIFY(!waitForScreen([](const QImage& shot) {
+                     const QColor corner(shot.pixel(1910, 1075));
+                     return corner == red || corner == blue;
+                 }).isNull());
+        xdotool({"key", "h", "i", "d", "e"});
+        const QImage shot =
+            waitForScreen([&](const QImage& shot) { return !hintShows(shot, scale); });
+        QVERIFY(!shot.isNull());
+        saveForLooking(shot, QStringLiteral("flash-scale-%1-%2").arg(scale).arg(mode));
+        QCOMPARE(shot.size(), screenSize);
+        // Red and blue take turns, so the screen shows one of two steps.
+        const QImage expected[] = {
+            solid ? solidScreen(red) : paintedGradient(red, blue, vertical),
+            solid ? solidScreen(blue) : paintedGradient(blue, red, vertical),
+        };
+        const QString againstFirst = differences(shot, expected[0]);
+        const QString againstSecond = differences(shot, expected[1]);
+        QVERIFY2(againstFirst.isEmpty() || againstSecond.isEmpty(),
+                 qPrintable(againstFirst + "\nor else " + againstSecond));
         QCOMPARE(program.closeMainWindow(), 0);
     }
 };
