@@ -51,6 +51,9 @@ private slots:
         QTest::newRow("halves to even") << "RGB(0.5, 1.5, 2.5)" << 0x020200;
         QTest::newRow("the default blue") << "RGB(0, 0, 255)" << 0xFF0000;
         QTest::newRow("violet") << "RGB(143, 0, 255)" << 0xFF008F;
+        QTest::newRow("plus signs and leading zeros") << "RGB(+1, 002, +003)" << 0x030201;
+        QTest::newRow("markers inside a number") << "RGB(1RGB(2, 3), 4)" << 0x04030C;
+        QTest::newRow("tabs and no-break spaces") << "RGB(\t1,\u00A02 ,3\t)" << 0x030201;
     }
     void parsesEntries() {
         QFETCH(QString, text);
@@ -74,6 +77,10 @@ private slots:
                                      << "' ' is not a number";
         QTest::newRow("out of 16 bits") << "RGB(40000, 0, 0)"
                                         << "40000 is out of range (-32768 to 32767)";
+        QTest::newRow("a marker made by removing ')'") << "RG)B(1, 2, 3"
+                                                       << "'RGB(1' is not a number";
+        QTest::newRow("blue checked before a fourth piece") << "RGB(1, 2, x, 4)"
+                                                            << "' x' is not a number";
         QTest::newRow("plain text") << "abc"
                                     << "'abc' is not a color: it needs three components, red, "
                                        "green and blue";
