@@ -3,6 +3,7 @@
 #include "platform/failure.h"
 #include "platform/numbertext.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -16,6 +17,11 @@ QString FormatColorEntry(std::int32_t red, std::int32_t green, std::int32_t blue
 }
 
 std::int32_t ParseColorEntry(const QString& text) {
+    if (text.size() > LongestColorEntry)
+        throw Failure(QCoreApplication::translate(
+                          "ColorEntry", "%1 is not a color: it is longer than %2 characters")
+                          .arg(quotedForMessage(text))
+                          .arg(LongestColorEntry));
     // One pass instead of removing the markers and splitting: the check before a flash reads
     // every entry of the list.
     constexpr QStringView marker = u"RGB(";
