@@ -1,6 +1,8 @@
 // The color list at its largest: loading it into the list control, storing it, and starting the
-// main window with it, against the default list.
+// main window with it, against the default list; and one entry of many megabytes.
+#include "core/colorentry.h"
 #include "core/errortrap.h"
+#include "core/failure.h"
 #include "core/settingsstore.h"
 #include "core/storedlist.h"
 #include "platform/qtdialogs.h"
@@ -14,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -75,8 +78,43 @@ void BM_StartToShownWindow(benchmark::State& state) {
     }
 }
 
+QString hugeEntry(std::int64_t megabytes) {
+    return QStringLiteral("RGB(") + QString(megabytes * 1'000'000, QLatin1Char('7')) +
+           QStringLiteral(", 1, 2)");
+}
+
+void BM_ParseHugeEntry(benchmark::State& state) {
+    const QString entry = hugeEntry(state.range(0));
+    for (auto _ : state) {
+        try {
+            benchmark::DoNotOptimize(ParseColorEntry(entry));
+            state.SkipWithError("the entry was taken for a color");
+        } catch (const Failure&) {
+        }
+    }
+}
+
+// The first paint of a list holding such an entry, its swatch and text included.
+void BM_PaintHugeEntry(benchmark::State& state) {
+    const QString entry = hugeEntry(state.range(0));
+    std::unique_ptr<ColorListView> list;
+    for (auto _ : state) {
+        state.PauseTiming();
+        list = std::make_unique<ColorListView>();
+        list->append({QStringLiteral("RGB(1, 2, 3)"), entry});
+        list->resize(500, 150);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(list->grab());
+        state.PauseTiming();
+        list.reset();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_ParseHugeEntry)->Arg(50)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintHugeEntry)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadColorList)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveColorList)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartToShownWindow)->Arg(7)->Arg(32767)->Unit(benchmark::kMillisecond);

@@ -50,6 +50,13 @@ private slots:
         QTest::newRow("halves to even") << "RGB(0.5, 1.5, 2.5)" << 0x020200;
         QTest::newRow("the default blue") << "RGB(0, 0, 255)" << 0xFF0000;
         QTest::newRow("violet") << "RGB(143, 0, 255)" << 0xFF008F;
+        QTest::newRow("plus signs and leading zeros") << "RGB(+1, 002, +003)" << 0x030201;
+        QTest::newRow("markers inside a number") << "RGB(1RGB(2, 3), 4)" << 0x04030C;
+        QTest::newRow("tabs and no-break spaces") << "RGB(\t1,\u00A02 ,3\t)" << 0x030201;
+        QTest::newRow("long fractions")
+            << "RGB(127.49999999999999, 0.5000000000000001, 254.5)" << 0xFE017F;
+        QTest::newRow("blanks up to the longest entry")
+            << "RGB(255," + QString(LongestColorEntry - 13, ' ') + "0, 0)" << 255;
     }
     void parsesEntries() {
         QFETCH(QString, text);
@@ -73,6 +80,17 @@ private slots:
                                      << "' ' is not a number";
         QTest::newRow("out of 16 bits") << "RGB(40000, 0, 0)"
                                         << "40000 is out of range (-32768 to 32767)";
+        QTest::newRow("a marker made by removing ')'") << "RG)B(1, 2, 3"
+                                                       << "'RGB(1' is not a number";
+        QTest::newRow("blue checked before a fourth piece") << "RGB(1, 2, x, 4)"
+                                                            << "' x' is not a number";
+        QTest::newRow("one blank past the longest entry")
+            << "RGB(255," + QString(LongestColorEntry - 12, ' ') + "0, 0)"
+            << "'RGB(255,                                …' is not a color: it is longer than "
+               "1000 characters";
+        QTest::newRow("megabytes of digits")
+            << "RGB(" + QString(5'000'000, '7') + ", 1, 2)"
+            << "'RGB(" + QString(36, '7') + "…' is not a color: it is longer than 1000 characters";
         QTest::newRow("plain text") << "abc"
                                     << "'abc' is not a color: it needs three components, red, "
                                        "green and blue";
@@ -110,6 +128,10 @@ private slots:
         QTest::newRow("case-sensitive separator")
             << "a||myseparator123||b" << QStringList{"a||myseparator123||b"};
         QTest::newRow("pieces untrimmed") << " a " + sep << QStringList{" a "};
+        QTest::newRow("bars before a separator")
+            << "a|" + sep + "|b||c" + sep << QStringList{"a|", "|b||c"};
+        QTest::newRow("separator starting on an entry's bars")
+            << "a||" + sep.mid(2) + sep << QStringList{"a"};
     }
     void splitsStoredLists() {
         QFETCH(QString, stored);

@@ -2,7 +2,9 @@
 #include "core/numbertext.h"
 #include "coretest.h"
 
+#include <QLocale>
 #include <QtTest>
+#include <cmath>
 
 class NumberTextTest : public QObject {
     Q_OBJECT
@@ -130,6 +132,44 @@ private slots:
     void refusesNonBooleans() {
         QFETCH(QString, text);
         QVERIFY_THROWS_EXCEPTION(Failure, textToBoolean(text));
+    }
+
+    // Plain integers take a shortcut past QLocale; every reading has to stay QLocale's.
+    void readsAsTheCLocaleDoes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("digits") << "255";
+        QTest::newRow("leading zeros") << "007";
+        QTest::newRow("many leading zeros") << "00000000000012";
+        QTest::newRow("plus sign") << "+5";
+        QTest::newRow("minus zero") << "-0";
+        QTest::newRow("nine digits") << "123456789";
+        QTest::newRow("ten digits") << "1234567890";
+        QTest::newRow("tab and no-break space around") << "\t12\u00A0";
+        QTest::newRow("line break after") << "12\n";
+        QTest::newRow("sign alone") << "-";
+        QTest::newRow("two signs") << "--1";
+        QTest::newRow("blank after the sign") << "- 1";
+        QTest::newRow("blank between digits") << "1 2";
+        QTest::newRow("Arabic-Indic digit") << "\u0663";
+        QTest::newRow("full-width digits") << "\uFF11\uFF12";
+        QTest::newRow("minus sign character") << "\u22125";
+    }
+    void readsAsTheCLocaleDoes() {
+        QFETCH(QString, text);
+        bool ok = false;
+        const double expected = QLocale::c().toDouble(text.trimmed(), &ok);
+        const std::optional<double> read = textToNumber(text);
+        if (ok) {
+            QVERIFY(read.has_value());
+            QCOMPARE(*read, expected);
+            QCOMPARE(std::signbit(*read), std::signbit(expected));
+        } else {
+            // The user's locale gets its turn only where the C locale reads nothing.
+            const double inSystem = QLocale::system().toDouble(text.trimmed(), &ok);
+            QCOMPARE(read.has_value(), ok);
+            if (ok)
+                QCOMPARE(*read, inSystem);
+        }
     }
 
     void quotesLongAndControlTextShortly() {

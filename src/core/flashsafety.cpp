@@ -1,10 +1,14 @@
 #include "core/flashsafety.h"
 
 #include "core/colorentry.h"
+#include "core/convexhull.h"
 #include "core/failure.h"
 #include "core/numbertext.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -14,12 +18,23 @@ struct Linear {
     double blue;
 };
 
+// The sRGB decoding of every channel value, worked out once: a list of thousands of colors would
+// otherwise spend most of its check in pow().
+const std::array<double, 256>& linearChannels() {
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> values{};
+        for (int value = 0; value < 256; ++value) {
+            const double c = value / 255.0;
+            values[value] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return values;
+    }();
+    return table;
+}
+
 Linear linearOf(std::int32_t color) {
-    const auto channel = [](int value) {
-        const double c = value / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return {channel(color & 0xFF), channel((color >> 8) & 0xFF), channel((color >> 16) & 0xFF)};
+    const std::array<double, 256>& channel = linearChannels();
+    return {channel[color & 0xFF], channel[(color >> 8) & 0xFF], channel[(color >> 16) & 0xFF]};
 }
 
 // A color whose red makes up at least 80% of its channels.
@@ -30,20 +45,72 @@ bool isSaturatedRed(std::int32_t color) {
 }
 
 // The color's place in the CIE 1976 UCS chromaticity diagram.
-void chromaticity(std::int32_t color, double& u, double& v) {
+PlanePoint chromaticity(std::int32_t color) {
     const Linear c = linearOf(color);
     const double x = 0.4124 * c.red + 0.3576 * c.green + 0.1805 * c.blue;
     const double y = 0.2126 * c.red + 0.7152 * c.green + 0.0722 * c.blue;
     const double z = 0.0193 * c.red + 0.1192 * c.green + 0.9505 * c.blue;
     const double denominator = x + 15 * y + 3 * z;
     // Black has no chromaticity; take the white point's, as a display shows it.
-    u = denominator > 0 ? 4 * x / denominator : 0.1978;
-    v = denominator > 0 ? 9 * y / denominator : 0.4683;
+    if (denominator <= 0)
+        return {0.1978, 0.4683};
+    return {4 * x / denominator, 9 * y / denominator};
 }
 
-// The most changes that can fall into one second, one change per delay.
-int changesPerSecond(int delayMs) {
-    return (1000 + delayMs - 1) / delayMs;
+// Chromaticities further apart than this make a flash when one of the two is a saturated red.
+constexpr double redFlashDistance = 0.2;
+
+double distance(const PlanePoint& a, const PlanePoint& b) {
+    return std::hypot(a.x - b.x, a.y - b.y);
+}
+
+bool chromaticitiesFlash(const PlanePoint& a, const PlanePoint& b) {
+    return distance(a, b) > redFlashDistance;
+}
+
+// Far more than the rounding of the distance and of the hull's corners (around 1e-15): a
+// farthest distance found on the hulls that is this close to the threshold may hide a point
+// off the hull whose rounded distance lands on the other side, so it is settled point by point.
+constexpr double roundingMargin = 1e-9;
+
+double farthestDistance(const PlanePoint& from, const std::vector<PlanePoint>& corners) {
+    double farthest = 0;
+    for (const PlanePoint& corner : corners)
+        farthest = std::max(farthest, distance(from, corner));
+    return farthest;
+}
+
+// Whether a saturated red and some color of the list lie far enough apart in chromaticity.
+// The farthest pair between two point sets joins corners of their convex hulls, so only corners
+// are measured, except where rounding could tip the comparison.
+bool redsFlash(const std::vector<PlanePoint>& reds, const std::vector<PlanePoint>& all) {
+    if (reds.empty())
+        return false;
+    const std::vector<PlanePoint> redCorners = convexHull(reds);
+    const std::vector<PlanePoint> allCorners = convexHull(all);
+    double farthest = 0;
+    for (const PlanePoint& red : redCorners)
+        farthest = std::max(farthest, farthestDistance(red, allCorners));
+    if (farthest > redFlashDistance)
+        return true;
+    if (farthest <= redFlashDistance - roundingMargin)
+        return false;
+    for (const PlanePoint& red : reds) {
+        const double fromCorners = farthestDistance(red, allCorners);
+        if (fromCorners > redFlashDistance)
+            return true;
+        if (fromCorners > redFlashDistance - roundingMargin &&
+            std::any_of(all.begin(), all.end(),
+                        [&](const PlanePoint& other) { return chromaticitiesFlash(red, other); }))
+            return true;
+    }
+    return false;
+}
+
+// Two changes make one flash: more than three flashes need eight changes in a second, one
+// change per delay. A delay of 0 or less never changes the color.
+bool changesFastEnough(int delayMs) {
+    return delayMs > 0 && (1000 + delayMs - 1) / delayMs >= 8;
 }
 
 } // namespace
@@ -60,26 +127,37 @@ bool makesAFlash(std::int32_t a, std::int32_t b) {
         return true;
     if (!isSaturatedRed(a) && !isSaturatedRed(b))
         return false;
-    double ua = 0, va = 0, ub = 0, vb = 0;
-    chromaticity(a, ua, va);
-    chromaticity(b, ub, vb);
-    return std::hypot(ua - ub, va - vb) > 0.2;
+    return chromaticitiesFlash(chromaticity(a), chromaticity(b));
 }
 
 bool flashesTooOften(const std::vector<std::int32_t>& palette, int delayMs) {
-    // A delay of 0 or less never changes the color.
-    if (delayMs <= 0)
+    if (!changesFastEnough(delayMs))
         return false;
-    // Two changes make one flash: more than three flashes need eight changes in a second.
-    if (changesPerSecond(delayMs) < 8)
+    // Some pair makes a flash exactly when some pair passes the luminance test or some pair passes
+    // the red test, so each is settled over the whole list at once.
+    std::vector<std::int32_t> colors = palette;
+    std::sort(colors.begin(), colors.end());
+    colors.erase(std::unique(colors.begin(), colors.end()), colors.end());
+    if (colors.empty())
         return false;
-    for (std::size_t i = 0; i < palette.size(); ++i) {
-        for (std::size_t j = i + 1; j < palette.size(); ++j) {
-            if (makesAFlash(palette[i], palette[j]))
-                return true;
-        }
+    // A difference only grows as the darker gets darker or the lighter lighter, rounding
+    // included: the darkest and the lightest decide.
+    double darkest = std::numeric_limits<double>::infinity();
+    double lightest = -darkest;
+    std::vector<PlanePoint> reds;
+    std::vector<PlanePoint> all;
+    all.reserve(colors.size());
+    for (const std::int32_t color : colors) {
+        const double luminance = relativeLuminance(color);
+        darkest = std::min(darkest, luminance);
+        lightest = std::max(lightest, luminance);
+        all.push_back(chromaticity(color));
+        if (isSaturatedRed(color))
+            reds.push_back(all.back());
     }
-    return false;
+    if (std::fabs(lightest - darkest) >= 0.1 && darkest < 0.8)
+        return true;
+    return redsFlash(reds, all);
 }
 
 bool needsFlashWarning(const QStringList& entries, const QString& delayText) {
@@ -89,6 +167,8 @@ bool needsFlashWarning(const QStringList& entries, const QString& delayText) {
     } catch (const Failure&) {
         return false;
     }
+    if (!changesFastEnough(delay))
+        return false;
     std::vector<std::int32_t> palette;
     palette.reserve(static_cast<std::size_t>(entries.size()));
     for (const QString& entry : entries) {

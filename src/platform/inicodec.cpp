@@ -4,6 +4,7 @@
 #include <QIODevice>
 #include <QSet>
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -49,13 +50,24 @@ QVariant unescapedValue(QStringView raw) {
         current += pendingBlank;
         pendingBlank.clear();
     };
+    // Where the next quote and backslash are, found with a fast search and looked for again only
+    // once passed, so that a long value is read in one sweep.
+    qsizetype nextQuote = -1;
+    qsizetype nextBackslash = -1;
+    const auto next = [&](QChar wanted, qsizetype& known) {
+        if (known < i) {
+            known = raw.indexOf(wanted, i);
+            if (known < 0)
+                known = size;
+        }
+        return known;
+    };
     while (i < size) {
         const QChar c = raw[i];
         if (quoted && c != QLatin1Char('"') && c != QLatin1Char('\\')) {
             // Inside quotes everything up to the next quote or backslash stands as it is.
-            qsizetype end = i + 1;
-            while (end < size && raw[end] != QLatin1Char('"') && raw[end] != QLatin1Char('\\'))
-                ++end;
+            const qsizetype end =
+                std::min(next(QLatin1Char('"'), nextQuote), next(QLatin1Char('\\'), nextBackslash));
             keepBlanks();
             current += raw.mid(i, end - i);
             i = end;
@@ -117,24 +129,31 @@ QVariant unescapedValue(QStringView raw) {
 void appendEscaped(QString& out, const QString& value) {
     out += QLatin1Char('"');
     bool escapeHexDigit = false;
-    for (const QChar c : value) {
+    // Characters that stand as they are go in as whole runs rather than one by one.
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
         const char16_t u = c.unicode();
-        if (escapeHexDigit && isHexDigit(c)) {
-            out += QStringLiteral("\\x%1").arg(u, 4, 16, QLatin1Char('0'));
+        const bool plain = u >= 0x20 && u < 0x7F && u != '"' && u != '\\';
+        if (plain && !(escapeHexDigit && isHexDigit(c))) {
+            escapeHexDigit = false;
             continue;
         }
-        escapeHexDigit = false;
-        if (u == '"' || u == '\\') {
+        out += QStringView(value).sliced(runStart, i - runStart);
+        runStart = i + 1;
+        if (plain) {
+            out += QStringLiteral("\\x%1").arg(u, 4, 16, QLatin1Char('0'));
+        } else if (u == '"' || u == '\\') {
+            escapeHexDigit = false;
             out += QLatin1Char('\\');
             out += c;
-        } else if (u < 0x20 || u == 0x7F || u > 0x7E) {
+        } else {
             // A hex escape runs on while hex digits follow, so a digit after one is escaped too.
             out += QStringLiteral("\\x%1").arg(u, 4, 16, QLatin1Char('0'));
             escapeHexDigit = true;
-        } else {
-            out += c;
         }
     }
+    out += QStringView(value).sliced(runStart);
     out += QLatin1Char('"');
 }
 

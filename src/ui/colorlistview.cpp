@@ -8,15 +8,17 @@
 
 namespace {
 
-// The color an entry stands for, drawn as a small square before its text; nothing for a text
-// that is no color.
-QVariant swatchOf(const QString& entry) {
-    try {
-        const ColorComponents c = ColorToComponents(ParseColorEntry(entry));
-        return QColor(c.red, c.green, c.blue);
-    } catch (const Failure&) {
-        return {};
-    }
+// Far wider than the list; laying out and eliding a longer text would grow with its length.
+constexpr qsizetype longestShownText = 256;
+
+QString shownText(const QString& entry) {
+    if (entry.size() <= longestShownText)
+        return entry;
+    qsizetype cut = longestShownText;
+    // Half a surrogate pair would show as a box.
+    if (entry[cut - 1].isHighSurrogate())
+        --cut;
+    return entry.left(cut) + QChar(0x2026);
 }
 
 } // namespace
@@ -28,11 +30,30 @@ int ColorListModel::rowCount(const QModelIndex& parent) const {
 QVariant ColorListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= entries_.size())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
+    if (role == Qt::DisplayRole)
+        return shownText(entries_[index.row()]);
+    if (role == Qt::EditRole)
         return entries_[index.row()];
-    if (role == Qt::DecorationRole)
-        return swatchOf(entries_[index.row()]);
+    if (role == Qt::DecorationRole) {
+        const std::int32_t color = swatchOf(index.row());
+        if (color == noSwatch)
+            return {};
+        const ColorComponents c = ColorToComponents(color);
+        return QColor(c.red, c.green, c.blue);
+    }
     return {};
+}
+
+std::int32_t ColorListModel::swatchOf(int row) const {
+    std::int32_t& swatch = swatches_[static_cast<std::size_t>(row)];
+    if (swatch == notReadYet) {
+        try {
+            swatch = ParseColorEntry(entries_[row]);
+        } catch (const Failure&) {
+            swatch = noSwatch;
+        }
+    }
+    return swatch;
 }
 
 QVariant ColorListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -47,18 +68,21 @@ void ColorListModel::append(const QStringList& texts) {
     const int first = static_cast<int>(entries_.size());
     beginInsertRows({}, first, first + static_cast<int>(texts.size()) - 1);
     entries_ += texts;
+    swatches_.resize(static_cast<std::size_t>(entries_.size()), notReadYet);
     endInsertRows();
 }
 
 void ColorListModel::removeAt(int row) {
     beginRemoveRows({}, row, row);
     entries_.removeAt(row);
+    swatches_.erase(swatches_.begin() + row);
     endRemoveRows();
 }
 
 void ColorListModel::clear() {
     beginResetModel();
     entries_.clear();
+    swatches_.clear();
     endResetModel();
 }
 

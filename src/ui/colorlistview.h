@@ -3,8 +3,11 @@
 #include <QAbstractListModel>
 #include <QStringList>
 #include <QTreeView>
+#include <cstdint>
+#include <vector>
 
-// The entry texts of the list control, in order; the texts are the only data.
+// The entry texts of the list control, in order; the texts are the only data. An entry shows
+// its text, cut short when it is too long to be read, after a swatch of its color.
 class ColorListModel final : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -21,7 +24,15 @@ public:
     void setHeaderText(const QString& text);
 
 private:
+    // The swatch color of an entry, 0x00BBGGRR, or noSwatch for a text that is no color.
+    std::int32_t swatchOf(int row) const;
+
+    static constexpr std::int32_t noSwatch = -1;
+    static constexpr std::int32_t notReadYet = -2;
+
     QStringList entries_;
+    // One per entry, worked out when it is first shown, so that paints never read a text again.
+    mutable std::vector<std::int32_t> swatches_;
     QString header_;
 };
 
