@@ -7,11 +7,6 @@
 #include <algorithm>
 #include <array>
 
-ColorComponents ColorToComponents(std::int32_t color) {
-    const std::int32_t greenAndBlue = color / 256;
-    return {color % 256, greenAndBlue % 256, (greenAndBlue / 256) % 256};
-}
-
 QString FormatColorEntry(std::int32_t red, std::int32_t green, std::int32_t blue) {
     return QStringLiteral("RGB(%1, %2, %3)").arg(red).arg(green).arg(blue);
 }
@@ -50,5 +45,5 @@ std::int32_t ParseColorEntry(const QString& text) {
     const std::int32_t blue = channel(2);
     const std::int32_t green = channel(1);
     const std::int32_t red = channel(0);
-    return red + 256 * green + 65536 * blue;
+    return ColorFromComponents(red, green, blue);
 }

@@ -1,16 +1,9 @@
 #pragma once
 
+#include "core/colorvalue.h"
+
 #include <QString>
 #include <cstdint>
-
-struct ColorComponents {
-    std::int32_t red;
-    std::int32_t green;
-    std::int32_t blue;
-};
-
-// A color value 0x00BBGGRR split into its channels.
-ColorComponents ColorToComponents(std::int32_t color);
 
 // The entry text "RGB(r, g, b)".
 QString FormatColorEntry(std::int32_t red, std::int32_t green, std::int32_t blue);

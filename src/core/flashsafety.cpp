@@ -1,6 +1,7 @@
 #include "core/flashsafety.h"
 
 #include "core/colorentry.h"
+#include "core/colorvalue.h"
 #include "core/convexhull.h"
 #include "core/failure.h"
 #include "core/numbertext.h"
@@ -34,14 +35,15 @@ const std::array<double, 256>& linearChannels() {
 
 Linear linearOf(std::int32_t color) {
     const std::array<double, 256>& channel = linearChannels();
-    return {channel[color & 0xFF], channel[(color >> 8) & 0xFF], channel[(color >> 16) & 0xFF]};
+    const ColorComponents c = ColorToComponents(color);
+    return {channel[c.red], channel[c.green], channel[c.blue]};
 }
 
 // A color whose red makes up at least 80% of its channels.
 bool isSaturatedRed(std::int32_t color) {
-    const int red = color & 0xFF;
-    const int sum = red + ((color >> 8) & 0xFF) + ((color >> 16) & 0xFF);
-    return sum > 0 && red >= 0.8 * sum;
+    const ColorComponents c = ColorToComponents(color);
+    const int sum = c.red + c.green + c.blue;
+    return sum > 0 && c.red >= 0.8 * sum;
 }
 
 // The color's place in the CIE 1976 UCS chromaticity diagram.

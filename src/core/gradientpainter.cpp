@@ -1,5 +1,6 @@
 #include "core/gradientpainter.h"
 
+#include "core/colorvalue.h"
 #include "core/failure.h"
 #include "core/numbertext.h"
 
@@ -16,8 +17,9 @@ std::int32_t checkedSubtract(std::int32_t a, std::int32_t b) {
 }
 
 std::array<std::int16_t, 3> channelsOf(std::int32_t color) {
-    return {static_cast<std::int16_t>(color & 0xFF), static_cast<std::int16_t>((color >> 8) & 0xFF),
-            static_cast<std::int16_t>((color >> 16) & 0xFF)};
+    const ColorComponents c = ColorToComponents(color);
+    return {static_cast<std::int16_t>(c.red), static_cast<std::int16_t>(c.green),
+            static_cast<std::int16_t>(c.blue)};
 }
 
 std::int16_t toChannel(double value) {
@@ -60,7 +62,7 @@ void PaintGradient(DrawingSurface& surface, const PixelRect& rectangle, std::int
         if (band.left < rectangle.left)
             band.left = rectangle.left;
 
-        surface.fillRect(band, current[0] + 256 * current[1] + 65536 * current[2]);
+        surface.fillRect(band, ColorFromComponents(current[0], current[1], current[2]));
 
         // The fraction of the next strip: it lags one strip behind the position.
         const double fraction = static_cast<double>(extent - position) / extent;

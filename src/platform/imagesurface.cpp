@@ -1,5 +1,6 @@
 #include "platform/imagesurface.h"
 
+#include "core/colorvalue.h"
 #include "platform/pixelrows.h"
 
 #include <QImage>
@@ -8,8 +9,8 @@
 namespace {
 
 QRgb toRgb(std::int32_t color) {
-    const auto value = static_cast<std::uint32_t>(color);
-    return qRgb(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    const ColorComponents c = ColorToComponents(color);
+    return qRgb(c.red, c.green, c.blue);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/qtdialogs.h"
 
 #include "core/applicationtitle.h"
+#include "core/colorvalue.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -94,7 +95,7 @@ std::optional<std::int32_t> QtDialogs::pickColor() {
     }
     const QColor chosen = picker_->selectedColor();
     picker_->setCurrentColor(chosen);
-    return chosen.red() + 256 * chosen.green() + 65536 * chosen.blue();
+    return colorFromQColor(chosen);
 }
 
 void QtDialogs::endForGood() {

@@ -1,6 +1,7 @@
 #include "ui/colorlistview.h"
 
 #include "core/colorentry.h"
+#include "core/colorvalue.h"
 #include "core/failure.h"
 
 #include <QColor>
@@ -38,8 +39,7 @@ QVariant ColorListModel::data(const QModelIndex& index, int role) const {
         const std::int32_t color = swatchOf(index.row());
         if (color == noSwatch)
             return {};
-        const ColorComponents c = ColorToComponents(color);
-        return QColor(c.red, c.green, c.blue);
+        return colorToQColor(color);
     }
     return {};
 }

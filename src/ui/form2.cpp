@@ -1,6 +1,7 @@
 #include "ui/form2.h"
 
 #include "core/colorentry.h"
+#include "core/colorvalue.h"
 #include "core/dialogs.h"
 #include "core/errortrap.h"
 #include "core/failure.h"
@@ -25,11 +26,6 @@ namespace {
 
 const QString hintText =
     QStringLiteral("Press ESCape key to exit flash. Type 'hide' to hide this text.");
-
-QColor toQColor(std::int32_t color) {
-    const ColorComponents c = ColorToComponents(color);
-    return QColor(c.red, c.green, c.blue);
-}
 
 bool isHideLetter(int keyCode) {
     switch (keyCode) {
@@ -195,7 +191,7 @@ void Form2::paintEvent(QPaintEvent*) {
     painter.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     const QRect pixels(QPoint(0, 0), devicePixelSize());
     if (const auto* solid = std::get_if<SolidStep>(&shownStep_))
-        painter.fillRect(pixels, toQColor(solid->color));
+        painter.fillRect(pixels, colorToQColor(solid->color));
     else if (std::holds_alternative<GradientStep>(shownStep_))
         painter.drawImage(QPoint(0, 0), gradientImage_);
     else
