@@ -47,6 +47,14 @@ QString bigList(int entries) {
     return stored;
 }
 
+// Settings under a folder that cannot be made: a plain file stands where its parent should be.
+void keepSettingsBeneathAFile(RunningProgram& program, const QTemporaryDir& folder) {
+    QFile plain(folder.filePath("plain"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    program.setEnvironment("XDG_CONFIG_HOME", folder.filePath("plain/config"));
+}
+
 bool errorReportShows(unsigned long except, int milliseconds) {
     return waitForOtherWindow("^Application Error$", except, milliseconds) != 0;
 }
@@ -58,11 +66,8 @@ class FaultsEndToEnd : public QObject {
 private slots:
     void unwritableSettingsFolderIsReportedAtClose() {
         QTemporaryDir folder;
-        QFile plain(folder.filePath("plain"));
-        QVERIFY(plain.open(QIODevice::WriteOnly));
-        plain.close();
         RunningProgram program;
-        program.setEnvironment("XDG_CONFIG_HOME", folder.filePath("plain/config"));
+        keepSettingsBeneathAFile(program, folder);
         QVERIFY(program.start());
         QVERIFY(!errorReportShows(program.mainWindowId(), 500));
         program.closeMainWindowAsync();
@@ -221,11 +226,8 @@ private slots:
 
     void aSignalCloseThatCannotStoreSaysSoWithoutABox() {
         QTemporaryDir folder;
-        QFile plain(folder.filePath("plain"));
-        QVERIFY(plain.open(QIODevice::WriteOnly));
-        plain.close();
         RunningProgram program;
-        program.setEnvironment("XDG_CONFIG_HOME", folder.filePath("plain/config"));
+        keepSettingsBeneathAFile(program, folder);
         QVERIFY(program.start());
         QCOMPARE(program.endWith(SIGTERM), 1);
         const QString said = program.output();
