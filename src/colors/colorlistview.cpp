@@ -2,6 +2,7 @@
 
 #include "colorentry.h"
 #include "platform/failure.h"
+#include "swatchdelegate.h"
 
 #include <QColor>
 #include <QHeaderView>
@@ -94,6 +95,7 @@ void ColorListModel::setHeaderText(const QString& text) {
 ColorListView::ColorListView(QWidget* parent)
     : QTreeView(parent), model_(new ColorListModel(this)) {
     setModel(model_);
+    setItemDelegate(new SwatchDelegate(this));
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setItemsExpandable(false);
