@@ -56,6 +56,10 @@ const xcb_screen_t* rootScreen() {
 
 } // namespace
 
+QPoint startButtonOf(QPoint clientTopLeft, qreal scale) {
+    return clientTopLeft + (QPointF(8 + 260, 503 + 13) * scale).toPoint();
+}
+
 QString xdotool(const QStringList& arguments) {
     QProcess process;
     process.start("xdotool", arguments);
@@ -150,6 +154,12 @@ void RunningProgram::setEnvironment(const QString& name, const QString& value) {
     process_.setProcessEnvironment(environment);
 }
 
+void RunningProgram::removeEnvironment(const QString& name) {
+    QProcessEnvironment environment = process_.processEnvironment();
+    environment.remove(name);
+    process_.setProcessEnvironment(environment);
+}
+
 void RunningProgram::launch() {
     process_.start(QStringLiteral(CHROMAFLICK_BINARY), {});
 }
@@ -184,14 +194,16 @@ int RunningProgram::endWith(int signal) {
     // A process that has ended has no id; kill(0, ...) would hit the test itself.
     if (const qint64 id = process_.processId(); id > 0)
         ::kill(static_cast<pid_t>(id), signal);
-    if (!waitForEnd())
-        return -1;
-    return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+    return exitCode();
 }
 
 int RunningProgram::closeMainWindow() {
     closeMainWindowAsync();
-    if (!waitForEnd())
+    return exitCode();
+}
+
+int RunningProgram::exitCode(int milliseconds) {
+    if (!waitForEnd(milliseconds))
         return -1;
     return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
 }

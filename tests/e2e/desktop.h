@@ -18,6 +18,7 @@ public:
     // Starts the program without waiting for anything.
     void launch();
     void setEnvironment(const QString& name, const QString& value);
+    void removeEnvironment(const QString& name);
     // Sends a signal and waits for the end; the exit code, or -1 when it did not end in time.
     int endWith(int signal);
     // Asks the main window to close as a window manager's close box does; the exit code or -1.
@@ -25,6 +26,8 @@ public:
     // The same, without waiting for the end.
     void closeMainWindowAsync();
     bool waitForEnd(int milliseconds = 10000);
+    // Waits for the end; the exit code, or -1 when it did not end in time or crashed.
+    int exitCode(int milliseconds = 10000);
 
     QRect mainWindowGeometry() const { return geometry_; }
     unsigned long mainWindowId() const { return windowId_; }
@@ -36,6 +39,8 @@ private:
     QRect geometry_;
 };
 
+// The middle of the start button of a main window whose client area begins at this point.
+QPoint startButtonOf(QPoint clientTopLeft, qreal scale = 1);
 // Runs xdotool with these arguments; its standard output.
 QString xdotool(const QStringList& arguments);
 // Presses a key in a window. With no window manager the keyboard follows the pointer, so the

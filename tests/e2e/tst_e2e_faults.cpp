@@ -193,7 +193,7 @@ private slots:
         QVERIFY(program.start());
         const QPoint corner = program.mainWindowGeometry().topLeft();
         if (flash) {
-            clickAt(corner + QPoint(8 + 260, 503 + 13));
+            clickAt(startButtonOf(corner));
             const QList<QColor> listed{QColor(1, 2, 3), QColor(4, 5, 6)};
             QTRY_VERIFY(listed.contains(pixelAt({100, 100})) &&
                         listed.contains(pixelAt(corner + QPoint(3, 3))));
@@ -274,7 +274,7 @@ private slots:
         RunningProgram program;
         QVERIFY(program.start());
         const QRect main = program.mainWindowGeometry();
-        clickAt(main.topLeft() + QPoint(8 + 260, 503 + 13));
+        clickAt(startButtonOf(main.topLeft()));
         // A random entry of the list over the whole screen, the main window included: red and
         // green from its position, blue 0.
         QTRY_VERIFY_WITH_TIMEOUT(showsOneListColor(), 10000);

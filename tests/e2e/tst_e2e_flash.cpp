@@ -1,6 +1,5 @@
-#include "core/gradientpainter.h"
 #include "desktop.h"
-#include "platform/imagesurface.h"
+#include "flashimage.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -18,24 +17,7 @@ const QColor blue(0, 0, 255);
 const QSize screenSize(1920, 1080);
 
 QPoint startButton(const RunningProgram& program, qreal scale = 1) {
-    return program.mainWindowGeometry().topLeft() + (QPointF(8 + 260, 503 + 13) * scale).toPoint();
-}
-
-// Whether the hint's text shows in the top-left corner. Every step is uniform along the rows or
-// along the columns, so a pixel that differs both from the pixel below the hint in its column
-// and from the pixel right of the hint in its row is text, whatever color shows.
-bool hintShows(const QImage& shot, qreal scale = 1) {
-    const int width = qRound(420 * scale);
-    const int height = qRound(18 * scale);
-    const int below = qRound(24 * scale);
-    const int right = qRound(440 * scale);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const QRgb pixel = shot.pixel(x, y);
-            if (pixel != shot.pixel(x, below) && pixel != shot.pixel(right, y))
-                return true;
-        }
-    return false;
+    return startButtonOf(program.mainWindowGeometry().topLeft(), scale);
 }
 
 // Sets a keyboard layout of the test's X server for as long as it lives, then the US one again.
@@ -51,54 +33,6 @@ public:
 private:
     bool set_;
 };
-
-std::int32_t colorValue(const QColor& color) {
-    return rgb(color.red(), color.green(), color.blue());
-}
-
-// What the painter makes of a whole screen of device pixels.
-QImage paintedGradient(const QColor& first, const QColor& second, bool vertical) {
-    QImage image(screenSize, QImage::Format_RGB32);
-    ImageSurface surface(image);
-    PaintGradient(surface, PixelRect{0, 0, screenSize.width(), screenSize.height()},
-                  colorValue(first), colorValue(second), vertical);
-    surface.flush();
-    return image;
-}
-
-QImage solidScreen(const QColor& color) {
-    QImage image(screenSize, QImage::Format_RGB32);
-    image.fill(color);
-    return image;
-}
-
-// The pixels where a screen differs from the expected one, counted and named.
-QString differences(const QImage& shown, const QImage& expected) {
-    qsizetype count = 0;
-    QStringList first;
-    int lastColumn = 0, lastRow = 0;
-    for (int y = 0; y < expected.height(); ++y)
-        for (int x = 0; x < expected.width(); ++x) {
-            if (shown.pixel(x, y) == expected.pixel(x, y))
-                continue;
-            ++count;
-            lastColumn += x == expected.width() - 1;
-            lastRow += y == expected.height() - 1;
-            if (first.size() < 4)
-                first << QStringLiteral("(%1, %2) is %3, not %4")
-                             .arg(x)
-                             .arg(y)
-                             .arg(QColor(shown.pixel(x, y)).name(),
-                                  QColor(expected.pixel(x, y)).name());
-        }
-    if (count == 0)
-        return {};
-    return QStringLiteral("%1 pixels differ, %2 in the last column and %3 in the last row: %4")
-        .arg(count)
-        .arg(lastColumn)
-        .arg(lastRow)
-        .arg(first.join("; "));
-}
 
 } // namespace
 
@@ -250,8 +184,9 @@ private slots:
         QCOMPARE(shot.size(), screenSize);
         // Red and blue take turns, so the screen shows one of two steps.
         const QImage expected[] = {
-            solid ? solidScreen(red) : paintedGradient(red, blue, vertical),
-            solid ? solidScreen(blue) : paintedGradient(blue, red, vertical),
+            solid ? solidScreen(screenSize, red) : paintedGradient(screenSize, red, blue, vertical),
+            solid ? solidScreen(screenSize, blue)
+                  : paintedGradient(screenSize, blue, red, vertical),
         };
         const QString againstFirst = differences(shot, expected[0]);
         const QString againstSecond = differences(shot, expected[1]);

@@ -1,0 +1,191 @@
+#include "desktop.h"
+#include "flashimage.h"
+#include "testsupport.h"
+#include "weston.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QtTest>
+
+namespace {
+
+const QString sep = QStringLiteral("||MySeparator123||");
+const QColor red(255, 0, 0);
+const QColor blue(0, 0, 255);
+const QSize outputSize(1280, 720);
+const QSize clientSize(536, 537);
+// Away from the corners, the lines checked and the hint, since screenshots show the pointer.
+const QPoint pointerRest(900, 200);
+
+// On weston Qt draws the decoration itself: a border of 3 pixels and a title bar of 30.
+QRect clientAreaOf(const QRect& frame) {
+    return frame.adjusted(3, 30, -3, -3);
+}
+
+// The middle of the close button, the last one at the right end of the title bar (as Qt 6.4
+// draws it).
+QPoint closeButtonOf(const QRect& frame) {
+    return {frame.right() - 16, frame.top() + 15};
+}
+
+// A screenshot of the main window alone, fully painted, or a null image.
+QImage waitForMainWindow(const Weston& weston) {
+    return weston.waitForScreen([](const QImage& shot) {
+        return clientAreaOf(Weston::windowIn(shot)).size() == clientSize;
+    });
+}
+
+struct Line {
+    const char* name;
+    QRect pixels;
+};
+const Line checkedLines[] = {
+    {"last column", QRect(outputSize.width() - 1, 0, 1, outputSize.height())},
+    {"last row", QRect(0, outputSize.height() - 1, outputSize.width(), 1)},
+    {"middle row", QRect(0, outputSize.height() / 2, outputSize.width(), 1)},
+};
+
+// How the picture's checked lines differ from the expected one's; empty when they match.
+QString lineDifferences(const QImage& shown, const QImage& expected) {
+    QStringList found;
+    for (const Line& line : checkedLines) {
+        const QString difference = differences(shown.copy(line.pixels), expected.copy(line.pixels));
+        if (!difference.isEmpty())
+            found << QStringLiteral("%1: %2").arg(line.name, difference);
+    }
+    return found.join('\n');
+}
+
+bool cornersAre(const QImage& shot, const QColor& color) {
+    const int right = outputSize.width() - 1;
+    const int bottom = outputSize.height() - 1;
+    // The hint's corner is the top-left one.
+    for (const QPoint corner : {QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
+        if (QColor(shot.pixel(corner)) != color)
+            return false;
+    return true;
+}
+
+} // namespace
+
+class WaylandEndToEnd : public QObject {
+    Q_OBJECT
+private:
+    // Starts weston and the program on it; the frame of its main window, or an empty box.
+    QRect startProgram(Weston& weston, RunningProgram& program, const QString& shotName = {}) {
+        if (!weston.start()) {
+            qWarning() << "weston did not start:" << weston.log();
+            return {};
+        }
+        weston.host(program);
+        program.launch();
+        const QImage shot = waitForMainWindow(weston);
+        if (shot.isNull()) {
+            qWarning() << "no main window; the program said:" << program.output();
+            return {};
+        }
+        if (!shotName.isEmpty())
+            saveForLooking(shot, shotName);
+        return Weston::windowIn(shot);
+    }
+
+    void clickStart(const Weston& weston, const QRect& frame) {
+        weston.clickAt(startButtonOf(clientAreaOf(frame).topLeft()));
+        xdotool({"mousemove", QString::number(pointerRest.x()), QString::number(pointerRest.y())});
+    }
+
+    // Leaves the flash with Escape and closes the main window with its close button; the exit
+    // code, or -1.
+    int leaveAndClose(const Weston& weston, RunningProgram& program) {
+        weston.pressKeys({"Escape"});
+        const QImage shot = waitForMainWindow(weston);
+        if (shot.isNull())
+            return -1;
+        weston.clickAt(closeButtonOf(Weston::windowIn(shot)));
+        return program.exitCode();
+    }
+
+private slots:
+    void solidStepCoversTheOutput() {
+        const int delay = 1000;
+        const QString list = "RGB(0, 0, 255)" + sep;
+        resetStore({{"Colors", list},
+                    {"Option1", "False"},
+                    {"Option2", "True"},
+                    {"Option3", "True"},
+                    {"Option4", "False"},
+                    {"Text1", QString::number(delay)}});
+        Weston weston(outputSize);
+        RunningProgram program;
+        const QRect frame = startProgram(weston, program, "wayland-main-window");
+        QCOMPARE(clientAreaOf(frame).size(), clientSize);
+
+        QElapsedTimer sinceStart;
+        sinceStart.start();
+        clickStart(weston, frame);
+        const QImage shot =
+            weston.waitForScreen([](const QImage& shot) { return cornersAre(shot, blue); });
+        QVERIFY(!shot.isNull());
+        saveForLooking(shot, "wayland-flash-solid");
+        QCOMPARE(shot.size(), outputSize);
+        QCOMPARE(lineDifferences(shot, solidScreen(outputSize, blue)), QString());
+        QVERIFY(hintShows(shot));
+
+        weston.pressKeys({"h", "i", "d", "e"});
+        const QImage hidden =
+            weston.waitForScreen([](const QImage& shot) { return !hintShows(shot); });
+        QVERIFY(!hidden.isNull());
+        // The hint goes by itself at the 16th tick; before it only "hide" can have hidden it.
+        QVERIFY2(sinceStart.elapsed() < 15 * delay, "too slow to tell typing from the tick count");
+        QCOMPARE(QColor(hidden.pixel(0, 0)), blue);
+
+        QCOMPARE(leaveAndClose(weston, program), 0);
+        QCOMPARE(storedValue("Colors"), list);
+    }
+
+    void gradientStepMatchesThePainter_data() {
+        QTest::addColumn<bool>("vertical");
+        QTest::newRow("left to right") << false;
+        QTest::newRow("up and down") << true;
+    }
+    void gradientStepMatchesThePainter() {
+        QFETCH(bool, vertical);
+        const QString list = "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep;
+        resetStore({{"Colors", list},
+                    {"Option1", "False"},
+                    {"Option2", "True"},
+                    {"Option3", "False"},
+                    {"Option4", "True"},
+                    {"Option5", vertical ? "False" : "True"},
+                    {"Option6", vertical ? "True" : "False"},
+                    {"Text1", "1000"}});
+        Weston weston(outputSize);
+        RunningProgram program;
+        const QRect frame = startProgram(weston, program);
+        QVERIFY(!frame.isEmpty());
+
+        clickStart(weston, frame);
+        // The far corner shows one of the two colors in every step.
+        const QImage shot = weston.waitForScreen([](const QImage& shot) {
+            const QColor corner(shot.pixel(outputSize.width() - 1, outputSize.height() - 1));
+            return corner == red || corner == blue;
+        });
+        QVERIFY(!shot.isNull());
+        saveForLooking(shot, vertical ? "wayland-flash-gradient-up-and-down"
+                                      : "wayland-flash-gradient-left-to-right");
+        QCOMPARE(shot.size(), outputSize);
+        // Red and blue take turns, so either pair may be showing.
+        const QString againstFirst =
+            lineDifferences(shot, paintedGradient(outputSize, red, blue, vertical));
+        const QString againstSecond =
+            lineDifferences(shot, paintedGradient(outputSize, blue, red, vertical));
+        QVERIFY2(againstFirst.isEmpty() || againstSecond.isEmpty(),
+                 qPrintable(againstFirst + "\nor else\n" + againstSecond));
+
+        QCOMPARE(leaveAndClose(weston, program), 0);
+        QCOMPARE(storedValue("Colors"), list);
+    }
+};
+
+CHROMAFLICK_TEST_MAIN(WaylandEndToEnd)
+#include "tst_e2e_wayland.moc"
