@@ -27,6 +27,8 @@ info=$(dpkg-deb -I "$deb")
 contents=$(dpkg-deb -c "$deb")
 grep -E '^ (Package|Version|Depends):' <<<"$info"
 grep -q 'Depends:.*libqt6widgets6' <<<"$info"
+# Without it Qt falls back to XWayland on a Wayland session.
+grep -q 'Depends:.*qt6-wayland' <<<"$info"
 grep -q './usr/bin/chromaflick$' <<<"$contents"
 grep -q './usr/share/applications/chromaflick.desktop$' <<<"$contents"
 if [ "$(id -u)" -eq 0 ]; then
