@@ -29,6 +29,7 @@ public:
     // Waits for the end; the exit code, or -1 when it did not end in time or crashed.
     int exitCode(int milliseconds = 10000);
 
+    qint64 processId() const { return process_.processId(); }
     QRect mainWindowGeometry() const { return geometry_; }
     unsigned long mainWindowId() const { return windowId_; }
     QString output();

@@ -128,6 +128,8 @@ private slots:
         QVERIFY(!shot.isNull());
         saveForLooking(shot, "wayland-flash-solid");
         QCOMPARE(shot.size(), outputSize);
+        QCOMPARE(weston.fullScreenWindowsOf(program.processId()),
+                 QList<QRect>{QRect(QPoint(0, 0), outputSize)});
         QCOMPARE(lineDifferences(shot, solidScreen(outputSize, blue)), QString());
         QVERIFY(hintShows(shot));
 

@@ -5,12 +5,15 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
 const QString socketName = QStringLiteral("chromaflick-test");
 const QRgb background = qRgb(0x20, 0x20, 0x20);
+// Weston's place for full-screen windows in its stack of layers.
+const QString fullScreenLayer = QStringLiteral("(pos 0xb0000000)");
 
 // No panel and no animations, so a window is all there is and shows at once.
 const char config[] = R"([core]
@@ -146,6 +149,38 @@ QRect Weston::windowIn(const QImage& shot) {
     const auto [top, bottom] = span(inRow);
     const auto [left, right] = span(inColumn);
     return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+QList<QRect> Weston::fullScreenWindowsOf(qint64 processId) const {
+    QProcess debug;
+    debug.setProcessEnvironment(clientEnvironment());
+    debug.start("weston-debug", {"scene-graph"});
+    if (!debug.waitForFinished(5000)) {
+        debug.kill();
+        debug.waitForFinished(1000);
+        return {};
+    }
+    // A layer's views follow its line; each view's position follows the view's line.
+    const QRegularExpression view(
+        QStringLiteral(R"(^\s*View \d+ \(role xdg_toplevel, PID %1,)").arg(processId));
+    const QRegularExpression position(
+        QStringLiteral(R"(^\s*position: \((-?\d+), (-?\d+)\) -> \((-?\d+), (-?\d+)\))"));
+    QList<QRect> windows;
+    bool inLayer = false, ours = false;
+    for (const QString& line : QString::fromLocal8Bit(debug.readAllStandardOutput()).split('\n')) {
+        if (line.startsWith("Layer ")) {
+            inLayer = line.contains(fullScreenLayer);
+            ours = false;
+        } else if (line.contains(QStringLiteral("View "))) {
+            ours = inLayer && view.match(line).hasMatch();
+        } else if (const auto corners = position.match(line); ours && corners.hasMatch()) {
+            windows << QRect(
+                QPoint(corners.captured(1).toInt(), corners.captured(2).toInt()),
+                QPoint(corners.captured(3).toInt() - 1, corners.captured(4).toInt() - 1));
+            ours = false;
+        }
+    }
+    return windows;
 }
 
 void Weston::clickAt(QPoint point) const {

@@ -34,6 +34,10 @@ public:
     // pixels not of the background: the one window shown; empty when none is.
     static QRect windowIn(const QImage& shot);
 
+    // Where weston shows the program's windows that it keeps full screen, from its scene graph:
+    // a window that asked for it, not one that merely has the output's size.
+    QList<QRect> fullScreenWindowsOf(qint64 processId) const;
+
     void clickAt(QPoint point) const;
     void pressKeys(const QStringList& keys) const;
     // What weston has said so far, for a failure's message.
