@@ -458,7 +458,7 @@ private slots:
     void ticksWaitWhileABoxIsOpen() {
         FlashSession flash(source, dialogs);
         flash.showFlash();
-        QSignalSpy ticked(&view(flash), &FlashSession::ticked);
+        QSignalSpy ticked(&flash, &FlashSession::ticked);
         dialogs.boxOpen = true;
         flash.Timer1_Timer();
         QCOMPARE(ticked.size(), 0);

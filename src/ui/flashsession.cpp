@@ -46,6 +46,8 @@ FlashSession::FlashSession(const FlashSource& source, Dialogs& dialogs)
 
     durationTimer_ = new QTimer(this);
     durationTimer_->setSingleShot(true);
+    // A coarse timer may end a timed run up to 5% early.
+    durationTimer_->setTimerType(Qt::PreciseTimer);
     connect(durationTimer_, &QTimer::timeout, this, &FlashSession::close);
 
     screenSaver_ = new ScreenSaverInhibitor(this);

@@ -150,8 +150,12 @@ void RunningProgram::setEnvironment(const QString& name, const QString& value) {
     process_.setProcessEnvironment(environment);
 }
 
+void RunningProgram::setArguments(const QStringList& arguments) {
+    arguments_ = arguments;
+}
+
 void RunningProgram::launch() {
-    process_.start(QStringLiteral(CHROMAFLICK_BINARY), {});
+    process_.start(QStringLiteral(CHROMAFLICK_BINARY), arguments_);
 }
 
 bool RunningProgram::start() {
@@ -178,6 +182,16 @@ bool RunningProgram::start() {
 
 bool RunningProgram::waitForEnd(int milliseconds) {
     return process_.state() == QProcess::NotRunning || process_.waitForFinished(milliseconds);
+}
+
+bool RunningProgram::isRunning() const {
+    return process_.state() != QProcess::NotRunning;
+}
+
+int RunningProgram::exitCode() const {
+    if (isRunning() || process_.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process_.exitCode();
 }
 
 int RunningProgram::endWith(int signal) {

@@ -18,6 +18,8 @@ public:
     // Starts the program without waiting for anything.
     void launch();
     void setEnvironment(const QString& name, const QString& value);
+    // The command line of the next start, after the program's name.
+    void setArguments(const QStringList& arguments);
     // Sends a signal and waits for the end; the exit code, or -1 when it did not end in time.
     int endWith(int signal);
     // Asks the main window to close as a window manager's close box does; the exit code or -1.
@@ -25,6 +27,9 @@ public:
     // The same, without waiting for the end.
     void closeMainWindowAsync();
     bool waitForEnd(int milliseconds = 10000);
+    bool isRunning() const;
+    // The exit code once the program has ended by itself, or -1.
+    int exitCode() const;
 
     QRect mainWindowGeometry() const { return geometry_; }
     unsigned long mainWindowId() const { return windowId_; }
@@ -32,6 +37,7 @@ public:
 
 private:
     QProcess process_;
+    QStringList arguments_;
     unsigned long windowId_ = 0;
     QRect geometry_;
 };
