@@ -57,9 +57,7 @@ void storeGradientCycle() {
 class ScreensEndToEnd : public QObject {
     Q_OBJECT
 private slots:
-    void serverHasTwoMonitors() {
-        QCOMPARE(screenshot().size(), QSize(2560, 720));
-    }
+    void serverHasTwoMonitors() { QCOMPARE(screenshot().size(), QSize(2560, 720)); }
 
     void allScreensShowTheirOwnGradientUntilEscape() {
         storeGradientCycle();
