@@ -45,6 +45,8 @@ class ScreensTest : public QObject {
         auto* start = main.child<QPushButton>("PushButton2");
         if (way == "Shift+F10") {
             QTest::keyClick(start, Qt::Key_F10, Qt::ShiftModifier);
+        } else if (way == "Menu key") {
+            QTest::keyClick(start, Qt::Key_Menu);
         } else {
             const auto reason =
                 way == "right click" ? QContextMenuEvent::Mouse : QContextMenuEvent::Keyboard;
@@ -89,6 +91,7 @@ private slots:
         QTest::addColumn<QString>("way");
         QTest::newRow("right click") << "right click";
         QTest::newRow("Menu key") << "Menu key";
+        QTest::newRow("keyboard request") << "keyboard request";
         QTest::newRow("Shift+F10") << "Shift+F10";
     }
     void startMenuListsEveryScreen() {
