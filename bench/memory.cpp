@@ -6,6 +6,7 @@
 #include "platform/qtdialogs.h"
 #include "platform/settingsbacking.h"
 #include "ui/colorlistview.h"
+#include "ui/flashsession.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 
@@ -48,7 +49,8 @@ Usage usage() {
 // Start, wait for the flash to show, then Escape and wait for it to close.
 void startAndEscape(Form1& form, QPushButton& start) {
     QTest::mouseClick(&start, Qt::LeftButton);
-    Form2* flash = form.flashWindow();
+    FlashSession* session = form.flashSession();
+    Form2* flash = session && !session->views().isEmpty() ? session->views().first() : nullptr;
     if (!flash || !QTest::qWaitForWindowExposed(flash))
         fail("the flash did not show");
     QTest::keyClick(flash, Qt::Key_Escape);

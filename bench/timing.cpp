@@ -1,8 +1,8 @@
 // Opens the real flash window in gradient mode with a delay of 20 ms, lets it tick 500 times and
 // prints how far each interval strayed from the delay.
 #include "platform/qtdialogs.h"
+#include "ui/flashsession.h"
 #include "ui/flashsource.h"
-#include "ui/form2.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -28,7 +28,7 @@ public:
         return {FlashOrder::Cycle, ColorMode::Gradient, GradientDirection::LeftToRight,
                 QString::number(delayMs)};
     }
-    QScreen* flashScreen() const override { return QGuiApplication::primaryScreen(); }
+    QList<QScreen*> flashScreens() const override { return {QGuiApplication::primaryScreen()}; }
 };
 
 double percentile(std::vector<double> values, double p) {
@@ -43,12 +43,12 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     GradientSource source;
     QtDialogs dialogs;
-    Form2 flash(source, dialogs);
+    FlashSession flash(source, dialogs);
     std::vector<qint64> stamps;
     stamps.reserve(ticks);
     QElapsedTimer clock;
     clock.start();
-    QObject::connect(&flash, &Form2::ticked, [&] {
+    QObject::connect(&flash, &FlashSession::ticked, [&] {
         stamps.push_back(clock.nsecsElapsed());
         if (stamps.size() == ticks) {
             flash.close();

@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang clang-format libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     libbenchmark-dev
-    xvfb xdotool imagemagick x11-utils x11-xkb-utils weston qt6-wayland xwayland
+    xvfb xdotool imagemagick x11-utils x11-xkb-utils x11-xserver-utils weston qt6-wayland xwayland
     fonts-liberation2 desktop-file-utils appstream dpkg-dev file man-db dbus-daemon
 )
 

@@ -1,15 +1,49 @@
+#include "core/commandline.h"
 #include "core/settingsstore.h"
 #include "platform/closesignals.h"
 #include "platform/qtdialogs.h"
 #include "platform/settingsbacking.h"
 #include "ui/form1.h"
+#include "ui/launchoptions.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QSessionManager>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+QStringList screenNames() {
+    QStringList names;
+    for (const QScreen* screen : QGuiApplication::screens())
+        names << screen->name();
+    return names;
+}
+
+void tell(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Before the store or a window exists: a command line refused leaves nothing behind.
+    const CommandLine commandLine = readCommandLine(QCoreApplication::arguments(), screenNames());
+    switch (commandLine.action) {
+    case CommandLine::Action::Print:
+        tell(stdout, commandLine.text);
+        return commandLine.exitStatus;
+    case CommandLine::Action::Refuse:
+        tell(stderr, QStringLiteral("chromaflick: %1\n").arg(commandLine.text));
+        return commandLine.exitStatus;
+    case CommandLine::Action::Run:
+        break;
+    }
 
     QtDialogs dialogs;
     UserSettingsStore store;
@@ -29,6 +63,11 @@ int main(int argc, char* argv[]) {
     // Closed by a signal while it loaded.
     if (form.hasUnloaded())
         return form.exitStatus();
+    for (const QString& line : applyLaunchOptions(form, commandLine.options))
+        tell(stderr, QStringLiteral("chromaflick: %1\n").arg(line));
     form.showCentred();
+    // Once the main window is up, so that the flash and any box open over it.
+    if (commandLine.options.start)
+        QTimer::singleShot(0, &form, &Form1::startFlash);
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include "platform/imagesurface.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
+#include "ui/flashsession.h"
 #include "ui/flashsource.h"
 #include "ui/form2.h"
 
@@ -40,7 +41,7 @@ public:
         settings.delayText = delay;
         return settings;
     }
-    QScreen* flashScreen() const override { return QGuiApplication::primaryScreen(); }
+    QList<QScreen*> flashScreens() const override { return {QGuiApplication::primaryScreen()}; }
 
     void choose(int option) {
         const int other = option % 2 == 1 ? option + 1 : option - 1;
@@ -56,6 +57,11 @@ QString stepText(const FlashStep& step) {
         return QString::number(gradient->firstColor, 16) + ">" +
                QString::number(gradient->secondColor, 16);
     return QStringLiteral("-");
+}
+
+// The window of a flash on one screen.
+Form2& view(const FlashSession& flash) {
+    return *flash.views().constFirst();
 }
 
 QString colorText(std::int32_t color) {
@@ -201,26 +207,26 @@ private slots:
     }
 
     void hintVanishesAtTheSixteenthTickOfTheFirstOpening() {
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
         for (int tick = 1; tick <= 15; ++tick) {
             flash.Timer1_Timer();
-            QVERIFY2(flash.Label1().isVisible(), qPrintable(QString::number(tick)));
+            QVERIFY2(view(flash).Label1().isVisible(), qPrintable(QString::number(tick)));
         }
         flash.Timer1_Timer();
-        QVERIFY(!flash.Label1().isVisible());
+        QVERIFY(!view(flash).Label1().isVisible());
         flash.close();
         flash.showFlash();
-        QVERIFY(flash.Label1().isVisible());
+        QVERIFY(view(flash).Label1().isVisible());
         flash.Timer1_Timer();
-        QVERIFY(!flash.Label1().isVisible());
+        QVERIFY(!view(flash).Label1().isVisible());
         flash.close();
     }
 
     void openingSetsPaletteCursorsAndTimer() {
         source.entries = {"RGB(1, 2, 3)", "abc", "RGB(1, 2)", "RGB(4, 5, 6)"};
         source.delay = QStringLiteral("20.5");
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
         QCOMPARE(flash.sequencer().palette,
                  (std::vector<std::int32_t>{rgb(1, 2, 3), 0, 0, rgb(4, 5, 6)}));
@@ -230,12 +236,12 @@ private slots:
                 warning.text.contains("\r\nin Tintrova2021/08/31.Form2.Form_Load at line 110\r\r"));
         QCOMPARE(flash.timerInterval(), 20);
         QVERIFY(flash.timerRunning());
-        QCOMPARE(flash.Label1().text(),
+        QCOMPARE(view(flash).Label1().text(),
                  QStringLiteral("Press ESCape key to exit flash. Type 'hide' to hide this text."));
-        QCOMPARE(flash.Label1().pos(), QPoint(0, 0));
-        QVERIFY(flash.isFullScreen());
-        QCOMPARE(flash.geometry(), QGuiApplication::primaryScreen()->geometry());
-        QVERIFY(flash.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(view(flash).Label1().pos(), QPoint(0, 0));
+        QVERIFY(view(flash).isFullScreen());
+        QCOMPARE(view(flash).geometry(), QGuiApplication::primaryScreen()->geometry());
+        QVERIFY(view(flash).windowFlags() & Qt::FramelessWindowHint);
         flash.close();
         QVERIFY(!flash.timerRunning());
     }
@@ -256,7 +262,7 @@ private slots:
         QFETCH(QString, delay);
         QFETCH(QString, description);
         source.delay = delay;
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
         QCOMPARE(dialogs.warningTexts(),
                  description.isEmpty()
@@ -265,7 +271,7 @@ private slots:
                                                    "in Tintrova2021/08/31.Form2.Form_Load ", 118)});
         QVERIFY(!flash.timerRunning());
         QVERIFY(flash.isVisible());
-        QTest::keyClick(&flash, Qt::Key_Escape);
+        QTest::keyClick(&view(flash), Qt::Key_Escape);
         QVERIFY(!flash.isVisible());
     }
 
@@ -285,7 +291,7 @@ private slots:
         QFETCH(QString, entry);
         source.entries = {"RGB(1, 2, 3)", entry, "RGB(4, 5, 6)"};
         source.choose(2);
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
         QCOMPARE(flash.sequencer().palette,
                  (std::vector<std::int32_t>{rgb(1, 2, 3), 0, rgb(4, 5, 6)}));
@@ -306,7 +312,7 @@ private slots:
 
     void delayOfTenThousandCharactersIsReportedShortly() {
         source.delay = QString(10000, QLatin1Char('5'));
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
         QCOMPARE(dialogs.warnings.size(), 1);
         QVERIFY(dialogs.warnings[0].text.section("\r\n", 0, 0).size() < 120);
@@ -330,37 +336,37 @@ private slots:
     void hideSequences() {
         QFETCH(QList<int>, keys);
         QFETCH(bool, hidden);
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
-        const QSize designSize = flash.Label1().size();
+        const QSize designSize = view(flash).Label1().size();
         QVERIFY(!designSize.isEmpty());
         for (int key : keys)
             flash.Form_KeyDown(key);
-        QCOMPARE(flash.Label1().size().isEmpty(), hidden);
+        QCOMPARE(view(flash).Label1().size().isEmpty(), hidden);
         flash.close();
         flash.showFlash();
-        QCOMPARE(flash.Label1().size(), designSize);
+        QCOMPARE(view(flash).Label1().size(), designSize);
         flash.close();
     }
 
     void realKeysMapToTheirCodes() {
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
-        QTest::keyClick(&flash, Qt::Key_H);
-        QTest::keyClick(&flash, Qt::Key_I);
+        QTest::keyClick(&view(flash), Qt::Key_H);
+        QTest::keyClick(&view(flash), Qt::Key_I);
         QCOMPARE(flash.hideProgress(), 2);
-        QTest::keyClick(&flash, Qt::Key_D, Qt::ShiftModifier);
+        QTest::keyClick(&view(flash), Qt::Key_D, Qt::ShiftModifier);
         QCOMPARE(flash.hideProgress(), 0);
-        QTest::keyClick(&flash, Qt::Key_H);
-        QTest::keyClick(&flash, Qt::Key_I);
-        QTest::keyClick(&flash, Qt::Key_D);
-        QTest::keyClick(&flash, Qt::Key_E);
-        QVERIFY(flash.Label1().size().isEmpty());
-        QTest::keyClick(&flash, Qt::Key_8, Qt::KeypadModifier);
+        QTest::keyClick(&view(flash), Qt::Key_H);
+        QTest::keyClick(&view(flash), Qt::Key_I);
+        QTest::keyClick(&view(flash), Qt::Key_D);
+        QTest::keyClick(&view(flash), Qt::Key_E);
+        QVERIFY(view(flash).Label1().size().isEmpty());
+        QTest::keyClick(&view(flash), Qt::Key_8, Qt::KeypadModifier);
         QCOMPARE(flash.hideProgress(), 1);
-        QTest::keyClick(&flash, Qt::Key_8);
+        QTest::keyClick(&view(flash), Qt::Key_8);
         QCOMPARE(flash.hideProgress(), 0);
-        QTest::keyClick(&flash, Qt::Key_Escape);
+        QTest::keyClick(&view(flash), Qt::Key_Escape);
         QVERIFY(!flash.isVisible());
         QVERIFY(dialogs.warnings.isEmpty());
     }
@@ -412,7 +418,7 @@ private slots:
     }
 
     void russianKeysTypeHide() {
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
         const struct {
             int key;
@@ -425,15 +431,15 @@ private slots:
         for (const auto& key : keys) {
             QKeyEvent press(QEvent::KeyPress, key.key, Qt::NoModifier, key.keycode, 0, 0,
                             QString::fromUtf16(key.text));
-            QApplication::sendEvent(&flash, &press);
+            QApplication::sendEvent(&view(flash), &press);
         }
-        QVERIFY(flash.Label1().size().isEmpty());
+        QVERIFY(view(flash).Label1().size().isEmpty());
         flash.close();
     }
 
     void startingAgainWhileOpenOnlyRaises() {
         source.choose(2);
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
         flash.Timer1_Timer();
         flash.Timer1_Timer();
@@ -450,9 +456,9 @@ private slots:
     }
 
     void ticksWaitWhileABoxIsOpen() {
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
-        QSignalSpy ticked(&flash, &Form2::ticked);
+        QSignalSpy ticked(&flash, &FlashSession::ticked);
         dialogs.boxOpen = true;
         flash.Timer1_Timer();
         QCOMPARE(ticked.size(), 0);
@@ -461,6 +467,97 @@ private slots:
         flash.Timer1_Timer();
         QCOMPARE(ticked.size(), 1);
         flash.close();
+    }
+
+    void spacePausesAndResumes_data() {
+        using namespace VirtualKey;
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<int>("hideProgress");
+        QTest::newRow("space pauses") << QList<int>{Space} << true << 0;
+        QTest::newRow("space again resumes") << QList<int>{Space, Space} << false << 0;
+        QTest::newRow("letters keep the pause") << QList<int>{Space, H, I} << true << 2;
+        QTest::newRow("space starts hide afresh") << QList<int>{H, I, Space} << true << 0;
+        QTest::newRow("other keys leave it running")
+            << QList<int>{H, Shift, Digit0 + 5} << false << 0;
+    }
+    void spacePausesAndResumes() {
+        QFETCH(QList<int>, keys);
+        QFETCH(bool, paused);
+        QFETCH(int, hideProgress);
+        source.choose(2);
+        FlashSession flash(source, dialogs);
+        flash.showFlash();
+        for (int key : keys)
+            flash.keyPressed(key);
+        QCOMPARE(flash.isPaused(), paused);
+        QCOMPARE(flash.timerRunning(), !paused);
+        QCOMPARE(flash.hideProgress(), hideProgress);
+        QVERIFY(flash.isVisible());
+        flash.close();
+        // Every opening starts running.
+        flash.showFlash();
+        QVERIFY(!flash.isPaused());
+        QVERIFY(flash.timerRunning());
+        flash.close();
+    }
+
+    void pauseHoldsTheStepAndResumingShowsTheNext() {
+        source.choose(2);
+        source.delay = QStringLiteral("10");
+        FlashSession flash(source, dialogs);
+        QSignalSpy ticked(&flash, &FlashSession::ticked);
+        flash.showFlash();
+        QTRY_VERIFY(ticked.size() >= 2);
+        QTest::keyClick(&view(flash), Qt::Key_Space);
+        const FlashStep held = flash.shownStep();
+        const qsizetype ticks = ticked.size();
+        QTest::qWait(100);
+        QCOMPARE(ticked.size(), ticks);
+        QCOMPARE(flash.shownStep(), held);
+        QCOMPARE(view(flash).shownStep(), held);
+        QTest::keyClick(&view(flash), Qt::Key_Space);
+        QCOMPARE(ticked.size(), ticks + 1);
+        QVERIFY(flash.shownStep() != held);
+        QTRY_VERIFY(ticked.size() > ticks + 2);
+        QTest::keyClick(&view(flash), Qt::Key_Escape);
+        QVERIFY(!flash.isVisible());
+    }
+
+    void pauseWithADelayThatNeverTicksStaysStill() {
+        source.delay = QStringLiteral("0");
+        FlashSession flash(source, dialogs);
+        flash.showFlash();
+        flash.keyPressed(VirtualKey::Space);
+        flash.keyPressed(VirtualKey::Space);
+        QVERIFY(!flash.timerRunning());
+        QVERIFY(std::holds_alternative<std::monostate>(flash.shownStep()));
+        flash.close();
+    }
+
+    void durationClosesEveryOpeningAsEscapeDoes_data() {
+        QTest::addColumn<int>("milliseconds");
+        QTest::addColumn<bool>("pausedFirst");
+        QTest::newRow("running") << 150 << false;
+        QTest::newRow("paused") << 150 << true;
+    }
+    void durationClosesEveryOpeningAsEscapeDoes() {
+        QFETCH(int, milliseconds);
+        QFETCH(bool, pausedFirst);
+        FlashSession flash(source, dialogs);
+        flash.setDuration(std::chrono::milliseconds(milliseconds));
+        for (int opening = 0; opening < 2; ++opening) {
+            QElapsedTimer open;
+            open.start();
+            flash.showFlash();
+            if (pausedFirst)
+                flash.keyPressed(VirtualKey::Space);
+            QVERIFY(flash.isVisible());
+            QTRY_VERIFY(!flash.isVisible());
+            QVERIFY(open.elapsed() >= milliseconds - 5);
+            QVERIFY(!flash.timerRunning());
+        }
+        QVERIFY(dialogs.warnings.isEmpty());
     }
 
     void everyDevicePixelShowsTheStep_data() {
@@ -478,13 +575,13 @@ private slots:
         source.choose(2);
         source.choose(colorMode);
         source.choose(direction);
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
-        QVERIFY(QTest::qWaitForWindowExposed(&flash));
+        QVERIFY(QTest::qWaitForWindowExposed(&view(flash)));
         for (int key : {VirtualKey::H, VirtualKey::I, VirtualKey::D, VirtualKey::E})
             flash.Form_KeyDown(key);
         flash.Timer1_Timer();
-        QImage shown = flash.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage shown = view(flash).grab().toImage().convertToFormat(QImage::Format_RGB32);
         shown.setDevicePixelRatio(1);
         QImage expected(shown.size(), QImage::Format_RGB32);
         if (colorMode == 3) {
@@ -521,11 +618,11 @@ private slots:
         source.entries = {"RGB(255, 0, 0)", "RGB(0, 0, 255)"};
         source.choose(2);
         source.choose(4);
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
-        QVERIFY(QTest::qWaitForWindowExposed(&flash));
+        QVERIFY(QTest::qWaitForWindowExposed(&view(flash)));
         flash.Timer1_Timer();
-        const QImage shown = flash.grab().toImage();
+        const QImage shown = view(flash).grab().toImage();
         const int w = shown.width();
         QCOMPARE(QColor(shown.pixel(w - 1, shown.height() / 2)), QColor(0, 0, 255));
         // The strip at the left edge stops one strip short of the first color.
@@ -533,15 +630,15 @@ private slots:
         const int lastStrip = w / thickness;
         QCOMPARE(QColor(shown.pixel(0, shown.height() - 1)).red(),
                  qRound(255.0 * (lastStrip - 1) * thickness / w));
-        const QRect hint = flash.Label1().geometry();
+        const QRect hint = view(flash).Label1().geometry();
         bool hintDrawn = false;
         for (int x = hint.left(); x < hint.right() && !hintDrawn; ++x)
             for (int y = hint.top(); y < hint.bottom() && !hintDrawn; ++y)
                 hintDrawn =
                     QColor(shown.pixel(x, y)).blue() < 100 && QColor(shown.pixel(x, y)).red() < 100;
         QVERIFY(hintDrawn);
-        flash.repaint();
-        QCOMPARE(flash.grab().toImage(), shown);
+        view(flash).repaint();
+        QCOMPARE(view(flash).grab().toImage(), shown);
         flash.close();
     }
 };

@@ -5,6 +5,7 @@
 #include "testsupport.h"
 #include "ui/appearance.h"
 #include "ui/colorlistview.h"
+#include "ui/flashsession.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/optionspanel.h"
@@ -351,7 +352,7 @@ private slots:
         QTest::mouseClick(main.child<QPushButton>("PushButton2"), Qt::LeftButton);
         QCOMPARE(main.dialogs.informs, QStringList{"The color list is empty. Add a color or load "
                                                    "the default colors, then start again."});
-        QVERIFY(!main.form->flashWindow());
+        QVERIFY(!main.form->flashSession());
     }
 
     void startOpensOneFlashWindowOverTheMainWindow() {
@@ -359,12 +360,12 @@ private slots:
         main.form->show();
         auto* start = main.child<QPushButton>("PushButton2");
         QTest::mouseClick(start, Qt::LeftButton);
-        Form2* flash = main.form->flashWindow();
+        FlashSession* flash = main.form->flashSession();
         QVERIFY(flash && flash->isVisible());
         QVERIFY(main.form->isVisible());
         QCOMPARE(flash->timerInterval(), 250);
         QCOMPARE(flash->sequencer().palette.size(), std::size_t(7));
-        QCOMPARE(flash->geometry(), main.form->screen()->geometry());
+        QCOMPARE(flash->views().constFirst()->geometry(), main.form->screen()->geometry());
         flash->Timer1_Timer();
         QCOMPARE(std::get<SolidStep>(flash->shownStep()).color, 255);
         // The options are read from the main window at every tick.
@@ -373,7 +374,7 @@ private slots:
         QVERIFY(std::holds_alternative<GradientStep>(flash->shownStep()));
         flash->close();
         QTest::mouseClick(start, Qt::LeftButton);
-        QCOMPARE(main.form->flashWindow(), flash);
+        QCOMPARE(main.form->flashSession(), flash);
         flash->close();
         QVERIFY(main.dialogs.warnings.isEmpty());
     }
@@ -383,9 +384,9 @@ private slots:
         main.form->show();
         auto* start = main.child<QPushButton>("PushButton2");
         QTest::mouseClick(start, Qt::LeftButton);
-        Form2* flash = main.form->flashWindow();
+        FlashSession* flash = main.form->flashSession();
         QVERIFY(flash && flash->isVisible());
-        QVERIFY(QTest::qWaitForWindowActive(flash));
+        QVERIFY(QTest::qWaitForWindowActive(flash->views().constFirst()));
         main.form->ListView1().clear();
         main.form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main.form.get()));
@@ -393,7 +394,7 @@ private slots:
         QVERIFY(main.dialogs.informs.isEmpty());
         QVERIFY(main.dialogs.warnings.isEmpty());
         QVERIFY(flash->isVisible());
-        QTRY_COMPARE(QApplication::activeWindow(), flash);
+        QTRY_COMPARE(QApplication::activeWindow(), flash->views().constFirst());
         QCOMPARE(flash->sequencer().palette.size(), std::size_t(7));
         flash->close();
     }
@@ -407,15 +408,15 @@ private slots:
         QTest::mouseClick(start, Qt::LeftButton);
         QCOMPARE(main.dialogs.risks.size(), 1);
         QVERIFY(main.dialogs.risks[0].contains("seizures"));
-        QVERIFY(!main.form->flashWindow());
+        QVERIFY(!main.form->flashSession());
         main.dialogs.riskAnswers << true;
         QTest::mouseClick(start, Qt::LeftButton);
         QCOMPARE(main.dialogs.risks.size(), 2);
-        QVERIFY(main.form->flashWindow() && main.form->flashWindow()->isVisible());
-        main.form->flashWindow()->close();
+        QVERIFY(main.form->flashSession() && main.form->flashSession()->isVisible());
+        main.form->flashSession()->close();
         QTest::mouseClick(start, Qt::LeftButton);
         QCOMPARE(main.dialogs.risks.size(), 2);
-        main.form->flashWindow()->close();
+        main.form->flashSession()->close();
     }
 
     void slowOrGentleFlashesStartWithoutAsking_data() {
@@ -432,8 +433,8 @@ private slots:
         main.form->show();
         QTest::mouseClick(main.child<QPushButton>("PushButton2"), Qt::LeftButton);
         QVERIFY(main.dialogs.risks.isEmpty());
-        QVERIFY(main.form->flashWindow()->isVisible());
-        main.form->flashWindow()->close();
+        QVERIFY(main.form->flashSession()->isVisible());
+        main.form->flashSession()->close();
     }
 
     void designedColorsAndFonts() {

@@ -1,8 +1,8 @@
 // Runs on a private session bus (dbus-run-session), with a stand-in screensaver service.
 #include "scripteddialogs.h"
 #include "testsupport.h"
+#include "ui/flashsession.h"
 #include "ui/flashsource.h"
-#include "ui/form2.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -33,7 +33,7 @@ public:
     FlashSettings flashSettings() const override {
         return {FlashOrder::Random, ColorMode::Solid, std::nullopt, QStringLiteral("500")};
     }
-    QScreen* flashScreen() const override { return QGuiApplication::primaryScreen(); }
+    QList<QScreen*> flashScreens() const override { return {QGuiApplication::primaryScreen()}; }
 };
 
 } // namespace
@@ -57,7 +57,7 @@ private slots:
     }
 
     void flashHoldsTheScreenSaverWhileOpen() {
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
         QTRY_COMPARE(standIn.inhibitedBy.size(), 1);
         QVERIFY(standIn.inhibitedBy[0].startsWith("Chromaflick: "));
@@ -74,7 +74,7 @@ private slots:
 
     void closedBeforeTheAnswerStillReleases() {
         standIn.released.clear();
-        Form2 flash(source, dialogs);
+        FlashSession flash(source, dialogs);
         flash.showFlash();
         flash.close();
         QTRY_COMPARE(standIn.released.size(), 1);

@@ -2,17 +2,19 @@
 
 #include "core/flashsettings.h"
 
+#include <QList>
 #include <QStringList>
 
 class QScreen;
 
-// What the flash window takes from the main window: the list, the options as they stand at each
-// tick, the delay, and the screen to cover.
+// What the flash takes from the main window: the list, the options as they stand at each tick,
+// the delay, and the screens to cover.
 class FlashSource {
 public:
     virtual ~FlashSource() = default;
     virtual QStringList colorEntries() const = 0;
     // Read afresh at every tick.
     virtual FlashSettings flashSettings() const = 0;
-    virtual QScreen* flashScreen() const = 0;
+    // Read at every opening; the first one takes the keyboard.
+    virtual QList<QScreen*> flashScreens() const = 0;
 };

@@ -13,14 +13,16 @@
 #include "platform/files.h"
 #include "ui/appearance.h"
 #include "ui/colorlistview.h"
-#include "ui/form2.h"
+#include "ui/flashsession.h"
 #include "ui/listcommands.h"
 #include "ui/optionspanel.h"
+#include "ui/startmenu.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -100,6 +102,9 @@ Form1::Form1(Dialogs& dialogs, SettingsStore& store, QWidget* parent)
     connect(pushButtons_[0], &QPushButton::clicked, this,
             [this] { commands_->PushButton1_Click(); });
     connect(pushButtons_[1], &QPushButton::clicked, this, &Form1::PushButton2_Click);
+    auto* startMenu = new StartMenu(*pushButtons_[1]);
+    connect(startMenu, &StartMenu::startRequested, this,
+            [this](ScreenChoice::Kind kind, QScreen* screen) { startFlashOn(kind, screen); });
     connect(pushButtons_[2], &QPushButton::clicked, this,
             [this] { commands_->PushButton3_Click(); });
     connect(pushButtons_[3], &QPushButton::clicked, this,
@@ -258,8 +263,8 @@ void Form1::PushButton2_Click() {
     ErrorTrap trap(dialogs_, QStringLiteral("Form1.PushButton2_Click"));
     trap.step(100, [&] {
         // An open flash only comes to the front, whatever the list holds by now.
-        if (form2_ && form2_->isVisible()) {
-            form2_->showFlash();
+        if (flash_ && flash_->isVisible()) {
+            flash_->showFlash();
             return;
         }
         // With no color there is nothing to flash; every tick would fail.
@@ -277,9 +282,11 @@ void Form1::PushButton2_Click() {
                 return;
             flashWarningAccepted_ = true;
         }
-        if (!form2_)
-            form2_ = std::make_unique<Form2>(*this, dialogs_);
-        form2_->showFlash();
+        if (!flash_) {
+            flash_ = std::make_unique<FlashSession>(*this, dialogs_);
+            flash_->setDuration(flashDuration_);
+        }
+        flash_->showFlash();
     });
 }
 
@@ -291,6 +298,41 @@ FlashSettings Form1::flashSettings() const {
     return options_->settings();
 }
 
-QScreen* Form1::flashScreen() const {
-    return screen();
+void Form1::setFlashScreens(ScreenChoice::Kind kind, QScreen* screen) {
+    screensKind_ = kind;
+    chosenScreen_ = screen;
+}
+
+void Form1::setFlashDuration(std::optional<std::chrono::milliseconds> duration) {
+    flashDuration_ = duration;
+    if (flash_)
+        flash_->setDuration(duration);
+}
+
+void Form1::startFlash() {
+    PushButton2_Click();
+}
+
+void Form1::startFlashOn(ScreenChoice::Kind kind, QScreen* screen) {
+    // This once; the next plain Start opens where the run says.
+    const ScreenChoice::Kind standingKind = std::exchange(screensKind_, kind);
+    const QPointer<QScreen> standingScreen = std::exchange(chosenScreen_, screen);
+    PushButton2_Click();
+    screensKind_ = standingKind;
+    chosenScreen_ = standingScreen;
+}
+
+QList<QScreen*> Form1::flashScreens() const {
+    switch (screensKind_) {
+    case ScreenChoice::Kind::All:
+        return QGuiApplication::screens();
+    case ScreenChoice::Kind::One:
+        // An unplugged screen leaves the one that holds the main window.
+        if (chosenScreen_)
+            return {chosenScreen_.data()};
+        break;
+    case ScreenChoice::Kind::MainWindowScreen:
+        break;
+    }
+    return {screen()};
 }

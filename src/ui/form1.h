@@ -1,16 +1,20 @@
 #pragma once
 
+#include "core/commandline.h"
 #include "ui/flashsource.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <memory>
+#include <optional>
 
 class ColorListCommands;
 class ColorListView;
 class Dialogs;
 class ErrorTrap;
-class Form2;
+class FlashSession;
 class OptionsPanel;
 class PointerState;
 class QGroupBox;
@@ -41,12 +45,20 @@ public:
     ColorListView& ListView1() const { return *listView1_; }
     OptionsPanel& options() const { return *options_; }
     PointerState& pointer() const { return *pointer_; }
-    // The flash window, once the start button has made it.
-    Form2* flashWindow() const { return form2_.get(); }
+    // The flash, once the start button has made it.
+    FlashSession* flashSession() const { return flash_.get(); }
+
+    // Where every flash of this run opens (the screen for One); the main window's by default.
+    void setFlashScreens(ScreenChoice::Kind kind, QScreen* screen = nullptr);
+    // How long every flash of this run lasts; until Escape when unset.
+    void setFlashDuration(std::optional<std::chrono::milliseconds> duration);
+    // Starts the flash as the start button does, on the screens set for the run or on these.
+    void startFlash();
+    void startFlashOn(ScreenChoice::Kind kind, QScreen* screen = nullptr);
 
     QStringList colorEntries() const override;
     FlashSettings flashSettings() const override;
-    QScreen* flashScreen() const override;
+    QList<QScreen*> flashScreens() const override;
 
 signals:
     // The program ends here (Form_Unload): status 0, or 1 when the list could not be stored.
@@ -71,7 +83,10 @@ private:
     OptionsPanel* options_ = nullptr;
     PointerState* pointer_ = nullptr;
     std::unique_ptr<ColorListCommands> commands_;
-    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<FlashSession> flash_;
+    ScreenChoice::Kind screensKind_ = ScreenChoice::Kind::MainWindowScreen;
+    QPointer<QScreen> chosenScreen_;
+    std::optional<std::chrono::milliseconds> flashDuration_;
     // Until the list is loaded a close waits, so that a partial list is never stored.
     bool loaded_ = false;
     bool closePending_ = false;

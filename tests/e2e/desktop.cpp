@@ -160,8 +160,12 @@ void RunningProgram::removeEnvironment(const QString& name) {
     process_.setProcessEnvironment(environment);
 }
 
+void RunningProgram::setArguments(const QStringList& arguments) {
+    arguments_ = arguments;
+}
+
 void RunningProgram::launch() {
-    process_.start(QStringLiteral(CHROMAFLICK_BINARY), {});
+    process_.start(QStringLiteral(CHROMAFLICK_BINARY), arguments_);
 }
 
 bool RunningProgram::start() {
@@ -188,6 +192,10 @@ bool RunningProgram::start() {
 
 bool RunningProgram::waitForEnd(int milliseconds) {
     return process_.state() == QProcess::NotRunning || process_.waitForFinished(milliseconds);
+}
+
+bool RunningProgram::isRunning() const {
+    return process_.state() != QProcess::NotRunning;
 }
 
 int RunningProgram::endWith(int signal) {

@@ -19,6 +19,8 @@ public:
     void launch();
     void setEnvironment(const QString& name, const QString& value);
     void removeEnvironment(const QString& name);
+    // The command line of the next start, after the program's name.
+    void setArguments(const QStringList& arguments);
     // Sends a signal and waits for the end; the exit code, or -1 when it did not end in time.
     int endWith(int signal);
     // Asks the main window to close as a window manager's close box does; the exit code or -1.
@@ -26,6 +28,7 @@ public:
     // The same, without waiting for the end.
     void closeMainWindowAsync();
     bool waitForEnd(int milliseconds = 10000);
+    bool isRunning() const;
     // Waits for the end; the exit code, or -1 when it did not end in time or crashed.
     int exitCode(int milliseconds = 10000);
 
@@ -36,6 +39,7 @@ public:
 
 private:
     QProcess process_;
+    QStringList arguments_;
     unsigned long windowId_ = 0;
     QRect geometry_;
 };

@@ -1,0 +1,271 @@
+#include "ui/flashsession.h"
+
+#include "core/colorentry.h"
+#include "core/dialogs.h"
+#include "core/errortrap.h"
+#include "core/failure.h"
+#include "core/numbertext.h"
+#include "core/storedlist.h"
+#include "core/virtualkey.h"
+#include "platform/appicon.h"
+#include "platform/screensaverinhibitor.h"
+#include "ui/flashsource.h"
+#include "ui/form2.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+bool isHideLetter(int keyCode) {
+    switch (keyCode) {
+    case VirtualKey::H:
+    case VirtualKey::Numpad8:
+    case VirtualKey::I:
+    case VirtualKey::Numpad9:
+    case VirtualKey::D:
+    case VirtualKey::Numpad4:
+    case VirtualKey::E:
+    case VirtualKey::Numpad5:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+FlashSession::FlashSession(const FlashSource& source, Dialogs& dialogs)
+    : source_(source), dialogs_(dialogs) {
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setTimerType(Qt::PreciseTimer);
+    connect(timer1_, &QTimer::timeout, this, &FlashSession::Timer1_Timer);
+
+    durationTimer_ = new QTimer(this);
+    durationTimer_->setSingleShot(true);
+    // A coarse timer may end a timed run up to 5% early.
+    durationTimer_->setTimerType(Qt::PreciseTimer);
+    connect(durationTimer_, &QTimer::timeout, this, &FlashSession::close);
+
+    screenSaver_ = new ScreenSaverInhibitor(this);
+}
+
+FlashSession::~FlashSession() = default;
+
+void FlashSession::provideViews(qsizetype count) {
+    count = std::max<qsizetype>(count, 1);
+    views_.resize(static_cast<std::size_t>(count));
+    for (std::unique_ptr<Form2>& view : views_) {
+        if (view)
+            continue;
+        view = std::make_unique<Form2>();
+        connect(view.get(), &Form2::keyDown, this, &FlashSession::keyPressed);
+        connect(view.get(), &Form2::closed, this, &FlashSession::close);
+    }
+}
+
+QList<Form2*> FlashSession::views() const {
+    QList<Form2*> views;
+    for (const std::unique_ptr<Form2>& view : views_)
+        views << view.get();
+    return views;
+}
+
+bool FlashSession::isVisible() const {
+    return std::any_of(views_.begin(), views_.end(),
+                       [](const std::unique_ptr<Form2>& view) { return view->isVisible(); });
+}
+
+void FlashSession::setDuration(std::optional<std::chrono::milliseconds> duration) {
+    duration_ = duration;
+}
+
+void FlashSession::showFlash() {
+    if (isVisible()) {
+        for (const std::unique_ptr<Form2>& view : views_)
+            view->raise();
+        views_.front()->activateWindow();
+        return;
+    }
+    const QList<QScreen*> screens = source_.flashScreens();
+    provideViews(screens.size());
+    for (const std::unique_ptr<Form2>& view : views_)
+        view->resetForOpening();
+    shownStep_ = std::monostate{};
+    paused_ = false;
+    Form_Load();
+    for (std::size_t i = 0; i < views_.size(); ++i)
+        views_[i]->cover(i < static_cast<std::size_t>(screens.size()) ? screens[qsizetype(i)]
+                                                                      : nullptr);
+    screenSaver_->hold(QStringLiteral("Flashing colors over the whole screen"));
+    if (duration_)
+        durationTimer_->start(*duration_);
+    Form2& keyboard = *views_.front();
+    keyboard.activateWindow();
+    keyboard.setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void FlashSession::close() {
+    // Each window's closing closes the session again.
+    if (closing_)
+        return;
+    closing_ = true;
+    timer1_->stop();
+    durationTimer_->stop();
+    screenSaver_->release();
+    for (const std::unique_ptr<Form2>& view : views_)
+        view->close();
+    closing_ = false;
+}
+
+void FlashSession::Form_Load() {
+    ErrorTrap trap(dialogs_, QStringLiteral("Form2.Form_Load"));
+    trap.step(100, [&] {
+        for (const std::unique_ptr<Form2>& view : views_)
+            view->setWindowIcon(applicationIcon());
+    });
+    QStringList entries;
+    trap.step(102, [&] {
+        entries = source_.colorEntries().mid(0, MaxListEntries);
+        sequencer_.palette.assign(static_cast<std::size_t>(entries.size()), 0);
+    });
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        trap.step(110, [&] {
+            sequencer_.palette[static_cast<std::size_t>(i)] = ParseColorEntry(entries[i]);
+        });
+    }
+    trap.step(114, [&] { sequencer_.firstIndex = 0; });
+    trap.step(116, [&] { sequencer_.secondIndex = 1; });
+    timer1_->stop();
+    timer1_->setInterval(0);
+    trap.step(118, [&] {
+        const std::int16_t delay = textToInt16(source_.flashSettings().delayText);
+        if (delay < 0)
+            throw Failure(QStringLiteral("%1 ms is no delay: it must be 0 or more").arg(delay));
+        timer1_->setInterval(delay);
+    });
+    // An interval of 0 never ticks.
+    trap.step(120, [&] {
+        if (timer1_->interval() > 0)
+            timer1_->start();
+    });
+    trap.step(122, [&] { hideProgress_ = 0; });
+}
+
+int FlashSession::timerInterval() const {
+    return timer1_->interval();
+}
+
+bool FlashSession::timerRunning() const {
+    return timer1_->isActive();
+}
+
+void FlashSession::Timer1_Timer() {
+    // A report box waiting for its OK would otherwise be followed by one more at every tick.
+    if (dialogs_.isShowingBox())
+        return;
+    ErrorTrap trap(dialogs_, QStringLiteral("Form2.Timer1_Timer"));
+    const QSize pixels = views_.empty() ? QSize(0, 0) : views_.front()->devicePixelSize();
+    const ColorSequencer::Tick tick =
+        sequencer_.tick(trap, source_.flashSettings(), pixels.width(), pixels.height());
+    if (tick.hintTimeUp) {
+        for (const std::unique_ptr<Form2>& view : views_)
+            view->Label1().setVisible(false);
+    }
+    if (!std::holds_alternative<std::monostate>(tick.step))
+        trap.step(170, [&] { paintStep(tick.step); });
+    emit ticked();
+}
+
+void FlashSession::paintStep(const FlashStep& step) {
+    for (const std::unique_ptr<Form2>& view : views_)
+        view->showStep(step);
+    shownStep_ = step;
+}
+
+void FlashSession::keyPressed(int keyCode) {
+    Form_KeyDown(keyCode);
+    // Space is no letter of "hide", so the key handler has already started the word afresh.
+    if (keyCode == VirtualKey::Space && isVisible())
+        togglePause();
+}
+
+void FlashSession::togglePause() {
+    paused_ = !paused_;
+    if (paused_) {
+        timer1_->stop();
+        return;
+    }
+    // A delay that never ticks stays that way.
+    if (timer1_->interval() <= 0)
+        return;
+    Timer1_Timer();
+    timer1_->start();
+}
+
+void FlashSession::Form_KeyDown(int keyCode) {
+    ErrorTrap trap(dialogs_, QStringLiteral("Form2.Form_KeyDown"));
+    if (trap.test(100, [&] { return !isHideLetter(keyCode); }))
+        trap.step(102, [&] { hideProgress_ = 0; });
+    const auto advance = [&](int line, int from) {
+        if (trap.test(line, [&] { return hideProgress_ == from; }))
+            trap.step(line + 2, [&] { hideProgress_ = from + 1; });
+        else
+            trap.step(line + 4, [&] { hideProgress_ = 0; });
+    };
+    switch (keyCode) {
+    case VirtualKey::Escape:
+        trap.step(108, [&] { close(); });
+        break;
+    case VirtualKey::H:
+    case VirtualKey::Numpad8:
+        advance(112, 0);
+        break;
+    case VirtualKey::I:
+    case VirtualKey::Numpad9:
+        advance(120, 1);
+        break;
+    case VirtualKey::D:
+    case VirtualKey::Numpad4:
+        advance(128, 2);
+        break;
+    case VirtualKey::E:
+    case VirtualKey::Numpad5:
+        if (trap.test(136, [&] { return hideProgress_ == 3; })) {
+            hideHint(trap);
+            trap.step(164, [&] { hideProgress_ = 0; });
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void FlashSession::hideHint(ErrorTrap& trap) {
+    const auto anyView = [this](const auto& holds) {
+        return std::any_of(views_.begin(), views_.end(),
+                           [&](const std::unique_ptr<Form2>& view) { return holds(*view); });
+    };
+    if (!trap.test(156, [&] {
+            return anyView([](const Form2& view) {
+                return view.Label1().width() != 0 && view.Label1().height() != 0;
+            });
+        }))
+        return;
+    if (!trap.test(158, [&] {
+            return anyView(
+                [](const Form2& view) { return !(view.windowState() & Qt::WindowMinimized); });
+        }))
+        return;
+    trap.step(160, [&] {
+        for (const std::unique_ptr<Form2>& view : views_)
+            view->Label1().resize(0, view->Label1().height());
+    });
+    trap.step(162, [&] {
+        for (const std::unique_ptr<Form2>& view : views_)
+            view->Label1().resize(view->Label1().width(), 0);
+    });
+}

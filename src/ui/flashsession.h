@@ -1,0 +1,76 @@
+#pragma once
+
+#include "core/colorsequencer.h"
+
+#include <QList>
+#include <QObject>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class Dialogs;
+class ErrorTrap;
+class FlashSource;
+class Form2;
+class QScreen;
+class QTimer;
+class ScreenSaverInhibitor;
+
+// The flash over every chosen screen: one timer and one sequencer drive a window on each screen,
+// so that all show the same step at the same tick, and a key in any of them acts on all. One
+// object lives for the whole run; closing it hides the windows and stops the timer, while the
+// palette, the cursors and the hint count stay for the next opening.
+class FlashSession : public QObject {
+    Q_OBJECT
+public:
+    FlashSession(const FlashSource& source, Dialogs& dialogs);
+    ~FlashSession() override;
+
+    // Opens a window on each of the source's screens, or only brings them to the front when open.
+    void showFlash();
+    void close();
+    bool isVisible() const;
+    // Every later opening closes itself after this long, as Escape would; never when unset.
+    void setDuration(std::optional<std::chrono::milliseconds> duration);
+
+    // A key pressed in any of the windows: the key handler, then Space pauses or resumes.
+    void keyPressed(int keyCode);
+    void Form_KeyDown(int keyCode);
+    void Timer1_Timer();
+    // The timer stops and the shown step stays; resuming shows the next step at once.
+    void togglePause();
+    bool isPaused() const { return paused_; }
+
+    // One window per screen, the keyboard's first.
+    QList<Form2*> views() const;
+    const ColorSequencer& sequencer() const { return sequencer_; }
+    const FlashStep& shownStep() const { return shownStep_; }
+    int timerInterval() const;
+    bool timerRunning() const;
+    int hideProgress() const { return hideProgress_; }
+
+signals:
+    // A tick has run; for measuring the timer.
+    void ticked();
+
+private:
+    void Form_Load();
+    void hideHint(ErrorTrap& trap);
+    void paintStep(const FlashStep& step);
+    // As many windows as screens, at least one.
+    void provideViews(qsizetype count);
+
+    const FlashSource& source_;
+    Dialogs& dialogs_;
+    ColorSequencer sequencer_;
+    int hideProgress_ = 0;
+    bool paused_ = false;
+    bool closing_ = false;
+    std::optional<std::chrono::milliseconds> duration_;
+    QTimer* timer1_ = nullptr;
+    QTimer* durationTimer_ = nullptr;
+    FlashStep shownStep_;
+    std::vector<std::unique_ptr<Form2>> views_;
+    ScreenSaverInhibitor* screenSaver_ = nullptr;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/commandline.h"
+
+#include <QMenu>
+
+class QPushButton;
+class QScreen;
+
+// The start button's menu: which screens this one flash covers. It opens on a right click, the
+// Menu key or Shift+F10, and lists the screens as they are at that moment.
+class StartMenu : public QMenu {
+    Q_OBJECT
+public:
+    explicit StartMenu(QPushButton& button);
+
+    // Lists the screens afresh and opens at this point of the desktop.
+    void openAt(const QPoint& globalPosition);
+
+signals:
+    // The screen for One, none otherwise.
+    void startRequested(ScreenChoice::Kind kind, QScreen* screen);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void list();
+
+    QPushButton& button_;
+};
+
+// "HDMI-1 (1920×1080)": the name, and the size in the screen's own pixels.
+QString screenEntryText(const QScreen& screen);

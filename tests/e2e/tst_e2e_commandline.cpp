@@ -1,0 +1,136 @@
+#include "core/programversion.h"
+#include "desktop.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QSettings>
+#include <QtTest>
+
+namespace {
+
+const QString sep = QStringLiteral("||MySeparator123||");
+const QColor red(255, 0, 0);
+const QColor green(0, 255, 0);
+const QColor blue(0, 0, 255);
+const QPoint middle(960, 700);
+
+bool isListColor(const QColor& color) {
+    return color == red || color == green || color == blue;
+}
+
+QString storePath() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Varnhollow").fileName();
+}
+
+} // namespace
+
+class CommandLineEndToEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void timedRunClosesItselfAndTheProgramGoesOn() {
+        resetStore({{"Colors", "RGB(0, 0, 255)" + sep}, {"Text1", "500"}});
+        RunningProgram program;
+        program.setArguments({"--start", "--duration", "3"});
+        QVERIFY(program.start());
+        QTRY_COMPARE_WITH_TIMEOUT(pixelAt(middle), blue, 10000);
+        QElapsedTimer shown;
+        shown.start();
+        // The main window comes back when the flash has closed itself.
+        const QRect main = program.mainWindowGeometry();
+        QTRY_COMPARE_WITH_TIMEOUT(pixelAt(main.topLeft() + QPoint(3, 3)), QColor(Qt::white), 15000);
+        QVERIFY2(shown.elapsed() > 2000, "the flash closed long before its time");
+        QCOMPARE(pixelAt({5, 5}), QColor(Qt::black));
+        saveForLooking(screenshot(), "timed-run-over");
+        QVERIFY(program.isRunning());
+        QCOMPARE(program.closeMainWindow(), 0);
+    }
+
+    void spacePausesTheFlash() {
+        const int delay = 400;
+        resetStore(
+            {{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 255, 0)" + sep + "RGB(0, 0, 255)" + sep},
+             {"Option1", "False"},
+             {"Option2", "True"},
+             {"Text1", QString::number(delay)}});
+        RunningProgram program;
+        program.setArguments({"--start"});
+        QVERIFY(program.start());
+        QTRY_VERIFY_WITH_TIMEOUT(isListColor(pixelAt(middle)), 10000);
+        xdotool({"mousemove", "960", "700"});
+        xdotool({"key", "space"});
+        // The colour held over several intervals; a running cycle changes within two.
+        QTest::qWait(delay);
+        const QColor held = pixelAt(middle);
+        QVERIFY(isListColor(held));
+        QElapsedTimer watched;
+        watched.start();
+        while (watched.elapsed() < 6 * delay) {
+            QCOMPARE(pixelAt(middle), held);
+            QTest::qWait(20);
+        }
+        xdotool({"key", "space"});
+        QTRY_VERIFY_WITH_TIMEOUT(pixelAt(middle) != held, 5000);
+        QVERIFY(isListColor(pixelAt(middle)));
+        xdotool({"key", "Escape"});
+        QTRY_COMPARE_WITH_TIMEOUT(pixelAt({5, 5}), QColor(Qt::black), 10000);
+        QCOMPARE(program.closeMainWindow(), 0);
+    }
+
+    void badCommandLinesAreRefused_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("unknown option") << QStringList{"--bogus"} << "bogus";
+        QTest::newRow("zero duration") << QStringList{"--duration", "0"} << "--duration";
+        QTest::newRow("no such screen") << QStringList{"--screen", "9"} << "--screen";
+        QTest::newRow("missing palette")
+            << QStringList{"--colors", "/nonexistent/p.gpl"} << "--colors";
+        QTest::newRow("stray argument") << QStringList{"extra"} << "extra";
+    }
+    void badCommandLinesAreRefused() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, named);
+        resetStore({{"Colors", "RGB(1, 2, 3)" + sep}});
+        const QDateTime before = QFileInfo(storePath()).lastModified();
+        QTest::qWait(20);
+        RunningProgram program;
+        program.setArguments(arguments);
+        program.launch();
+        QVERIFY(program.waitForEnd());
+        QCOMPARE(program.exitCode(), 2);
+        // Qt's own warnings about the environment may come first.
+        const QString said = program.output();
+        const QStringList told = said.split('\n').filter(QRegularExpression("^chromaflick: "));
+        QVERIFY2(told.size() == 1 && said.endsWith(told[0] + '\n'), qPrintable(said));
+        QVERIFY2(told[0].contains(named), qPrintable(said));
+        QCOMPARE(storedValue("Colors"), "RGB(1, 2, 3)" + sep);
+        QCOMPARE(QFileInfo(storePath()).lastModified(), before);
+    }
+
+    void helpAndVersionPrintAndEnd_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("printed");
+        QTest::newRow("help") << "--help"
+                              << QStringList{"--start",       "--duration", "--screen",
+                                             "--all-screens", "--colors",   "--version"};
+        QTest::newRow("version") << "-v"
+                                 << QStringList{QStringLiteral("chromaflick %1\n")
+                                                    .arg(QLatin1StringView(ProgramVersion))};
+    }
+    void helpAndVersionPrintAndEnd() {
+        QFETCH(QString, option);
+        QFETCH(QStringList, printed);
+        RunningProgram program;
+        program.setArguments({option});
+        program.launch();
+        QVERIFY(program.waitForEnd());
+        QCOMPARE(program.exitCode(), 0);
+        const QString said = program.output();
+        for (const QString& text : printed)
+            QVERIFY2(said.contains(text), qPrintable(said));
+    }
+};
+
+CHROMAFLICK_TEST_MAIN(CommandLineEndToEnd)
+#include "tst_e2e_commandline.moc"

@@ -1,0 +1,112 @@
+// Runs on an X server of two monitors side by side, LEFT and RIGHT, 1280x720 each (see
+// two-monitors.sh).
+#include "desktop.h"
+#include "flashimage.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QtTest>
+
+namespace {
+
+const QString sep = QStringLiteral("||MySeparator123||");
+const QColor red(255, 0, 0);
+const QColor blue(0, 0, 255);
+const QSize monitor(1280, 720);
+const QRect leftMonitor(QPoint(0, 0), monitor);
+const QRect rightMonitor(QPoint(1280, 0), monitor);
+
+QPoint startButton(const RunningProgram& program) {
+    return startButtonOf(program.mainWindowGeometry().topLeft());
+}
+
+// Red to blue, or blue to red, over the whole of this monitor.
+bool showsWholeGradient(const QImage& shot, const QRect& area) {
+    const QImage shown = shot.copy(area);
+    return shown == paintedGradient(monitor, red, blue, false) ||
+           shown == paintedGradient(monitor, blue, red, false);
+}
+
+void storeGradientCycle() {
+    resetStore({{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep},
+                {"Option1", "False"},
+                {"Option2", "True"},
+                {"Option3", "False"},
+                {"Option4", "True"},
+                {"Option5", "True"},
+                {"Option6", "False"},
+                {"Text1", "1500"}});
+}
+
+} // namespace
+
+class ScreensEndToEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void serverHasTwoMonitors() { QCOMPARE(screenshot().size(), QSize(2560, 720)); }
+
+    void allScreensShowTheirOwnGradientUntilEscape() {
+        storeGradientCycle();
+        RunningProgram program;
+        program.setArguments({"--start", "--all-screens"});
+        QVERIFY(program.start());
+        // Red to blue on both at once: each monitor's right edge blue, its left edge near red.
+        const int y = 400;
+        const QImage shot = waitForScreen([&](const QImage& shot) {
+            return QColor(shot.pixel(1279, y)) == blue && QColor(shot.pixel(2559, y)) == blue;
+        });
+        QVERIFY(!shot.isNull());
+        saveForLooking(shot, "two-screen-flash");
+        for (int left : {0, 1280}) {
+            QCOMPARE(QColor(shot.pixel(left + 1279, y)), blue);
+            QCOMPARE(QColor(shot.pixel(left, y)), QColor(shot.pixel(0, y)));
+            QVERIFY2(QColor(shot.pixel(left, y)).red() > 250, "no full gradient on a monitor");
+            // The strip next to the right edge is one step from blue.
+            QCOMPARE(QColor(shot.pixel(left + 1279 - 5, y)).blue(), 255);
+        }
+        QCOMPARE(shot.copy(leftMonitor).copy(0, 30, 1280, 690),
+                 shot.copy(rightMonitor).copy(0, 30, 1280, 690));
+        // Typed on the right, hidden on both; then each monitor is the painter's whole gradient.
+        xdotool({"mousemove", "1900", "400"});
+        xdotool({"key", "h", "i", "d", "e"});
+        const QImage hidden = waitForScreen([](const QImage& shot) {
+            return showsWholeGradient(shot, leftMonitor) && showsWholeGradient(shot, rightMonitor);
+        });
+        QVERIFY(!hidden.isNull());
+        saveForLooking(hidden, "two-screen-flash-hint-hidden");
+        xdotool({"key", "Escape"});
+        QTRY_COMPARE_WITH_TIMEOUT(pixelAt({2500, 700}), QColor(Qt::black), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(pixelAt({5, 5}), QColor(Qt::black), 10000);
+        QCOMPARE(program.closeMainWindow(), 0);
+    }
+
+    void startMenuOpensOnAllScreens() {
+        storeGradientCycle();
+        RunningProgram program;
+        QVERIFY(program.start());
+        const QImage before = screenshot();
+        xdotool({"mousemove", QString::number(startButton(program).x()),
+                 QString::number(startButton(program).y())});
+        QTest::qWait(100);
+        xdotool({"click", "3"});
+        // The menu drops below the pointer, over what was there.
+        const QPoint under = startButton(program) + QPoint(40, 30);
+        const QImage menu = waitForScreen(
+            [&](const QImage& shot) { return shot.pixel(under) != before.pixel(under); });
+        QVERIFY(!menu.isNull());
+        saveForLooking(menu.copy(program.mainWindowGeometry().adjusted(-20, -20, 300, 200)),
+                       "start-menu");
+        // The second entry is "Start on All Screens".
+        xdotool({"key", "Down", "Down", "Return"});
+        QVERIFY(!waitForScreen([](const QImage& shot) {
+                     return QColor(shot.pixel(1279, 400)) == blue &&
+                            QColor(shot.pixel(2559, 400)) == blue;
+                 }).isNull());
+        xdotool({"key", "Escape"});
+        QTRY_COMPARE_WITH_TIMEOUT(pixelAt({2500, 700}), QColor(Qt::black), 10000);
+        QCOMPARE(program.closeMainWindow(), 0);
+    }
+};
+
+CHROMAFLICK_TEST_MAIN(ScreensEndToEnd)
+#include "tst_e2e_screens.moc"

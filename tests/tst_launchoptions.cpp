@@ -1,0 +1,141 @@
+// Runs on an offscreen desktop of two screens side by side (see data/two-screens.json).
+#include "core/paletteproblemlines.h"
+#include "loadedform.h"
+#include "ui/flashsession.h"
+#include "ui/form2.h"
+#include "ui/launchoptions.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString sep = QStringLiteral("||MySeparator123||");
+
+QStringList arguments(const QStringList& options) {
+    return QStringList{"chromaflick"} + options;
+}
+
+QStringList screenNames() {
+    QStringList names;
+    for (const QScreen* screen : QGuiApplication::screens())
+        names << screen->name();
+    return names;
+}
+
+} // namespace
+
+class LaunchOptionsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void screensHoldForEveryStart_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("screens");
+        QTest::newRow("none given") << QStringList{} << QStringList{"right"};
+        QTest::newRow("by number") << QStringList{"--screen", "1"} << QStringList{"left"};
+        QTest::newRow("by name") << QStringList{"--screen", "right"} << QStringList{"right"};
+        QTest::newRow("all") << QStringList{"--all-screens"} << QStringList{"left", "right"};
+    }
+    void screensHoldForEveryStart() {
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, screens);
+        const CommandLine line = readCommandLine(arguments(options), screenNames());
+        QCOMPARE(line.action, CommandLine::Action::Run);
+        Loaded main({{"Text1", "250"}});
+        QCOMPARE(applyLaunchOptions(*main.form, line.options), QStringList{});
+        main.form->showCentred();
+        main.form->move(QGuiApplication::screens()[1]->geometry().center());
+        QTRY_COMPARE(main.form->screen(), QGuiApplication::screens()[1]);
+        for (int start = 0; start < 2; ++start) {
+            main.form->startFlash();
+            FlashSession* flash = main.form->flashSession();
+            QVERIFY(flash && flash->isVisible());
+            QStringList covered;
+            for (const Form2* view : flash->views())
+                covered << view->screen()->name();
+            QCOMPARE(covered, screens);
+            flash->close();
+        }
+    }
+
+    void colorsReplaceTheListAndAreStoredAtClose() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("test.txt");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#102030\nno color here\n1 2 3\n");
+        file.close();
+        const CommandLine line = readCommandLine(arguments({"--colors", path}), screenNames());
+        QCOMPARE(line.action, CommandLine::Action::Run);
+
+        Loaded main({{"Colors", "RGB(9, 9, 9)" + sep}});
+        const QStringList told = applyLaunchOptions(*main.form, line.options);
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told[0].startsWith("--colors: line 2: ") && told[0].endsWith(", skipped"),
+                 qPrintable(told[0]));
+        QCOMPARE(main.entries(), (QStringList{"RGB(16, 32, 48)", "RGB(1, 2, 3)"}));
+        QVERIFY(main.writes->isEmpty());
+        main.form->close();
+        QCOMPARE(storedValue("Colors"), "RGB(16, 32, 48)" + sep + "RGB(1, 2, 3)" + sep);
+    }
+
+    void durationClosesEveryFlashOfTheRun() {
+        const CommandLine line =
+            readCommandLine(arguments({"--duration", "1s", "--start"}), screenNames());
+        QCOMPARE(line.action, CommandLine::Action::Run);
+        QVERIFY(line.options.start);
+        Loaded main({{"Text1", "250"}});
+        applyLaunchOptions(*main.form, line.options);
+        main.form->showCentred();
+        for (int start = 0; start < 2; ++start) {
+            QElapsedTimer open;
+            open.start();
+            main.form->startFlash();
+            FlashSession* flash = main.form->flashSession();
+            QVERIFY(flash->isVisible());
+            QTRY_VERIFY_WITH_TIMEOUT(!flash->isVisible(), 5000);
+            QVERIFY(open.elapsed() >= 990);
+        }
+        QVERIFY(main.form->isVisible());
+    }
+
+    void paletteProblemsOneLineEach_data() {
+        QTest::addColumn<int>("badLines");
+        QTest::addColumn<int>("leftOut");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("nothing wrong") << 0 << 0 << 0;
+        QTest::newRow("two bad lines") << 2 << 0 << 2;
+        QTest::newRow("more than are described")
+            << int(MostBadLinesDescribed) + 50 << 0 << int(MostBadLinesDescribed) + 1;
+        QTest::newRow("colors beyond the room") << 0 << 7 << 1;
+        QTest::newRow("both") << 1 << 7 << 2;
+    }
+    void paletteProblemsOneLineEach() {
+        QFETCH(int, badLines);
+        QFETCH(int, leftOut);
+        QFETCH(int, lines);
+        PaletteContents contents;
+        contents.entries = {"RGB(1, 2, 3)"};
+        contents.leftOut = leftOut;
+        contents.badLineCount = badLines;
+        for (int i = 0; i < badLines && i < MostBadLinesDescribed; ++i)
+            contents.badLines.append({2 * i + 3, QStringLiteral("reason %1").arg(i)});
+        const QStringList told = paletteProblemLines(contents);
+        QCOMPARE(told.size(), lines);
+        for (qsizetype i = 0; i < contents.badLines.size(); ++i) {
+            QVERIFY(told[i].contains(QStringLiteral("line %1:").arg(2 * i + 3)));
+            QVERIFY(told[i].contains(QStringLiteral("reason %1").arg(i)));
+        }
+        if (badLines > MostBadLinesDescribed)
+            QVERIFY(told[MostBadLinesDescribed].startsWith(QString::number(50) + " more"));
+        if (leftOut > 0)
+            QVERIFY(told.last().startsWith(QString::number(leftOut) + " colors left out"));
+        for (const QString& line : told)
+            QVERIFY(!line.contains('\n'));
+    }
+};
+
+CHROMAFLICK_TEST_MAIN(LaunchOptionsTest)
+#include "tst_launchoptions.moc"
