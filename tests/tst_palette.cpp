@@ -455,6 +455,23 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{name});
     }
 
+    void leavesTheFileAloneWithoutAColor_data() {
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("no entries") << QStringList{};
+        QTest::newRow("only entries that are no color") << QStringList{"junk", "RGB(1, 2)"};
+    }
+    void leavesTheFileAloneWithoutAColor() {
+        QFETCH(QStringList, entries);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("kept.gpl");
+        QVERIFY(putFile(path, "GIMP Palette\n1 2 3\n"));
+        const PaletteFileWriting writing = writePaletteFile(path, entries);
+        QCOMPARE(writing.problem,
+                 QStringLiteral("no entry is a color, so 'kept.gpl' was not written"));
+        QCOMPARE(writing.skipped, entries.size());
+        QCOMPARE(fileBytes(path), QByteArray("GIMP Palette\n1 2 3\n"));
+    }
+
     void reportsFilesItCannotWrite_data() {
         QTest::addColumn<QString>("name");
         QTest::newRow("folder missing") << "missing/colors.gpl";

@@ -5,6 +5,10 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <cstdio>
 #include <memory>
@@ -44,6 +48,35 @@ std::unique_ptr<QMessageBox> makeBox(QMessageBox::Icon icon, const QString& titl
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(defaultButton);
     return box;
+}
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("QtDialogs", text);
+}
+
+// The kinds of palette file, the default first.
+struct PaletteKind {
+    QString filter;
+    QString suffix;
+};
+
+QList<PaletteKind> paletteKinds() {
+    return {{translated("GIMP palette (*.gpl)"), QStringLiteral("gpl")},
+            {translated("Text (*.txt)"), QStringLiteral("txt")}};
+}
+
+QStringList filtersOf(const QList<PaletteKind>& kinds) {
+    QStringList filters;
+    for (const PaletteKind& kind : kinds)
+        filters << kind.filter;
+    return filters;
+}
+
+std::unique_ptr<QFileDialog> makeChooser(const QString& title) {
+    auto chooser = std::make_unique<QFileDialog>(QApplication::activeWindow(), title);
+    // Qt's own dialog behaves the same on every desktop, and a test can drive it.
+    chooser->setOption(QFileDialog::DontUseNativeDialog);
+    return chooser;
 }
 
 } // namespace
@@ -96,6 +129,48 @@ std::optional<std::int32_t> QtDialogs::pickColor() {
     const QColor chosen = picker_->selectedColor();
     picker_->setCurrentColor(chosen);
     return colorFromQColor(chosen);
+}
+
+std::optional<QString> QtDialogs::choosePalette(QFileDialog& chooser) {
+    if (paletteFolder_.isEmpty())
+        paletteFolder_ = QDir::homePath();
+    chooser.setDirectory(paletteFolder_);
+    // Ended while open, the chooser counts as cancelled.
+    if (run(chooser) != QDialog::Accepted || ended_ || chooser.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = chooser.selectedFiles().constFirst();
+    paletteFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+std::optional<QString> QtDialogs::choosePaletteToOpen() {
+    if (ended_)
+        return std::nullopt;
+    auto chooser = makeChooser(translated("Import Colors"));
+    chooser->setAcceptMode(QFileDialog::AcceptOpen);
+    chooser->setFileMode(QFileDialog::ExistingFile);
+    chooser->setNameFilters(filtersOf(paletteKinds()) << translated("All files (*)"));
+    return choosePalette(*chooser);
+}
+
+std::optional<QString> QtDialogs::choosePaletteToSave() {
+    if (ended_)
+        return std::nullopt;
+    auto chooser = makeChooser(translated("Export Colors"));
+    chooser->setAcceptMode(QFileDialog::AcceptSave);
+    chooser->setFileMode(QFileDialog::AnyFile);
+    const QList<PaletteKind> kinds = paletteKinds();
+    chooser->setNameFilters(filtersOf(kinds));
+    chooser->setDefaultSuffix(kinds.constFirst().suffix);
+    // The dialog appends the suffix itself, so that it asks before replacing the suffixed file.
+    QObject::connect(chooser.get(), &QFileDialog::filterSelected, chooser.get(),
+                     [chooser = chooser.get(), kinds](const QString& filter) {
+                         for (const PaletteKind& kind : kinds) {
+                             if (kind.filter == filter)
+                                 chooser->setDefaultSuffix(kind.suffix);
+                         }
+                     });
+    return choosePalette(*chooser);
 }
 
 void QtDialogs::endForGood() {
