@@ -72,12 +72,30 @@ QStringList filtersOf(const QList<PaletteKind>& kinds) {
     return filters;
 }
 
-std::unique_ptr<QFileDialog> makeChooser(const QString& title) {
-    auto chooser = std::make_unique<QFileDialog>(QApplication::activeWindow(), title);
-    // Qt's own dialog behaves the same on every desktop, and a test can drive it.
-    chooser->setOption(QFileDialog::DontUseNativeDialog);
-    return chooser;
-}
+// A save chooser that gives a name without a suffix the one of the chosen kind. It does so as
+// the user accepts, before it asks whether to replace a file of the suffixed name.
+class PaletteSaveChooser final : public QFileDialog {
+public:
+    explicit PaletteSaveChooser(const QString& title)
+        : QFileDialog(QApplication::activeWindow(), title), kinds_(paletteKinds()) {
+        setOption(DontUseNativeDialog);
+        setAcceptMode(AcceptSave);
+        setFileMode(AnyFile);
+        setNameFilters(filtersOf(kinds_));
+        setDefaultSuffix(kinds_.constFirst().suffix);
+    }
+
+    void accept() override {
+        for (const PaletteKind& kind : kinds_) {
+            if (kind.filter == selectedNameFilter())
+                setDefaultSuffix(kind.suffix);
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    const QList<PaletteKind> kinds_;
+};
 
 } // namespace
 
@@ -146,37 +164,30 @@ std::optional<QString> QtDialogs::choosePalette(QFileDialog& chooser) {
 std::optional<QString> QtDialogs::choosePaletteToOpen() {
     if (ended_)
         return std::nullopt;
-    auto chooser = makeChooser(translated("Import Colors"));
-    chooser->setAcceptMode(QFileDialog::AcceptOpen);
-    chooser->setFileMode(QFileDialog::ExistingFile);
-    chooser->setNameFilters(filtersOf(paletteKinds()) << translated("All files (*)"));
-    return choosePalette(*chooser);
+    QFileDialog chooser(QApplication::activeWindow(), translated("Import Colors"));
+    // Qt's own dialog behaves the same on every desktop, and a test can drive it.
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    chooser.setFileMode(QFileDialog::ExistingFile);
+    chooser.setNameFilters(filtersOf(paletteKinds()) << translated("All files (*)"));
+    return choosePalette(chooser);
 }
 
 std::optional<QString> QtDialogs::choosePaletteToSave() {
     if (ended_)
         return std::nullopt;
-    auto chooser = makeChooser(translated("Export Colors"));
-    chooser->setAcceptMode(QFileDialog::AcceptSave);
-    chooser->setFileMode(QFileDialog::AnyFile);
-    const QList<PaletteKind> kinds = paletteKinds();
-    chooser->setNameFilters(filtersOf(kinds));
-    chooser->setDefaultSuffix(kinds.constFirst().suffix);
-    // The dialog appends the suffix itself, so that it asks before replacing the suffixed file.
-    QObject::connect(chooser.get(), &QFileDialog::filterSelected, chooser.get(),
-                     [chooser = chooser.get(), kinds](const QString& filter) {
-                         for (const PaletteKind& kind : kinds) {
-                             if (kind.filter == filter)
-                                 chooser->setDefaultSuffix(kind.suffix);
-                         }
-                     });
-    return choosePalette(*chooser);
+    PaletteSaveChooser chooser(translated("Export Colors"));
+    return choosePalette(chooser);
 }
 
 void QtDialogs::endForGood() {
     ended_ = true;
     for (const QPointer<QDialog>& box : openBoxes_) {
-        if (box)
-            box->reject();
+        if (!box)
+            continue;
+        // A box of the box, such as the file chooser's question before replacing a file, would
+        // keep the event loop of its owner waiting.
+        for (QDialog* inner : box->findChildren<QDialog*>())
+            inner->reject();
+        box->reject();
     }
 }
