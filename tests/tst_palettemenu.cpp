@@ -14,16 +14,6 @@ namespace {
 
 enum class Opening { RightClick, MenuKey, ShiftF10, KeyboardRequest };
 
-bool putFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A plain text palette whose lines 2, 4, 6, ... hold no color, count lines in all.
 QByteArray everyOtherLineBad(int count) {
     QByteArray bytes;

@@ -105,11 +105,7 @@ private slots:
         QFETCH(bool, byKeyboard);
         QTemporaryDir folder;
         const QString palette = folder.filePath("warm.gpl");
-        {
-            QFile file(palette);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("GIMP Palette\nName: Warm\n#\n255 128   0 Orange\n 10  20  30\n");
-        }
+        QVERIFY(putFile(palette, "GIMP Palette\nName: Warm\n#\n255 128   0 Orange\n 10  20  30\n"));
         resetStore({{"Colors", "RGB(1, 2, 3)" + sep}});
         RunningProgram program;
         QVERIFY(program.start());
