@@ -40,16 +40,6 @@ QByteArray gimpPaletteOf(qsizetype count) {
     return bytes;
 }
 
-bool putFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class PaletteTest : public QObject {
@@ -453,6 +443,23 @@ private slots:
         QCOMPARE(writing.skipped, 1);
         QCOMPARE(fileBytes(path), bytes);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{name});
+    }
+
+    void leavesTheFileAloneWithoutAColor_data() {
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("no entries") << QStringList{};
+        QTest::newRow("only entries that are no color") << QStringList{"junk", "RGB(1, 2)"};
+    }
+    void leavesTheFileAloneWithoutAColor() {
+        QFETCH(QStringList, entries);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("kept.gpl");
+        QVERIFY(putFile(path, "GIMP Palette\n1 2 3\n"));
+        const PaletteFileWriting writing = writePaletteFile(path, entries);
+        QCOMPARE(writing.problem,
+                 QStringLiteral("no entry is a color, so 'kept.gpl' was not written"));
+        QCOMPARE(writing.skipped, entries.size());
+        QCOMPARE(fileBytes(path), QByteArray("GIMP Palette\n1 2 3\n"));
     }
 
     void reportsFilesItCannotWrite_data() {

@@ -4,24 +4,36 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <functional>
 
 namespace {
 
-// Runs the given answer on the next modal window as soon as it shows.
-void answerNextBox(std::function<void(QWidget*)> answer) {
+// Runs the given answer on the next modal window as soon as it shows (one other than except).
+void answerNextBox(std::function<void(QWidget*)> answer, QWidget* except = nullptr) {
     auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
+    QObject::connect(poll, &QTimer::timeout, [poll, answer, except] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box && box != except) {
             poll->stop();
             poll->deleteLater();
             answer(box);
         }
     });
     poll->start(10);
+}
+
+// Types a name into a file chooser as a user does. (selectFile() leaves the field alone once it
+// has the focus, which the window gets at a moment of its own.)
+void typeName(QFileDialog* chooser, const QString& name) {
+    auto* field = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(field);
+    field->setText(name);
 }
 
 } // namespace
@@ -116,6 +128,134 @@ private slots:
         });
         QCOMPARE(dialogs.pickColor(), std::optional<std::int32_t>(16744448));
         QCOMPARE(startedWith, QColor(0, 128, 255));
+    }
+
+    void openChooserGivesTheChosenFile() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("warm.gpl");
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        QString title;
+        QStringList filters;
+        bool ownDialog = false, openMeanwhile = false;
+        answerNextBox([&](QWidget* widget) {
+            auto* chooser = qobject_cast<QFileDialog*>(widget);
+            title = chooser->windowTitle();
+            filters = chooser->nameFilters();
+            ownDialog = chooser->testOption(QFileDialog::DontUseNativeDialog);
+            openMeanwhile = dialogs.isShowingBox();
+            QCOMPARE(chooser->acceptMode(), QFileDialog::AcceptOpen);
+            typeName(chooser, path);
+            // As its Open or Save button does.
+            static_cast<QDialog*>(chooser)->accept();
+        });
+        QCOMPARE(dialogs.choosePaletteToOpen(), std::optional<QString>(path));
+        QCOMPARE(title, QStringLiteral("Import Colors"));
+        QCOMPARE(filters, (QStringList{"GIMP palette (*.gpl)", "Text (*.txt)", "All files (*)"}));
+        QVERIFY(ownDialog);
+        QVERIFY(openMeanwhile);
+        QVERIFY(!dialogs.isShowingBox());
+
+        // The next chooser starts where the last choice was made.
+        QString startedIn;
+        answerNextBox([&](QWidget* widget) {
+            auto* chooser = qobject_cast<QFileDialog*>(widget);
+            startedIn = chooser->directory().absolutePath();
+            chooser->reject();
+        });
+        QCOMPARE(dialogs.choosePaletteToSave(), std::nullopt);
+        QCOMPARE(startedIn, QDir(folder.path()).absolutePath());
+    }
+
+    void saveChooserSuffixesByTheChosenKind_data() {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("GIMP by default") << -1 << "warm"
+                                         << "warm.gpl";
+        QTest::newRow("text chosen") << 1 << "warm"
+                                     << "warm.txt";
+        QTest::newRow("GIMP chosen") << 0 << "warm"
+                                     << "warm.gpl";
+        QTest::newRow("a suffix of its own") << 1 << "warm.pal"
+                                             << "warm.pal";
+    }
+    void saveChooserSuffixesByTheChosenKind() {
+        QFETCH(int, filter);
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        QTemporaryDir folder;
+        QStringList filters;
+        answerNextBox([&](QWidget* widget) {
+            auto* chooser = qobject_cast<QFileDialog*>(widget);
+            filters = chooser->nameFilters();
+            QCOMPARE(chooser->windowTitle(), QStringLiteral("Export Colors"));
+            QCOMPARE(chooser->acceptMode(), QFileDialog::AcceptSave);
+            QVERIFY(chooser->testOption(QFileDialog::DontUseNativeDialog));
+            chooser->setDirectory(folder.path());
+            if (filter >= 0)
+                chooser->selectNameFilter(chooser->nameFilters().at(filter));
+            typeName(chooser, typed);
+            // As its Open or Save button does.
+            static_cast<QDialog*>(chooser)->accept();
+        });
+        QCOMPARE(dialogs.choosePaletteToSave(), std::optional<QString>(folder.filePath(chosen)));
+        QCOMPARE(filters, (QStringList{"GIMP palette (*.gpl)", "Text (*.txt)"}));
+    }
+
+    // The name is suffixed before the chooser asks, so the question is about the right file.
+    void saveChooserAsksBeforeReplacingTheSuffixedFile_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("Yes replaces") << true;
+        QTest::newRow("No keeps choosing") << false;
+    }
+    void saveChooserAsksBeforeReplacingTheSuffixedFile() {
+        QFETCH(bool, replace);
+        QTemporaryDir folder;
+        const QString existing = folder.filePath("warm.gpl");
+        QVERIFY(QFile(existing).open(QIODevice::WriteOnly));
+        QString question;
+        answerNextBox([&](QWidget* widget) {
+            auto* chooser = qobject_cast<QFileDialog*>(widget);
+            chooser->setDirectory(folder.path());
+            typeName(chooser, "warm");
+            answerNextBox(
+                [&](QWidget* box) {
+                    auto* ask = qobject_cast<QMessageBox*>(box);
+                    QVERIFY(ask);
+                    question = ask->text();
+                    ask->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+                },
+                chooser);
+            // As its Open or Save button does.
+            static_cast<QDialog*>(chooser)->accept();
+            if (chooser->isVisible())
+                chooser->reject();
+        });
+        const std::optional<QString> chosen = dialogs.choosePaletteToSave();
+        QVERIFY2(question.contains("warm.gpl"), qPrintable(question));
+        QCOMPARE(chosen, replace ? std::optional<QString>(existing) : std::nullopt);
+    }
+
+    void endingClosesAnOpenChooserAndShowsNoMore_data() {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("open") << false;
+        QTest::newRow("save") << true;
+    }
+    void endingClosesAnOpenChooserAndShowsNoMore() {
+        QFETCH(bool, save);
+        QtDialogs ending;
+        const auto choose = [&] {
+            return save ? ending.choosePaletteToSave() : ending.choosePaletteToOpen();
+        };
+        answerNextBox([&](QWidget* widget) {
+            auto* chooser = qobject_cast<QFileDialog*>(widget);
+            typeName(chooser, "/tmp");
+            ending.endForGood();
+        });
+        QCOMPARE(choose(), std::nullopt);
+        QVERIFY(!ending.isShowingBox());
+        QCOMPARE(choose(), std::nullopt);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 };
 

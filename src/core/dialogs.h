@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <optional>
 
-// The modal boxes and the color picker the program shows. The program shows real ones; tests
-// answer them through their own implementation, so no test waits on a user.
+// The modal boxes, the color picker and the file choosers the program shows. The program shows real
+// ones; tests answer them through their own implementation, so no test waits on a user.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -20,6 +20,11 @@ public:
     virtual bool confirmRisk(const QString& text) = 0;
     // The chosen color as 0x00BBGGRR, or nothing when the picker was closed without a choice.
     virtual std::optional<std::int32_t> pickColor() = 0;
+    // The palette file to read, or nothing when the user cancelled.
+    virtual std::optional<QString> choosePaletteToOpen() = 0;
+    // The palette file to write, with the suffix of the chosen kind when the name had none
+    // (GIMP's ".gpl" unless plain text was chosen), or nothing when the user cancelled.
+    virtual std::optional<QString> choosePaletteToSave() = 0;
     // Whether one of the boxes above is open at this moment.
     virtual bool isShowingBox() const = 0;
     // The program is ending without a user to answer: every open box closes as if cancelled, and

@@ -93,6 +93,12 @@ PaletteFileWriting writePaletteFile(const QString& path, const QStringList& entr
         writePalette(entries, paletteFormatForPath(path), QFileInfo(path).completeBaseName());
     PaletteFileWriting writing;
     writing.skipped = text.skipped;
+    // A palette without a color would replace a good file with nothing.
+    if (text.skipped == entries.size()) {
+        writing.problem =
+            translated("no entry is a color, so %1 was not written").arg(shownName(path));
+        return writing;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.bytes) != text.bytes.size() ||
         !file.commit()) {

@@ -26,5 +26,6 @@ struct PaletteFileWriting {
     QString problem;       // one line; empty when the file was written
 };
 
-// Replaces the file at once, never leaving half a palette behind.
+// Replaces the file at once, never leaving half a palette behind; with no color among the
+// entries the file is left as it was.
 PaletteFileWriting writePaletteFile(const QString& path, const QStringList& entries);

@@ -5,6 +5,10 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <cstdio>
 #include <memory>
@@ -45,6 +49,53 @@ std::unique_ptr<QMessageBox> makeBox(QMessageBox::Icon icon, const QString& titl
     box->setDefaultButton(defaultButton);
     return box;
 }
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("QtDialogs", text);
+}
+
+// The kinds of palette file, the default first.
+struct PaletteKind {
+    QString filter;
+    QString suffix;
+};
+
+QList<PaletteKind> paletteKinds() {
+    return {{translated("GIMP palette (*.gpl)"), QStringLiteral("gpl")},
+            {translated("Text (*.txt)"), QStringLiteral("txt")}};
+}
+
+QStringList filtersOf(const QList<PaletteKind>& kinds) {
+    QStringList filters;
+    for (const PaletteKind& kind : kinds)
+        filters << kind.filter;
+    return filters;
+}
+
+// A save chooser that gives a name without a suffix the one of the chosen kind. It does so as
+// the user accepts, before it asks whether to replace a file of the suffixed name.
+class PaletteSaveChooser final : public QFileDialog {
+public:
+    explicit PaletteSaveChooser(const QString& title)
+        : QFileDialog(QApplication::activeWindow(), title), kinds_(paletteKinds()) {
+        setOption(DontUseNativeDialog);
+        setAcceptMode(AcceptSave);
+        setFileMode(AnyFile);
+        setNameFilters(filtersOf(kinds_));
+        setDefaultSuffix(kinds_.constFirst().suffix);
+    }
+
+    void accept() override {
+        for (const PaletteKind& kind : kinds_) {
+            if (kind.filter == selectedNameFilter())
+                setDefaultSuffix(kind.suffix);
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    const QList<PaletteKind> kinds_;
+};
 
 } // namespace
 
@@ -98,10 +149,45 @@ std::optional<std::int32_t> QtDialogs::pickColor() {
     return colorFromQColor(chosen);
 }
 
+std::optional<QString> QtDialogs::choosePalette(QFileDialog& chooser) {
+    if (paletteFolder_.isEmpty())
+        paletteFolder_ = QDir::homePath();
+    chooser.setDirectory(paletteFolder_);
+    // Ended while open, the chooser counts as cancelled.
+    if (run(chooser) != QDialog::Accepted || ended_ || chooser.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = chooser.selectedFiles().constFirst();
+    paletteFolder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+std::optional<QString> QtDialogs::choosePaletteToOpen() {
+    if (ended_)
+        return std::nullopt;
+    QFileDialog chooser(QApplication::activeWindow(), translated("Import Colors"));
+    // Qt's own dialog behaves the same on every desktop, and a test can drive it.
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    chooser.setFileMode(QFileDialog::ExistingFile);
+    chooser.setNameFilters(filtersOf(paletteKinds()) << translated("All files (*)"));
+    return choosePalette(chooser);
+}
+
+std::optional<QString> QtDialogs::choosePaletteToSave() {
+    if (ended_)
+        return std::nullopt;
+    PaletteSaveChooser chooser(translated("Export Colors"));
+    return choosePalette(chooser);
+}
+
 void QtDialogs::endForGood() {
     ended_ = true;
     for (const QPointer<QDialog>& box : openBoxes_) {
-        if (box)
-            box->reject();
+        if (!box)
+            continue;
+        // A box of the box, such as the file chooser's question before replacing a file, would
+        // keep the event loop of its owner waiting.
+        for (QDialog* inner : box->findChildren<QDialog*>())
+            inner->reject();
+        box->reject();
     }
 }

@@ -6,13 +6,15 @@
 #include <QPointer>
 
 class QColorDialog;
+class QFileDialog;
 class QDialog;
 
 // Line breaks as the message texts carry them ("\r\n", or "\r" alone) turned into ones a Qt box
 // shows.
 QString boxText(const QString& text);
 
-// Real modal boxes, and the one color picker of the program, which keeps its color between uses.
+// Real modal boxes, the one color picker of the program, which keeps its color between uses,
+// and the palette file choosers, Qt's own so that they look and act alike on every desktop.
 class QtDialogs final : public Dialogs {
 public:
     QtDialogs();
@@ -23,6 +25,8 @@ public:
     bool askYesNo(const QString& text) override;
     bool confirmRisk(const QString& text) override;
     std::optional<std::int32_t> pickColor() override;
+    std::optional<QString> choosePaletteToOpen() override;
+    std::optional<QString> choosePaletteToSave() override;
     bool isShowingBox() const override { return !openBoxes_.isEmpty(); }
     void endForGood() override;
 
@@ -31,8 +35,12 @@ private:
     int run(QDialog& box);
     // In place of a box once the program is ending.
     static void toStandardError(const QString& title, const QString& text);
+    // Runs the file chooser as the other boxes; the chosen file, or nothing.
+    std::optional<QString> choosePalette(QFileDialog& chooser);
 
     QList<QPointer<QDialog>> openBoxes_;
     QColorDialog* picker_ = nullptr;
+    // Where the last palette was opened or saved, so the next choice starts there.
+    QString paletteFolder_;
     bool ended_ = false;
 };

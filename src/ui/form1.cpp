@@ -12,6 +12,7 @@
 #include "platform/appicon.h"
 #include "platform/files.h"
 #include "ui/appearance.h"
+#include "ui/colorlistmenu.h"
 #include "ui/colorlistview.h"
 #include "ui/flashsession.h"
 #include "ui/listcommands.h"
@@ -88,6 +89,7 @@ Form1::Form1(Dialogs& dialogs, SettingsStore& store, QWidget* parent)
     compose();
     options_ = new OptionsPanel({text1_, frames_[3], optionButtons_}, store_, dialogs_, this);
     commands_ = std::make_unique<ColorListCommands>(*listView1_, dialogs_);
+    new ColorListMenu(*listView1_, dialogs_);
     pointer_ = new PointerState(*this);
     pointer_->watch(this, PointerState::Default);
     for (QGroupBox* frame : frames_)

@@ -2,6 +2,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 
@@ -93,6 +94,50 @@ private slots:
         saveForLooking(screenshot(), "mainwindow-after-clear");
         QCOMPARE(next.endWith(SIGTERM), 0);
         QCOMPARE(storedValue("Colors"), defaultList);
+    }
+
+    void importThroughTheListMenuAppendsTheColors_data() {
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::newRow("right click") << false;
+        QTest::newRow("Menu key") << true;
+    }
+    void importThroughTheListMenuAppendsTheColors() {
+        QFETCH(bool, byKeyboard);
+        QTemporaryDir folder;
+        const QString palette = folder.filePath("warm.gpl");
+        QVERIFY(putFile(palette, "GIMP Palette\nName: Warm\n#\n255 128   0 Orange\n 10  20  30\n"));
+        resetStore({{"Colors", "RGB(1, 2, 3)" + sep}});
+        RunningProgram program;
+        QVERIFY(program.start());
+        const QPoint inList = program.mainWindowGeometry().topLeft() + QPoint(100, 320);
+        if (byKeyboard) {
+            clickAt(inList);
+        } else {
+            xdotool({"mousemove", QString::number(inList.x()), QString::number(inList.y())});
+        }
+        const QImage before = waitForScreen([](const QImage&) { return true; });
+        QVERIFY(!before.isNull());
+        if (byKeyboard)
+            xdotool({"key", "Menu"});
+        else
+            xdotool({"click", "3"});
+        const QImage withMenu = waitForScreen([&](const QImage& shot) { return shot != before; });
+        QVERIFY(!withMenu.isNull());
+        saveForLooking(withMenu, byKeyboard ? "list-menu-by-key" : "list-menu");
+
+        xdotool({"key", "i"});
+        const unsigned long chooser = waitForOtherWindow("^Import Colors$", program.mainWindowId());
+        QVERIFY(chooser);
+        xdotool({"mousemove", "--window", QString::number(chooser), "20", "20"});
+        xdotool({"type", "--delay", "10", palette});
+        xdotool({"key", "Return"});
+        QTRY_VERIFY_WITH_TIMEOUT(
+            xdotool({"search", "--onlyvisible", "--name", "^Import Colors$"}).trimmed().isEmpty(),
+            10000);
+        QCOMPARE(program.closeMainWindow(), 0);
+        QCOMPARE(storedValue("Colors"),
+                 QStringList({"RGB(1, 2, 3)", "RGB(255, 128, 0)", "RGB(10, 20, 30)"}).join(sep) +
+                     sep);
     }
 };
 

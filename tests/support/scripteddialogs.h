@@ -59,6 +59,20 @@ public:
             throw Failure(QStringLiteral("The color picker could not be shown"));
         return pickedColors.isEmpty() ? std::nullopt : pickedColors.dequeue();
     }
+    QQueue<std::optional<QString>> palettesToOpen; // unscripted is a cancel
+    QQueue<std::optional<QString>> palettesToSave; // unscripted is a cancel
+    int openChooserShown = 0;
+    int saveChooserShown = 0;
+    std::optional<QString> choosePaletteToOpen() override {
+        ++openChooserShown;
+        shown();
+        return palettesToOpen.isEmpty() ? std::nullopt : palettesToOpen.dequeue();
+    }
+    std::optional<QString> choosePaletteToSave() override {
+        ++saveChooserShown;
+        shown();
+        return palettesToSave.isEmpty() ? std::nullopt : palettesToSave.dequeue();
+    }
     bool isShowingBox() const override { return boxOpen; }
     bool boxOpen = false;
     void endForGood() override { ended = true; }

@@ -1,0 +1,87 @@
+#include "ui/palettecommands.h"
+
+#include "core/dialogs.h"
+#include "core/failure.h"
+#include "core/palettefile.h"
+#include "core/paletteimportreport.h"
+#include "core/storedlist.h"
+#include "ui/colorlistview.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <optional>
+
+namespace {
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("PaletteCommands", text);
+}
+
+// A problem told in a box stands as a sentence of its own.
+QString asSentence(const QString& problem) {
+    return problem.left(1).toUpper() + problem.mid(1) + u'.';
+}
+
+QString importTitle() {
+    return translated("Import Colors");
+}
+
+QString exportTitle() {
+    return translated("Export Colors");
+}
+
+} // namespace
+
+PaletteCommands::PaletteCommands(ColorListView& list, Dialogs& dialogs)
+    : list_(list), dialogs_(dialogs) {}
+
+void PaletteCommands::importColors() {
+    if (list_.count() >= MaxListEntries) {
+        dialogs_.warn(importTitle(),
+                      translated("The list is full: it holds %1 colors, the most it can keep. "
+                                 "Delete colors to make room for imported ones.")
+                          .arg(MaxListEntries));
+        return;
+    }
+    const std::optional<QString> path = dialogs_.choosePaletteToOpen();
+    if (!path)
+        return;
+    const PaletteFileReading reading = readPaletteFile(*path, MaxListEntries - list_.count());
+    if (!reading.problem.isEmpty()) {
+        dialogs_.warn(importTitle(),
+                      translated("%1\n\nNothing was imported.").arg(asSentence(reading.problem)));
+        return;
+    }
+    const QStringList& imported = reading.contents.entries;
+    list_.append(imported);
+    if (!imported.isEmpty())
+        list_.scrollTo(list_.model()->index(list_.count() - 1, 0));
+    const QString report = paletteImportReport(QFileInfo(*path).fileName(), reading.contents);
+    if (!report.isEmpty())
+        dialogs_.warn(importTitle(), report);
+}
+
+void PaletteCommands::exportColors() {
+    if (list_.count() == 0) {
+        dialogs_.inform(translated("The color list is empty; there is nothing to export."));
+        return;
+    }
+    const std::optional<QString> path = dialogs_.choosePaletteToSave();
+    if (!path)
+        return;
+    const PaletteFileWriting writing = writePaletteFile(*path, list_.entries());
+    if (!writing.problem.isEmpty()) {
+        dialogs_.warn(
+            exportTitle(),
+            translated("%1\n\nThe colors were not exported.").arg(asSentence(writing.problem)));
+        return;
+    }
+    if (writing.skipped > 0) {
+        dialogs_.warn(exportTitle(),
+                      translated("Colors exported to %1: %2\n\nEntries that are no color, "
+                                 "skipped: %3")
+                          .arg(quotedForMessage(QFileInfo(*path).fileName()))
+                          .arg(list_.count() - writing.skipped)
+                          .arg(writing.skipped));
+    }
+}
