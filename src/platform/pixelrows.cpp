@@ -3,6 +3,7 @@
 #include "cachesize.h"
 
 #include <algorithm>
+#include <cstring>
 
 const char* pixelStoresName(PixelStores stores) {
     switch (stores) {
@@ -15,6 +16,21 @@ const char* pixelStoresName(PixelStores stores) {
     }
     return "";
 }
+
+namespace {
+
+// A plain fill loop is compiled to one pixel a store; the C library's copy picks the widest stores
+// the processor has, so one block is filled by hand and copied along the run.
+void fillPortable(std::uint32_t* destination, std::size_t count, std::uint32_t pixel) {
+    constexpr std::size_t blockPixels = 1024;
+    const std::size_t block = std::min(count, blockPixels);
+    std::fill_n(destination, block, pixel);
+    for (std::size_t done = block; done < count; done += block)
+        std::memcpy(destination + done, destination,
+                    std::min(block, count - done) * sizeof(std::uint32_t));
+}
+
+} // namespace
 
 #if defined(__x86_64__)
 #include <immintrin.h>
@@ -118,7 +134,7 @@ PixelStores pixelStoresFor(std::size_t passBytes) {
 void fillPixels(PixelStores stores, std::uint32_t* destination, std::size_t count,
                 std::uint32_t pixel) {
     if (stores == PixelStores::Portable)
-        std::fill_n(destination, count, pixel);
+        fillPortable(destination, count, pixel);
     else
         writePixels(stores, destination, count, Repeat{pixel});
 }
@@ -147,7 +163,7 @@ PixelStores pixelStoresFor(std::size_t) {
 }
 
 void fillPixels(PixelStores, std::uint32_t* destination, std::size_t count, std::uint32_t pixel) {
-    std::fill_n(destination, count, pixel);
+    fillPortable(destination, count, pixel);
 }
 
 void copyPixels(PixelStores, std::uint32_t* destination, const std::uint32_t* source,
