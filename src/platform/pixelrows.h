@@ -6,7 +6,7 @@
 // How runs of 32-bit pixels are written.
 enum class PixelStores {
     Portable,  // plain C++, on any processor
-    Vector,    // the processor's widest stores, through the cache
+    Vector,    // through the cache: the processor's widest stores, the C library's copy
     Streaming, // the widest stores, past the cache, for a pass too large to stay in it
 };
 
