@@ -4,18 +4,26 @@
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
 // The screen's format on an X server of 24 bits, as the flash window's image has it.
 constexpr QImage::Format screenFormat = QImage::Format_RGB32;
 
-void paintGradient(benchmark::State& state, int width, int height, bool vertical) {
+// Without forced stores, the surface picks them as in the program; the label tells which.
+void paintGradient(benchmark::State& state, int width, int height, bool vertical,
+                   std::optional<PixelStores> forced) {
     QImage image(width, height, screenFormat);
+    const auto surfaceOn = [&] {
+        return forced ? ImageSurface(image, *forced) : ImageSurface(image);
+    };
+    state.SetLabel(pixelStoresName(surfaceOn().stores()));
     std::int32_t shift = 0;
     for (auto _ : state) {
-        ImageSurface surface(image);
+        ImageSurface surface = surfaceOn();
         PaintGradient(surface, {0, 0, width, height}, 0x0000FF + shift, 0xFF0000, vertical);
         surface.flush();
         benchmark::DoNotOptimize(image.constBits());
@@ -39,13 +47,23 @@ void fullFill(benchmark::State& state, int width, int height) {
 }
 
 const int registered = [] {
+    // Each kind of store as well, whatever the cache of this machine makes the program pick.
+    std::vector<PixelStores> kinds{PixelStores::Portable};
+    if (vectorStoresAvailable())
+        kinds.insert(kinds.end(), {PixelStores::Vector, PixelStores::Streaming});
     for (auto [width, height] : {std::pair{1920, 1080}, std::pair{3840, 2160}}) {
         const std::string size = std::to_string(width) + "x" + std::to_string(height);
-        benchmark::RegisterBenchmark(("BM_PaintGradient/" + size + "/LeftToRight").c_str(),
-                                     paintGradient, width, height, false);
-        benchmark::RegisterBenchmark(("BM_PaintGradient/" + size + "/UpAndDown").c_str(),
-                                     paintGradient, width, height, true);
+        for (auto [direction, vertical] :
+             {std::pair{"/LeftToRight", false}, std::pair{"/UpAndDown", true}})
+            benchmark::RegisterBenchmark(("BM_PaintGradient/" + size + direction).c_str(),
+                                         paintGradient, width, height, vertical, std::nullopt);
         benchmark::RegisterBenchmark(("BM_FullFill/" + size).c_str(), fullFill, width, height);
+        for (auto [direction, vertical] :
+             {std::pair{"/LeftToRight/", false}, std::pair{"/UpAndDown/", true}})
+            for (PixelStores stores : kinds)
+                benchmark::RegisterBenchmark(
+                    ("BM_PaintGradientWith/" + size + direction + pixelStoresName(stores)).c_str(),
+                    paintGradient, width, height, vertical, stores);
     }
     return 0;
 }();

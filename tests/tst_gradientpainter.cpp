@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QtTest>
 #include <vector>
 
@@ -27,6 +28,17 @@ std::vector<Fill> paint(PixelRect rect, std::int32_t first, std::int32_t second,
     RecordingSurface surface;
     PaintGradient(surface, rect, first, second, vertical);
     return surface.fills;
+}
+
+// The strips as Qt's own painter draws them over a copy of the image.
+QImage stripsDrawnByQt(QImage image, const std::vector<Fill>& fills) {
+    QPainter painter(&image);
+    for (const Fill& fill : fills)
+        painter.fillRect(
+            QRect(QPoint(fill.rect.left, fill.rect.top),
+                  QPoint(fill.rect.right - 1, fill.rect.bottom - 1)),
+            QColor(fill.color & 0xFF, (fill.color >> 8) & 0xFF, (fill.color >> 16) & 0xFF));
+    return image;
 }
 
 } // namespace
@@ -174,14 +186,53 @@ private slots:
             PaintGradient(surface, whole, rgb(255, 0, 0), rgb(0, 0, 255), vertical);
         }
         QImage expected(640, 360, QImage::Format_RGB32);
-        RecordingSurface recorder;
-        PaintGradient(recorder, whole, rgb(255, 0, 0), rgb(0, 0, 255), vertical);
-        for (const Fill& fill : recorder.fills) {
-            const QColor color(fill.color & 0xFF, (fill.color >> 8) & 0xFF,
-                               (fill.color >> 16) & 0xFF);
-            for (int y = fill.rect.top; y < fill.rect.bottom; ++y)
-                for (int x = fill.rect.left; x < fill.rect.right; ++x)
-                    expected.setPixel(x, y, color.rgb());
+        expected =
+            stripsDrawnByQt(expected, paint(whole, rgb(255, 0, 0), rgb(0, 0, 255), vertical));
+        QCOMPARE(image, expected);
+    }
+
+    void everyKindOfStorePaintsTheSameStrips_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<PixelRect>("rect");
+        QTest::addColumn<bool>("vertical");
+        QTest::addColumn<PixelStores>("stores");
+        // Below, at and past a vector of 8 and a turn of 32 pixels; odd; common screens.
+        const QSize sizes[] = {{1, 1},      {1, 9},       {9, 1},      {2, 2},   {5, 3},
+                               {7, 7},      {17, 5},      {33, 4},     {61, 61}, {257, 3},
+                               {1366, 768}, {1920, 1080}, {3840, 2160}};
+        for (PixelStores stores :
+             {PixelStores::Portable, PixelStores::Vector, PixelStores::Streaming}) {
+            for (bool vertical : {false, true}) {
+                const char* direction = vertical ? "down" : "across";
+                for (const QSize& size : sizes)
+                    QTest::addRow("%dx%d %s %s", size.width(), size.height(), direction,
+                                  pixelStoresName(stores))
+                        << size << PixelRect{0, 0, size.width(), size.height()} << vertical
+                        << stores;
+                // Strips short of the image's edges, written row by row.
+                for (const QSize& size : {QSize(61, 61), QSize(1366, 768)})
+                    QTest::addRow("%dx%d inset %s %s", size.width(), size.height(), direction,
+                                  pixelStoresName(stores))
+                        << size << PixelRect{3, 2, size.width() - 1, size.height() - 2} << vertical
+                        << stores;
+            }
+        }
+    }
+    void everyKindOfStorePaintsTheSameStrips() {
+        QFETCH(QSize, size);
+        QFETCH(PixelRect, rect);
+        QFETCH(bool, vertical);
+        QFETCH(PixelStores, stores);
+        if (stores != PixelStores::Portable && !vectorStoresAvailable())
+            QSKIP("This processor has no vector stores");
+        // Green is in no strip from red to blue, so a pixel left out shows.
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        const QImage expected =
+            stripsDrawnByQt(image, paint(rect, rgb(255, 0, 0), rgb(0, 0, 255), vertical));
+        {
+            ImageSurface surface(image, stores);
+            PaintGradient(surface, rect, rgb(255, 0, 0), rgb(0, 0, 255), vertical);
         }
         QCOMPARE(image, expected);
     }

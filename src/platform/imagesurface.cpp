@@ -1,7 +1,6 @@
 #include "platform/imagesurface.h"
 
 #include "core/colorvalue.h"
-#include "platform/pixelrows.h"
 
 #include <QImage>
 #include <algorithm>
@@ -15,7 +14,10 @@ QRgb toRgb(std::int32_t color) {
 
 } // namespace
 
-ImageSurface::ImageSurface(QImage& image) : image_(image) {}
+ImageSurface::ImageSurface(QImage& image)
+    : ImageSurface(image, pixelStoresFor(static_cast<std::size_t>(image.sizeInBytes()))) {}
+
+ImageSurface::ImageSurface(QImage& image, PixelStores stores) : image_(image), stores_(stores) {}
 
 ImageSurface::~ImageSurface() {
     flush();
@@ -36,24 +38,30 @@ void ImageSurface::fillRect(const PixelRect& rect, std::int32_t color) {
         firstRowPending_ = true;
         return;
     }
-    flush();
+    copyFirstRowDown();
     const auto width = static_cast<std::size_t>(right - left);
     if (width == static_cast<std::size_t>(image_.width()) &&
         image_.bytesPerLine() == image_.width() * static_cast<qsizetype>(sizeof(QRgb))) {
         // A band across the whole width is one run of pixels.
-        fillPixels(reinterpret_cast<QRgb*>(image_.scanLine(top)), width * (bottom - top), rgb);
+        fillPixels(stores_, reinterpret_cast<QRgb*>(image_.scanLine(top)), width * (bottom - top),
+                   rgb);
     } else {
         for (int y = top; y < bottom; ++y)
-            fillPixels(reinterpret_cast<QRgb*>(image_.scanLine(y)) + left, width, rgb);
+            fillPixels(stores_, reinterpret_cast<QRgb*>(image_.scanLine(y)) + left, width, rgb);
     }
 }
 
 void ImageSurface::flush() {
+    copyFirstRowDown();
+    finishPixelStores(stores_);
+}
+
+void ImageSurface::copyFirstRowDown() {
     if (!firstRowPending_)
         return;
     firstRowPending_ = false;
     const auto* first = reinterpret_cast<const QRgb*>(image_.constScanLine(0));
     const auto width = static_cast<std::size_t>(image_.width());
     for (int y = 1; y < image_.height(); ++y)
-        copyPixels(reinterpret_cast<QRgb*>(image_.scanLine(y)), first, width);
+        copyPixels(stores_, reinterpret_cast<QRgb*>(image_.scanLine(y)), first, width);
 }
