@@ -2,6 +2,7 @@
 #include "platform/closesignals.h"
 #include "platform/qtdialogs.h"
 #include "platform/settingsbacking.h"
+#include "platform/translations.h"
 #include "ui/form1.h"
 
 #include <QApplication>
@@ -9,6 +10,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The desktop entry's name is the application id Wayland compositors match windows with.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.varnhollow.Chromaflick"));
+    const ProgramTranslations translations(QLocale::system());
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtDialogs dialogs;

@@ -24,9 +24,6 @@
 
 namespace {
 
-const QString hintText =
-    QStringLiteral("Press ESCape key to exit flash. Type 'hide' to hide this text.");
-
 bool isHideLetter(int keyCode) {
     switch (keyCode) {
     case VirtualKey::H:
@@ -73,13 +70,17 @@ Form2::Form2(const FlashSource& source, Dialogs& dialogs)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFont(designedFont(9));
+    setAccessibleName(tr("Chromaflick color flash"));
+    setAccessibleDescription(
+        tr("Press Escape to leave the flash. Type hide to hide the hint in the top left corner."));
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setTimerType(Qt::PreciseTimer);
     connect(timer1_, &QTimer::timeout, this, &Form2::Timer1_Timer);
 
-    label1_ = new QLabel(hintText, this);
+    label1_ =
+        new QLabel(tr("Press ESCape key to exit flash. Type 'hide' to hide this text."), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -106,7 +107,7 @@ void Form2::showFlash() {
         setGeometry(screen->geometry());
     }
     showFullScreen();
-    screenSaver_->hold(QStringLiteral("Flashing colors over the whole screen"));
+    screenSaver_->hold(tr("Flashing colors over the whole screen"));
     activateWindow();
     setFocus(Qt::ActiveWindowFocusReason);
 }
