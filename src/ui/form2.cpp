@@ -132,7 +132,7 @@ void Form2::Form_Load() {
     trap.step(118, [&] {
         const std::int16_t delay = textToInt16(source_.flashSettings().delayText);
         if (delay < 0)
-            throw Failure(QStringLiteral("%1 ms is no delay: it must be 0 or more").arg(delay));
+            throw Failure(tr("%1 ms is no delay: it must be 0 or more").arg(delay));
         timer1_->setInterval(delay);
     });
     // An interval of 0 never ticks.
