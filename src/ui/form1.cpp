@@ -18,6 +18,7 @@
 #include "ui/listcommands.h"
 #include "ui/optionspanel.h"
 #include "ui/twips.h"
+#include "ui/windowaccessibility.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -84,6 +85,7 @@ Form1::Form1(Dialogs& dialogs, SettingsStore& store, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       dialogs_(dialogs), store_(store) {
+    presentWindowsAsFrames();
     compose();
     options_ = new OptionsPanel({text1_, frames_[3], optionButtons_}, store_, dialogs_, this);
     commands_ = std::make_unique<ColorListCommands>(*listView1_, dialogs_);

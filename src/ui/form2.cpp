@@ -14,6 +14,7 @@
 #include "platform/screensaverinhibitor.h"
 #include "ui/appearance.h"
 #include "ui/flashsource.h"
+#include "ui/windowaccessibility.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -66,6 +67,7 @@ bool typesNonLatinLetter(const QKeyEvent& event) {
 Form2::Form2(const FlashSource& source, Dialogs& dialogs)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Tool), source_(source),
       dialogs_(dialogs) {
+    presentWindowsAsFrames();
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
