@@ -1,8 +1,11 @@
+#include "core/storedlist.h"
 #include "testsupport.h"
 #include "ui/colorlistview.h"
 
 #include <QApplication>
 #include <QColor>
+#include <QProxyStyle>
+#include <QStyleOptionViewItem>
 #include <QtTest>
 
 namespace {
@@ -16,6 +19,21 @@ QString shown(const ColorListView& list, int row) {
 }
 
 const QString ellipsis = QStringLiteral("…");
+
+// Keeps the icon of every item the list draws. Qt caches the pixmaps it draws an icon with under
+// the icon's own key, so a new icon at every paint means new cache entries at every paint.
+class IconWatch final : public QProxyStyle {
+public:
+    QList<qint64> drawnIcons;
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (const auto* item = qstyleoption_cast<const QStyleOptionViewItem*>(option);
+            element == CE_ItemViewItem && item)
+            const_cast<IconWatch*>(this)->drawnIcons << item->icon.cacheKey();
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
 
 } // namespace
 
@@ -62,6 +80,49 @@ private slots:
         list.resize(300, 200);
         QVERIFY(!list.grab().isNull());
         QCOMPARE(list.entries()[1], huge);
+    }
+
+    // A swatch is drawn from the same icon at every paint, so repaints find Qt's cached pixmaps
+    // instead of adding new ones.
+    void everyPaintDrawsTheSameIcons_data() {
+        QTest::addColumn<int>("selectedRow");
+        QTest::newRow("nothing selected") << -1;
+        QTest::newRow("a row selected") << 2;
+    }
+    void everyPaintDrawsTheSameIcons() {
+        QFETCH(int, selectedRow);
+        IconWatch watch;
+        ColorListView view;
+        view.setStyle(&watch);
+        view.append(DefaultColorList());
+        view.append({QStringLiteral("RGB(255, 0, 0)")});
+        if (selectedRow >= 0)
+            view.selectRow(selectedRow);
+        view.resize(300, 200);
+        view.grab();
+        const QList<qint64> first = watch.drawnIcons;
+        QCOMPARE(first.size(), view.count());
+        // The same color, the same icon.
+        QCOMPARE(first.last(), first.first());
+        for (int paint = 0; paint < 5; ++paint) {
+            watch.drawnIcons.clear();
+            view.grab();
+            QCOMPARE(watch.drawnIcons, first);
+        }
+    }
+
+    void swatchesShowTheirColor() {
+        list.append(DefaultColorList());
+        list.resize(300, 200);
+        const QImage image = list.grab().toImage();
+        for (int row = 0; row < list.count(); ++row) {
+            const QRect rect = list.visualRect(list.model()->index(row, 0));
+            const QColor color = swatch(list, row).value<QColor>();
+            int found = 0;
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                found += image.pixelColor(x, rect.center().y()) == color ? 1 : 0;
+            QVERIFY2(found >= 8, qPrintable(color.name()));
+        }
     }
 
     // The swatches are worked out once per entry; they have to follow their entries as the

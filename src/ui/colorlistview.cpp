@@ -3,6 +3,7 @@
 #include "core/colorentry.h"
 #include "core/colorvalue.h"
 #include "core/failure.h"
+#include "ui/swatchdelegate.h"
 
 #include <QColor>
 #include <QHeaderView>
@@ -94,6 +95,7 @@ void ColorListModel::setHeaderText(const QString& text) {
 ColorListView::ColorListView(QWidget* parent)
     : QTreeView(parent), model_(new ColorListModel(this)) {
     setModel(model_);
+    setItemDelegate(new SwatchDelegate(this));
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setItemsExpandable(false);

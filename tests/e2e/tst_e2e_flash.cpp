@@ -1,5 +1,5 @@
-#include "desktop.h"
 #include "core/gradientpainter.h"
+#include "desktop.h"
 #include "platform/imagesurface.h"
 #include "testsupport.h"
 
