@@ -3,6 +3,7 @@
 #include "platform/closesignals.h"
 #include "platform/qtdialogs.h"
 #include "platform/settingsbacking.h"
+#include "platform/translations.h"
 #include "ui/form1.h"
 #include "ui/launchoptions.h"
 
@@ -11,6 +12,7 @@
 #include <QSessionManager>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -26,10 +28,27 @@ void tell(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
+// Help and the version need no desktop: they are answered before the windowing system is
+// reached, so that they work in a terminal without a display too.
+std::optional<int> answerWithoutDesktop(int argc, char* argv[]) {
+    const QCoreApplication core(argc, argv);
+    const ProgramTranslations translations(QLocale::system());
+    const CommandLine commandLine = readCommandLine(QCoreApplication::arguments(), {});
+    if (commandLine.action != CommandLine::Action::Print)
+        return std::nullopt;
+    tell(stdout, commandLine.text);
+    return commandLine.exitStatus;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = answerWithoutDesktop(argc, argv))
+        return *status;
     QApplication application(argc, argv);
+    // The desktop entry's name is the application id Wayland compositors match windows with.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.varnhollow.Chromaflick"));
+    const ProgramTranslations translations(QLocale::system());
     QApplication::setQuitOnLastWindowClosed(false);
 
     // Before the store or a window exists: a command line refused leaves nothing behind.

@@ -453,6 +453,35 @@ private slots:
         QCOMPARE(main.child<QLineEdit>("Text1")->palette().color(QPalette::Base),
                  QApplication::palette().color(QPalette::Base));
     }
+
+    // Without a mouse: Space, Return and the keypad's Enter press the focused button.
+    void buttonsPressFromTheKeyboard_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::newRow("Space") << int(Qt::Key_Space) << Qt::KeyboardModifiers();
+        QTest::newRow("Return") << int(Qt::Key_Return) << Qt::KeyboardModifiers();
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier);
+    }
+    void buttonsPressFromTheKeyboard() {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        Loaded main({});
+        main.form->show();
+        QVERIFY(QTest::qWaitForWindowActive(main.form.get()));
+        auto* clearList = main.child<QPushButton>("PushButton4");
+        clearList->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(clearList, Qt::Key(key), modifiers);
+        QCOMPARE(main.dialogs.questions, QStringList{"Are you sure you want to clear the list?"});
+    }
+
+    void shiftedEnterPressesNothing() {
+        Loaded main({});
+        main.form->show();
+        auto* clearList = main.child<QPushButton>("PushButton4");
+        clearList->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(clearList, Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(main.dialogs.questions.isEmpty());
+    }
 };
 
 CHROMAFLICK_TEST_MAIN(Form1Test)

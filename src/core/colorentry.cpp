@@ -36,8 +36,10 @@ std::int32_t ParseColorEntry(const QString& text) {
         }
     }
     if (pieces < 3)
-        throw Failure(quotedForMessage(text) + QStringLiteral(" is not a color: it needs three "
-                                                              "components, red, green and blue"));
+        throw Failure(
+            QCoreApplication::translate(
+                "ColorEntry", "%1 is not a color: it needs three components, red, green and blue")
+                .arg(quotedForMessage(text)));
     const auto channel = [&](std::size_t piece) -> std::int32_t {
         const QChar* end = piece + 1 < pieces ? pieceStart[piece + 1] - 1 : out;
         return std::clamp<std::int32_t>(textToInt16(QStringView(pieceStart[piece], end)), 0, 255);

@@ -5,9 +5,12 @@
 #include "core/flashsettings.h"
 #include "core/randomint.h"
 
+#include <QCoreApplication>
+
 std::int32_t ColorSequencer::colorAt(std::int32_t position) const {
     if (position < 0 || position >= static_cast<std::int32_t>(palette.size()))
-        throw Failure(QStringLiteral("There is no color at position %1 of a list of %2")
+        throw Failure(QCoreApplication::translate(
+                          "ColorSequencer", "There is no color at position %1 of a list of %2")
                           .arg(position)
                           .arg(palette.size()));
     return palette[static_cast<std::size_t>(position)];

@@ -12,9 +12,10 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
+// The context translators see for the texts of this file.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 CommandLine refusal(const QString& problem) {
     CommandLine line;
@@ -56,9 +57,9 @@ std::optional<ScreenChoice> screenNamed(const QString& value, const QStringList&
 
 QString noSuchScreen(const QString& value, const QStringList& screenNames) {
     if (screenNames.isEmpty())
-        return translated("--screen: there is no screen %1; Qt reports none")
+        return Texts::tr("--screen: there is no screen %1; Qt reports none")
             .arg(quotedForMessage(value));
-    return translated("--screen: there is no screen %1; give a number from 1 to %2 or a name: %3")
+    return Texts::tr("--screen: there is no screen %1; give a number from 1 to %2 or a name: %3")
         .arg(quotedForMessage(value))
         .arg(screenNames.size())
         .arg(screenNames.join(QStringLiteral(", ")));
@@ -68,40 +69,40 @@ QString noSuchScreen(const QString& value, const QStringList& screenNames) {
 
 CommandLine readCommandLine(const QStringList& arguments, const QStringList& screenNames) {
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  translated("Show this help and exit."));
+                                  Texts::tr("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     translated("Show the version and exit."));
+                                     Texts::tr("Show the version and exit."));
     const QCommandLineOption start(
         QStringLiteral("start"),
-        translated("Open the flash as soon as the main window shows, as Start does."));
+        Texts::tr("Open the flash as soon as the main window shows, as Start does."));
     const QCommandLineOption duration(
         QStringLiteral("duration"),
-        translated("Close every flash of this run after TIME: 90 or 90s, 30m, 2h, 1h30m15s; "
-                   "a bare number is seconds."),
-        translated("TIME"));
+        Texts::tr("Close every flash of this run after TIME: 90 or 90s, 30m, 2h, 1h30m15s; "
+                  "a bare number is seconds."),
+        Texts::tr("TIME"));
     const QCommandLineOption screen(
         QStringLiteral("screen"),
-        translated("Flash on the screen of this name (as HDMI-1) or number (1 is the first)."),
-        translated("NAME|N"));
+        Texts::tr("Flash on the screen of this name (as HDMI-1) or number (1 is the first)."),
+        Texts::tr("NAME|N"));
     const QCommandLineOption allScreens(QStringLiteral("all-screens"),
-                                        translated("Flash on every screen at once."));
+                                        Texts::tr("Flash on every screen at once."));
     const QCommandLineOption colors(
         QStringLiteral("colors"),
-        translated("Replace the color list with the colors of a palette file: GIMP (.gpl) or "
-                   "text, one RGB(r, g, b), #RRGGBB or r g b a line."),
-        translated("FILE"));
+        Texts::tr("Replace the color list with the colors of a palette file: GIMP (.gpl) or "
+                  "text, one RGB(r, g, b), #RRGGBB or r g b a line."),
+        Texts::tr("FILE"));
     const QList<QCommandLineOption> options{help,   version,    start, duration,
                                             screen, allScreens, colors};
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        translated("Fills the whole screen with a sequence of colors."));
+        Texts::tr("Fills the whole screen with a sequence of colors."));
     parser.addOptions(options);
 
     const auto withForms = [&options](QString problem) {
         if (problem.endsWith(u'.'))
             problem.chop(1);
-        return refusal(translated("%1; the options are %2").arg(problem, optionForms(options)));
+        return refusal(Texts::tr("%1; the options are %2").arg(problem, optionForms(options)));
     };
 
     if (!parser.parse(arguments))
@@ -111,24 +112,24 @@ CommandLine readCommandLine(const QStringList& arguments, const QStringList& scr
     if (parser.isSet(version))
         return printing(QStringLiteral("chromaflick %1\n").arg(QLatin1StringView(ProgramVersion)));
     if (!parser.positionalArguments().isEmpty()) {
-        return withForms(translated("Unexpected argument %1")
+        return withForms(Texts::tr("Unexpected argument %1")
                              .arg(quotedForMessage(parser.positionalArguments().constFirst())));
     }
     for (const QCommandLineOption* option : {&duration, &screen, &colors}) {
         if (parser.values(*option).size() > 1) {
             return withForms(
-                translated("--%1 is given more than once").arg(option->names().constFirst()));
+                Texts::tr("--%1 is given more than once").arg(option->names().constFirst()));
         }
     }
     if (parser.isSet(screen) && parser.isSet(allScreens))
-        return withForms(translated("--screen and --all-screens exclude each other"));
+        return withForms(Texts::tr("--screen and --all-screens exclude each other"));
 
     LaunchOptions launch;
     launch.start = parser.isSet(start);
     if (parser.isSet(duration)) {
         const DurationReading reading = readDuration(parser.value(duration));
         if (!reading.duration)
-            return refusal(translated("--duration: %1").arg(reading.problem));
+            return refusal(Texts::tr("--duration: %1").arg(reading.problem));
         launch.duration = reading.duration;
     }
     if (parser.isSet(allScreens))
@@ -143,7 +144,7 @@ CommandLine readCommandLine(const QStringList& arguments, const QStringList& scr
         // The list is replaced, so the whole of it is room.
         PaletteFileReading reading = readPaletteFile(parser.value(colors), MaxListEntries);
         if (!reading.problem.isEmpty())
-            return refusal(translated("--colors: %1").arg(reading.problem));
+            return refusal(Texts::tr("--colors: %1").arg(reading.problem));
         launch.colors = std::move(reading.contents);
     }
 

@@ -26,7 +26,7 @@ public:
         } catch (const std::exception& failure) {
             report(QString::fromUtf8(failure.what()));
         } catch (...) {
-            report(QStringLiteral("Unknown failure"));
+            reportUnknown();
         }
         return false;
     }
@@ -40,6 +40,7 @@ public:
 
 private:
     void report(const QString& description);
+    void reportUnknown();
 
     Dialogs& dialogs_;
     QString location_;

@@ -4,6 +4,7 @@
 #include "core/failure.h"
 #include "core/numbertext.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <limits>
 
@@ -12,7 +13,7 @@ namespace {
 std::int32_t checkedSubtract(std::int32_t a, std::int32_t b) {
     std::int32_t result = 0;
     if (__builtin_sub_overflow(a, b, &result))
-        throw Failure(QStringLiteral("Overflow"));
+        throw Failure(QCoreApplication::translate("GradientPainter", "Overflow"));
     return result;
 }
 
@@ -26,7 +27,7 @@ std::int16_t toChannel(double value) {
     const double rounded = roundHalfEven(value);
     if (rounded < std::numeric_limits<std::int16_t>::min() ||
         rounded > std::numeric_limits<std::int16_t>::max())
-        throw Failure(QStringLiteral("Overflow"));
+        throw Failure(QCoreApplication::translate("GradientPainter", "Overflow"));
     return static_cast<std::int16_t>(rounded);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/failure.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 #include <limits>
@@ -68,12 +69,14 @@ double roundHalfEven(double value) {
 std::int16_t textToInt16(QStringView text) {
     const auto number = textToNumber(text);
     if (!number)
-        throw Failure(quotedForMessage(text.toString()) + QStringLiteral(" is not a number"));
+        throw Failure(QCoreApplication::translate("NumberText", "%1 is not a number")
+                          .arg(quotedForMessage(text.toString())));
     const double rounded = roundHalfEven(*number);
     if (rounded < std::numeric_limits<std::int16_t>::min() ||
         rounded > std::numeric_limits<std::int16_t>::max())
-        throw Failure(text.trimmed().left(40).toString() +
-                      QStringLiteral(" is out of range (-32768 to 32767)"));
+        throw Failure(
+            QCoreApplication::translate("NumberText", "%1 is out of range (-32768 to 32767)")
+                .arg(text.trimmed().left(40).toString()));
     return static_cast<std::int16_t>(rounded);
 }
 
@@ -85,5 +88,8 @@ bool textToBoolean(const QString& text) {
         return false;
     if (const auto number = textToNumber(text))
         return *number != 0.0;
-    throw Failure(quotedForMessage(text) + QStringLiteral(" is neither True, False nor a number"));
+    // The stored words True and False stay English in every language.
+    throw Failure(
+        QCoreApplication::translate("NumberText", "%1 is neither True, False nor a number")
+            .arg(quotedForMessage(text)));
 }

@@ -9,9 +9,10 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("PaletteFile", text);
-}
+// The context translators see for the texts of this file.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PaletteFile)
+};
 
 QString shownName(const QString& path) {
     const QString name = QFileInfo(path).fileName();
@@ -19,11 +20,11 @@ QString shownName(const QString& path) {
 }
 
 QString cannotRead(const QString& path, const QFile& file) {
-    return translated("%1 cannot be read: %2").arg(shownName(path), file.errorString());
+    return Texts::tr("%1 cannot be read: %2").arg(shownName(path), file.errorString());
 }
 
 QString tooLarge(const QString& path) {
-    return translated("%1 is larger than %2 MB; no palette is that large")
+    return Texts::tr("%1 is larger than %2 MB; no palette is that large")
         .arg(shownName(path))
         .arg(LargestPaletteFile / (1024 * 1024));
 }
@@ -32,11 +33,11 @@ QString tooLarge(const QString& path) {
 QString problemBeforeOpening(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists())
-        return translated("%1 does not exist").arg(shownName(path));
+        return Texts::tr("%1 does not exist").arg(shownName(path));
     if (info.isDir())
-        return translated("%1 is a folder, not a palette file").arg(shownName(path));
+        return Texts::tr("%1 is a folder, not a palette file").arg(shownName(path));
     if (!info.isFile())
-        return translated("%1 is not a regular file (a pipe, socket or device)")
+        return Texts::tr("%1 is not a regular file (a pipe, socket or device)")
             .arg(shownName(path));
     if (info.size() > LargestPaletteFile)
         return tooLarge(path);
@@ -45,9 +46,9 @@ QString problemBeforeOpening(const QString& path) {
 
 QString noColors(const QString& path, const PaletteContents& contents) {
     if (contents.badLines.isEmpty())
-        return translated("%1 holds no colors").arg(shownName(path));
+        return Texts::tr("%1 holds no colors").arg(shownName(path));
     const BadPaletteLine& first = contents.badLines.constFirst();
-    return translated("%1 holds no colors that can be read (line %2: %3)")
+    return Texts::tr("%1 holds no colors that can be read (line %2: %3)")
         .arg(shownName(path))
         .arg(first.line)
         .arg(first.reason);
@@ -96,14 +97,14 @@ PaletteFileWriting writePaletteFile(const QString& path, const QStringList& entr
     // A palette without a color would replace a good file with nothing.
     if (text.skipped == entries.size()) {
         writing.problem =
-            translated("no entry is a color, so %1 was not written").arg(shownName(path));
+            Texts::tr("no entry is a color, so %1 was not written").arg(shownName(path));
         return writing;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.bytes) != text.bytes.size() ||
         !file.commit()) {
         writing.problem =
-            translated("%1 cannot be written: %2").arg(shownName(path), file.errorString());
+            Texts::tr("%1 cannot be written: %2").arg(shownName(path), file.errorString());
     }
     return writing;
 }

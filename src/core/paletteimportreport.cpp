@@ -8,19 +8,19 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("PaletteImport", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PaletteImport)
+};
 
 QString badLinesPart(const PaletteContents& contents) {
-    QString part = translated("Lines that hold no color, skipped: %1").arg(contents.badLineCount);
+    QString part = Texts::tr("Lines that hold no color, skipped: %1").arg(contents.badLineCount);
     const qsizetype listed = std::min(contents.badLines.size(), BadLinesListed);
     for (qsizetype i = 0; i < listed; ++i) {
         const BadPaletteLine& bad = contents.badLines[i];
-        part += u'\n' + translated("line %1: %2").arg(bad.line).arg(bad.reason);
+        part += u'\n' + Texts::tr("line %1: %2").arg(bad.line).arg(bad.reason);
     }
     if (contents.badLineCount > listed)
-        part += u'\n' + translated("and %1 more").arg(contents.badLineCount - listed);
+        part += u'\n' + Texts::tr("and %1 more").arg(contents.badLineCount - listed);
     return part;
 }
 
@@ -29,13 +29,13 @@ QString badLinesPart(const PaletteContents& contents) {
 QString paletteImportReport(const QString& fileName, const PaletteContents& contents) {
     if (contents.badLineCount == 0 && contents.leftOut == 0)
         return QString();
-    QStringList parts{translated("Colors imported from %1: %2")
+    QStringList parts{Texts::tr("Colors imported from %1: %2")
                           .arg(quotedForMessage(fileName))
                           .arg(contents.entries.size())};
     if (contents.badLineCount > 0)
         parts << badLinesPart(contents);
     if (contents.leftOut > 0)
-        parts << translated("Colors left out because the list is full (it holds %1 at most): %2")
+        parts << Texts::tr("Colors left out because the list is full (it holds %1 at most): %2")
                      .arg(MaxListEntries)
                      .arg(contents.leftOut);
     return parts.join(QStringLiteral("\n\n"));

@@ -19,9 +19,10 @@ struct LineReading {
     QString problem;
 };
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("PaletteReader", text);
-}
+// The context translators see for the texts of this file.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PaletteReader)
+};
 
 // Up to most blank-separated words; whatever follows them, trimmed, as one more.
 QList<QStringView> wordsOf(QStringView line, qsizetype most) {
@@ -49,11 +50,11 @@ std::optional<int> readComponent(QStringView text, QString& problem) {
     const std::optional<qint64> value = readPlainNumber(text, 256);
     if (!value) {
         problem =
-            translated("%1 is not a number from 0 to 255").arg(quotedForMessage(text.toString()));
+            Texts::tr("%1 is not a number from 0 to 255").arg(quotedForMessage(text.toString()));
         return std::nullopt;
     }
     if (*value > 255) {
-        problem = translated("%1 is more than 255").arg(quotedForMessage(text.toString()));
+        problem = Texts::tr("%1 is more than 255").arg(quotedForMessage(text.toString()));
         return std::nullopt;
     }
     return int(*value);
@@ -76,7 +77,7 @@ LineReading readComponents(const QList<QStringView>& pieces) {
 LineReading readGimpColor(QStringView line) {
     const QList<QStringView> words = wordsOf(line, 3);
     if (words.size() < 3)
-        return {std::nullopt, translated("a color line needs three numbers: red, green and blue")};
+        return {std::nullopt, Texts::tr("a color line needs three numbers: red, green and blue")};
     return readComponents(words);
 }
 
@@ -97,7 +98,7 @@ LineReading readPlainColor(QStringView trimmed) {
         const QStringView inside = trimmed.mid(prefix.size(), trimmed.size() - prefix.size() - 1);
         QList<QStringView> pieces = inside.split(u',');
         if (pieces.size() != 3)
-            return {std::nullopt, translated("RGB( ) needs three numbers: red, green and blue")};
+            return {std::nullopt, Texts::tr("RGB( ) needs three numbers: red, green and blue")};
         for (QStringView& piece : pieces)
             piece = piece.trimmed();
         return readComponents(pieces);
@@ -105,7 +106,7 @@ LineReading readPlainColor(QStringView trimmed) {
     const QList<QStringView> words = wordsOf(trimmed, 3);
     if (words.size() == 3)
         return readComponents(words);
-    return {std::nullopt, translated("not a color; write RGB(r, g, b), #RRGGBB or r g b")};
+    return {std::nullopt, Texts::tr("not a color; write RGB(r, g, b), #RRGGBB or r g b")};
 }
 
 class PaletteReader {

@@ -50,9 +50,9 @@ std::unique_ptr<QMessageBox> makeBox(QMessageBox::Icon icon, const QString& titl
     return box;
 }
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("QtDialogs", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(QtDialogs)
+};
 
 // The kinds of palette file, the default first.
 struct PaletteKind {
@@ -61,8 +61,8 @@ struct PaletteKind {
 };
 
 QList<PaletteKind> paletteKinds() {
-    return {{translated("GIMP palette (*.gpl)"), QStringLiteral("gpl")},
-            {translated("Text (*.txt)"), QStringLiteral("txt")}};
+    return {{Texts::tr("GIMP palette (*.gpl)"), QStringLiteral("gpl")},
+            {Texts::tr("Text (*.txt)"), QStringLiteral("txt")}};
 }
 
 QStringList filtersOf(const QList<PaletteKind>& kinds) {
@@ -164,18 +164,18 @@ std::optional<QString> QtDialogs::choosePalette(QFileDialog& chooser) {
 std::optional<QString> QtDialogs::choosePaletteToOpen() {
     if (ended_)
         return std::nullopt;
-    QFileDialog chooser(QApplication::activeWindow(), translated("Import Colors"));
+    QFileDialog chooser(QApplication::activeWindow(), Texts::tr("Import Colors"));
     // Qt's own dialog behaves the same on every desktop, and a test can drive it.
     chooser.setOption(QFileDialog::DontUseNativeDialog);
     chooser.setFileMode(QFileDialog::ExistingFile);
-    chooser.setNameFilters(filtersOf(paletteKinds()) << translated("All files (*)"));
+    chooser.setNameFilters(filtersOf(paletteKinds()) << Texts::tr("All files (*)"));
     return choosePalette(chooser);
 }
 
 std::optional<QString> QtDialogs::choosePaletteToSave() {
     if (ended_)
         return std::nullopt;
-    PaletteSaveChooser chooser(translated("Export Colors"));
+    PaletteSaveChooser chooser(Texts::tr("Export Colors"));
     return choosePalette(chooser);
 }
 

@@ -16,20 +16,21 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("SettingsBacking", text);
-}
+// The context translators see for the texts of this file.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SettingsBacking)
+};
 
 QString kindOfNonFile(mode_t mode) {
     if (S_ISDIR(mode))
-        return tr("a folder");
+        return Texts::tr("a folder");
     if (S_ISFIFO(mode))
-        return tr("a FIFO");
+        return Texts::tr("a FIFO");
     if (S_ISSOCK(mode))
-        return tr("a socket");
+        return Texts::tr("a socket");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return tr("a device");
-    return tr("not a regular file");
+        return Texts::tr("a device");
+    return Texts::tr("not a regular file");
 }
 
 // The system's own words for why the file cannot be replaced, found by trying without replacing.
@@ -38,7 +39,7 @@ QString whyNotWritable(const QString& path) {
     if (!probe.open(QIODevice::WriteOnly))
         return probe.errorString();
     probe.cancelWriting();
-    return tr("the disk may be full or read-only");
+    return Texts::tr("the disk may be full or read-only");
 }
 
 } // namespace
@@ -55,13 +56,14 @@ QString unusableSettingsFileReason(const QString& path) {
         // Nothing there yet is fine; a folder that may not be looked into is not.
         if (errno == ENOENT || errno == ENOTDIR)
             return {};
-        return tr("%1 could not be read: %2").arg(path, QString::fromLocal8Bit(strerror(errno)));
+        return Texts::tr("%1 could not be read: %2")
+            .arg(path, QString::fromLocal8Bit(strerror(errno)));
     }
     if (!S_ISREG(status.st_mode))
-        return tr("%1 is %2, not a file").arg(path, kindOfNonFile(status.st_mode));
+        return Texts::tr("%1 is %2, not a file").arg(path, kindOfNonFile(status.st_mode));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return tr("%1 could not be read: %2").arg(path, file.errorString());
+        return Texts::tr("%1 could not be read: %2").arg(path, file.errorString());
     return {};
 }
 
@@ -109,14 +111,14 @@ std::optional<QString> SettingsBacking::read(const QString& key) {
 
 void SettingsBacking::write(const QString& key, const QString& value) {
     if (!settings_)
-        throw Failure(tr("The settings are not kept: %1").arg(unusableReason_));
+        throw Failure(Texts::tr("The settings are not kept: %1").arg(unusableReason_));
     settings_->setValue(section_ + QLatin1Char('/') + key, value);
     settings_->sync();
     if (settings_->status() == QSettings::NoError)
         return;
     // A reader keeps its first error for good; a fresh one judges the next write on its own.
     settings_ = openFile();
-    throw Failure(tr("The settings file %1 could not be written: %2")
+    throw Failure(Texts::tr("The settings file %1 could not be written: %2")
                       .arg(fileName_, whyNotWritable(fileName_)));
 }
 

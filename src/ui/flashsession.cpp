@@ -100,7 +100,7 @@ void FlashSession::showFlash() {
     for (std::size_t i = 0; i < views_.size(); ++i)
         views_[i]->cover(i < static_cast<std::size_t>(screens.size()) ? screens[qsizetype(i)]
                                                                       : nullptr);
-    screenSaver_->hold(QStringLiteral("Flashing colors over the whole screen"));
+    screenSaver_->hold(tr("Flashing colors over the whole screen"));
     if (duration_)
         durationTimer_->start(*duration_);
     Form2& keyboard = *views_.front();
@@ -144,7 +144,7 @@ void FlashSession::Form_Load() {
     trap.step(118, [&] {
         const std::int16_t delay = textToInt16(source_.flashSettings().delayText);
         if (delay < 0)
-            throw Failure(QStringLiteral("%1 ms is no delay: it must be 0 or more").arg(delay));
+            throw Failure(tr("%1 ms is no delay: it must be 0 or more").arg(delay));
         timer1_->setInterval(delay);
     });
     // An interval of 0 never ticks.

@@ -14,11 +14,13 @@
 #include "ui/appearance.h"
 #include "ui/colorlistmenu.h"
 #include "ui/colorlistview.h"
+#include "ui/enterclicks.h"
 #include "ui/flashsession.h"
 #include "ui/listcommands.h"
 #include "ui/optionspanel.h"
 #include "ui/startmenu.h"
 #include "ui/twips.h"
+#include "ui/windowaccessibility.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -86,6 +88,7 @@ Form1::Form1(Dialogs& dialogs, SettingsStore& store, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       dialogs_(dialogs), store_(store) {
+    presentWindowsAsFrames();
     compose();
     options_ = new OptionsPanel({text1_, frames_[3], optionButtons_}, store_, dialogs_, this);
     commands_ = std::make_unique<ColorListCommands>(*listView1_, dialogs_);
@@ -121,32 +124,31 @@ void Form1::compose() {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(twipsToPixels(8040), twipsToPixels(8055));
 
-    frames_[2] =
-        place<QGroupBox>(this, "Frame3", QStringLiteral("Milliseconds Delay Between Each Color"),
-                         twipsRect(120, 120, 7800, 810));
+    frames_[2] = place<QGroupBox>(this, "Frame3", tr("Milliseconds Delay Between Each Color"),
+                                  twipsRect(120, 120, 7800, 810));
     text1_ = new QLineEdit(QLatin1String(DefaultDelayText), frames_[2]);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(twipsRect(240, 300, 7320, 345));
 
-    frames_[0] = place<QGroupBox>(this, "Frame1", QStringLiteral("Flash Option"),
-                                  twipsRect(120, 990, 7800, 1065));
-    optionButtons_[0] = place<QRadioButton>(frames_[0], "Option1", QStringLiteral("Random color"),
+    frames_[0] =
+        place<QGroupBox>(this, "Frame1", tr("Flash Option"), twipsRect(120, 990, 7800, 1065));
+    optionButtons_[0] = place<QRadioButton>(frames_[0], "Option1", tr("Random color"),
                                             twipsRect(240, 300, 3375, 255));
-    optionButtons_[1] = place<QRadioButton>(frames_[0], "Option2",
-                                            QStringLiteral("Cycle through all colors and repeat"),
-                                            twipsRect(240, 650, 3375, 255));
-    frames_[1] = place<QGroupBox>(this, "Frame2", QStringLiteral("Color Option"),
-                                  twipsRect(120, 2100, 7800, 1065));
-    optionButtons_[2] = place<QRadioButton>(frames_[1], "Option3", QStringLiteral("Solid colors"),
+    optionButtons_[1] =
+        place<QRadioButton>(frames_[0], "Option2", tr("Cycle through all colors and repeat"),
+                            twipsRect(240, 650, 3375, 255));
+    frames_[1] =
+        place<QGroupBox>(this, "Frame2", tr("Color Option"), twipsRect(120, 2100, 7800, 1065));
+    optionButtons_[2] = place<QRadioButton>(frames_[1], "Option3", tr("Solid colors"),
                                             twipsRect(240, 300, 3375, 255));
-    optionButtons_[3] = place<QRadioButton>(frames_[1], "Option4",
-                                            QStringLiteral("Gradient colors (2 color spectrum)"),
-                                            twipsRect(240, 650, 3375, 255));
-    frames_[3] = place<QGroupBox>(this, "Frame4", QStringLiteral("Gradient Option"),
-                                  twipsRect(120, 3210, 7800, 1065));
-    optionButtons_[4] = place<QRadioButton>(frames_[3], "Option5", QStringLiteral("Left to right"),
+    optionButtons_[3] =
+        place<QRadioButton>(frames_[1], "Option4", tr("Gradient colors (2 color spectrum)"),
+                            twipsRect(240, 650, 3375, 255));
+    frames_[3] =
+        place<QGroupBox>(this, "Frame4", tr("Gradient Option"), twipsRect(120, 3210, 7800, 1065));
+    optionButtons_[4] = place<QRadioButton>(frames_[3], "Option5", tr("Left to right"),
                                             twipsRect(240, 300, 3375, 255));
-    optionButtons_[5] = place<QRadioButton>(frames_[3], "Option6", QStringLiteral("Up and down"),
+    optionButtons_[5] = place<QRadioButton>(frames_[3], "Option6", tr("Up and down"),
                                             twipsRect(240, 650, 3375, 255));
     for (int design : {0, 2, 4})
         optionButtons_[design]->setChecked(true);
@@ -155,20 +157,25 @@ void Form1::compose() {
     listView1_->setObjectName(QStringLiteral("ListView1"));
     listView1_->setGeometry(twipsRect(120, 4380, 7800, 2055));
 
-    pushButtons_[0] = place<QPushButton>(this, "PushButton1", QStringLiteral("Add Color"),
-                                         twipsRect(120, 6525, 3840, 405));
-    pushButtons_[2] =
-        place<QPushButton>(this, "PushButton3", QStringLiteral("Delete Selected Color"),
-                           twipsRect(4080, 6525, 3840, 405));
-    pushButtons_[3] = place<QPushButton>(this, "PushButton4", QStringLiteral("Clear List"),
-                                         twipsRect(120, 7035, 3840, 405));
-    pushButtons_[4] = place<QPushButton>(this, "PushButton5", QStringLiteral("Load Default Colors"),
+    pushButtons_[0] =
+        place<QPushButton>(this, "PushButton1", tr("Add Color"), twipsRect(120, 6525, 3840, 405));
+    pushButtons_[2] = place<QPushButton>(this, "PushButton3", tr("Delete Selected Color"),
+                                         twipsRect(4080, 6525, 3840, 405));
+    pushButtons_[3] =
+        place<QPushButton>(this, "PushButton4", tr("Clear List"), twipsRect(120, 7035, 3840, 405));
+    pushButtons_[4] = place<QPushButton>(this, "PushButton5", tr("Load Default Colors"),
                                          twipsRect(4080, 7035, 3840, 405));
-    pushButtons_[1] = place<QPushButton>(this, "PushButton2",
-                                         QStringLiteral("Start Chromaflick (Press 'ESC' To Stop)"),
-                                         twipsRect(120, 7545, 7800, 405));
-    for (QPushButton* button : pushButtons_)
+    pushButtons_[1] =
+        place<QPushButton>(this, "PushButton2", tr("Start Chromaflick (Press 'ESC' To Stop)"),
+                           twipsRect(120, 7545, 7800, 405));
+    auto* enterClicks = new EnterClicks(this);
+    for (QPushButton* button : pushButtons_) {
         button->setAutoDefault(false);
+        enterClicks->watch(button);
+    }
+    // A screen reader names the field after its frame, as a sighted user reads it.
+    text1_->setAccessibleName(frames_[2]->title());
+    listView1_->setAccessibleName(tr("RGB Colors"));
 
     // Frames take no focus, so the chain holds the focusable controls in their designed order.
     const QList<QWidget*> tabOrder{
@@ -201,7 +208,7 @@ void Form1::Form_Load() {
         setWindowIcon(applicationIcon());
         SetAppTitle();
     });
-    trap.step(128, [&] { listView1_->addColumnHeader(QStringLiteral("RGB Colors")); });
+    trap.step(128, [&] { listView1_->addColumnHeader(tr("RGB Colors")); });
     trap.step(130, [&] { listView1_->setColumnWidth(0, twipsToPixels(7300)); });
     trap.step(132, [&] { options_->setDelayText(store_.ReadSetting(Keys::Text1)); });
     const auto restoreOption = [&](int line, int option) {
@@ -271,13 +278,13 @@ void Form1::PushButton2_Click() {
         }
         // With no color there is nothing to flash; every tick would fail.
         if (listView1_->count() == 0) {
-            dialogs_.inform(QStringLiteral("The color list is empty. Add a color or load the "
-                                           "default colors, then start again."));
+            dialogs_.inform(tr("The color list is empty. Add a color or load the default colors, "
+                               "then start again."));
             return;
         }
         if (!flashWarningAccepted_ &&
             needsFlashWarning(listView1_->entries(), options_->delayText())) {
-            if (!dialogs_.confirmRisk(QStringLiteral(
+            if (!dialogs_.confirmRisk(tr(
                     "Warning: these colors, changing this fast, flash more than three times a "
                     "second. Flashing like this can trigger seizures in people with photosensitive "
                     "epilepsy.\n\nStart the flash anyway?")))

@@ -5,6 +5,7 @@
 #include "core/virtualkey.h"
 #include "platform/imagesurface.h"
 #include "ui/appearance.h"
+#include "ui/windowaccessibility.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,9 +14,6 @@
 #include <string_view>
 
 namespace {
-
-const QString hintText =
-    QStringLiteral("Press ESCape key to exit flash. Type 'hide' to hide this text.");
 
 // The letter of a key on a US keyboard, from its XKB keycode (the evdev code + 8, as both X11
 // and Wayland report it); None for a key that has no letter there.
@@ -41,12 +39,17 @@ bool typesNonLatinLetter(const QKeyEvent& event) {
 } // namespace
 
 Form2::Form2() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Tool) {
+    presentWindowsAsFrames();
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFont(designedFont(9));
+    setAccessibleName(tr("Chromaflick color flash"));
+    setAccessibleDescription(
+        tr("Press Escape to leave the flash. Type hide to hide the hint in the top left corner."));
 
-    label1_ = new QLabel(hintText, this);
+    label1_ =
+        new QLabel(tr("Press ESCape key to exit flash. Type 'hide' to hide this text."), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -7,7 +7,17 @@
 #include "core/storedlist.h"
 #include "ui/colorlistview.h"
 
+#include <QCoreApplication>
 #include <optional>
+
+namespace {
+
+// The context translators see for the texts of this file.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ColorListCommands)
+};
+
+} // namespace
 
 void appendDefaultColors(ErrorTrap& trap, ColorListView& list, int firstLine) {
     int line = firstLine;
@@ -25,8 +35,8 @@ void ColorListCommands::PushButton1_Click() {
     std::optional<std::int32_t> picked;
     trap.step(102, [&] {
         if (list_.count() >= MaxListEntries) {
-            dialogs_.inform(QStringLiteral("The list is full: it holds %1 colors, the most it can "
-                                           "keep. Delete a color to make room for a new one.")
+            dialogs_.inform(Texts::tr("The list is full: it holds %1 colors, the most it can "
+                                      "keep. Delete a color to make room for a new one.")
                                 .arg(MaxListEntries));
             return;
         }
@@ -50,7 +60,7 @@ void ColorListCommands::PushButton3_Click() {
     trap.step(104, [&] {
         const int selected = list_.selectedRow();
         if (selected < 0)
-            throw Failure(QStringLiteral("No color is selected"));
+            throw Failure(Texts::tr("No color is selected"));
         list_.removeAt(selected);
     });
 }
@@ -58,7 +68,7 @@ void ColorListCommands::PushButton3_Click() {
 void ColorListCommands::PushButton4_Click() {
     ErrorTrap trap(dialogs_, QStringLiteral("Form1.PushButton4_Click"));
     if (!trap.test(100, [&] {
-            return dialogs_.askYesNo(QStringLiteral("Are you sure you want to clear the list?"));
+            return dialogs_.askYesNo(Texts::tr("Are you sure you want to clear the list?"));
         }))
         return;
     trap.step(102, [&] { list_.clear(); });
@@ -67,8 +77,8 @@ void ColorListCommands::PushButton4_Click() {
 void ColorListCommands::PushButton5_Click() {
     ErrorTrap trap(dialogs_, QStringLiteral("Form1.PushButton5_Click"));
     if (!trap.test(100, [&] {
-            return dialogs_.askYesNo(QStringLiteral(
-                "Are you sure you want to clear the list and load the default colors?"));
+            return dialogs_.askYesNo(
+                Texts::tr("Are you sure you want to clear the list and load the default colors?"));
         }))
         return;
     trap.step(102, [&] { list_.clear(); });

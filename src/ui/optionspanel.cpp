@@ -117,7 +117,7 @@ void OptionsPanel::Text1_LostFocus() {
     if (checkingDelay_ || isNumericText(delayText()))
         return;
     checkingDelay_ = true;
-    dialogs_.inform(QStringLiteral("Must be a numerical value."));
+    dialogs_.inform(tr("Must be a numerical value."));
     setDelayText(QLatin1String(DefaultDelayText));
     checkingDelay_ = false;
 }

@@ -13,9 +13,9 @@
 
 namespace {
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("PaletteCommands", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PaletteCommands)
+};
 
 // A problem told in a box stands as a sentence of its own.
 QString asSentence(const QString& problem) {
@@ -23,11 +23,11 @@ QString asSentence(const QString& problem) {
 }
 
 QString importTitle() {
-    return translated("Import Colors");
+    return Texts::tr("Import Colors");
 }
 
 QString exportTitle() {
-    return translated("Export Colors");
+    return Texts::tr("Export Colors");
 }
 
 } // namespace
@@ -38,8 +38,8 @@ PaletteCommands::PaletteCommands(ColorListView& list, Dialogs& dialogs)
 void PaletteCommands::importColors() {
     if (list_.count() >= MaxListEntries) {
         dialogs_.warn(importTitle(),
-                      translated("The list is full: it holds %1 colors, the most it can keep. "
-                                 "Delete colors to make room for imported ones.")
+                      Texts::tr("The list is full: it holds %1 colors, the most it can keep. "
+                                "Delete colors to make room for imported ones.")
                           .arg(MaxListEntries));
         return;
     }
@@ -49,7 +49,7 @@ void PaletteCommands::importColors() {
     const PaletteFileReading reading = readPaletteFile(*path, MaxListEntries - list_.count());
     if (!reading.problem.isEmpty()) {
         dialogs_.warn(importTitle(),
-                      translated("%1\n\nNothing was imported.").arg(asSentence(reading.problem)));
+                      Texts::tr("%1\n\nNothing was imported.").arg(asSentence(reading.problem)));
         return;
     }
     const QStringList& imported = reading.contents.entries;
@@ -63,7 +63,7 @@ void PaletteCommands::importColors() {
 
 void PaletteCommands::exportColors() {
     if (list_.count() == 0) {
-        dialogs_.inform(translated("The color list is empty; there is nothing to export."));
+        dialogs_.inform(Texts::tr("The color list is empty; there is nothing to export."));
         return;
     }
     const std::optional<QString> path = dialogs_.choosePaletteToSave();
@@ -73,13 +73,13 @@ void PaletteCommands::exportColors() {
     if (!writing.problem.isEmpty()) {
         dialogs_.warn(
             exportTitle(),
-            translated("%1\n\nThe colors were not exported.").arg(asSentence(writing.problem)));
+            Texts::tr("%1\n\nThe colors were not exported.").arg(asSentence(writing.problem)));
         return;
     }
     if (writing.skipped > 0) {
         dialogs_.warn(exportTitle(),
-                      translated("Colors exported to %1: %2\n\nEntries that are no color, "
-                                 "skipped: %3")
+                      Texts::tr("Colors exported to %1: %2\n\nEntries that are no color, "
+                                "skipped: %3")
                           .arg(quotedForMessage(QFileInfo(*path).fileName()))
                           .arg(list_.count() - writing.skipped)
                           .arg(writing.skipped));

@@ -111,17 +111,25 @@ private slots:
     void helpAndVersionPrintAndEnd_data() {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QStringList>("printed");
-        QTest::newRow("help") << "--help"
-                              << QStringList{"--start",       "--duration", "--screen",
-                                             "--all-screens", "--colors",   "--version"};
-        QTest::newRow("version") << "-v"
-                                 << QStringList{QStringLiteral("chromaflick %1\n")
-                                                    .arg(QLatin1StringView(ProgramVersion))};
+        QTest::addColumn<bool>("display");
+        const QStringList help{"--start",       "--duration", "--screen",
+                               "--all-screens", "--colors",   "--version"};
+        const QStringList version{
+            QStringLiteral("chromaflick %1\n").arg(QLatin1StringView(ProgramVersion))};
+        // Asking for help or the version needs no desktop: a terminal without one is enough.
+        for (bool display : {true, false}) {
+            const char* where = display ? "" : ", no display";
+            QTest::addRow("help%s", where) << "--help" << help << display;
+            QTest::addRow("version%s", where) << "-v" << version << display;
+        }
     }
     void helpAndVersionPrintAndEnd() {
         QFETCH(QString, option);
         QFETCH(QStringList, printed);
+        QFETCH(bool, display);
         RunningProgram program;
+        if (!display)
+            program.removeEnvironment("DISPLAY");
         program.setArguments({option});
         program.launch();
         QVERIFY(program.waitForEnd());

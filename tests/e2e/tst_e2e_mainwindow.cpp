@@ -139,6 +139,33 @@ private slots:
                  QStringList({"RGB(1, 2, 3)", "RGB(255, 128, 0)", "RGB(10, 20, 30)"}).join(sep) +
                      sep);
     }
+
+    // The German window: same size, German captions, the color entries untouched.
+    void germanEnvironmentShowsTheGermanWindow() {
+        const auto windowIn = [](const QString& language, const QString& lang) {
+            resetStore();
+            RunningProgram program;
+            program.setEnvironment("LANGUAGE", language);
+            program.setEnvironment("LANG", lang);
+            if (!program.start())
+                return QImage();
+            const QImage window = screenshot().copy(program.mainWindowGeometry());
+            program.endWith(SIGTERM);
+            return window;
+        };
+        const QImage english = windowIn("en", "en_US.UTF-8");
+        const QImage german = windowIn("de", "de_DE.UTF-8");
+        QVERIFY(!english.isNull() && !german.isNull());
+        saveForLooking(german, "mainwindow-de");
+        QCOMPARE(german.size(), QSize(536, 537));
+        const QRect addColorButton(8, 435, 256, 27);
+        const QRect delayFrameTitle(8, 8, 400, 14);
+        QVERIFY(german.copy(addColorButton) != english.copy(addColorButton));
+        QVERIFY(german.copy(delayFrameTitle) != english.copy(delayFrameTitle));
+        // The entries below the list's header are stored values, the same in every language.
+        const QRect entries(12, 320, 300, 100);
+        QCOMPARE(german.copy(entries), english.copy(entries));
+    }
 };
 
 CHROMAFLICK_TEST_MAIN(MainWindowEndToEnd)

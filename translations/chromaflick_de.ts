@@ -1,0 +1,568 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ColorEntry</name>
+    <message>
+        <source>%1 is not a color: it is longer than %2 characters</source>
+        <translation>%1 ist keine Farbe: länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 is not a color: it needs three components, red, green and blue</source>
+        <translation>%1 ist keine Farbe: nötig sind drei Anteile, Rot, Grün und Blau</translation>
+    </message>
+</context>
+<context>
+    <name>ColorList</name>
+    <message>
+        <source>The stored list holds %1 colors; only the first %2 were loaded</source>
+        <translation>Die gespeicherte Liste enthält %1 Farben; nur die ersten %2 wurden geladen</translation>
+    </message>
+    <message>
+        <source>%1, and no copy of the whole list could be kept</source>
+        <translation>%1, und keine Kopie der ganzen Liste konnte angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1; the whole list was kept in %2</source>
+        <translation>%1; die ganze Liste wurde in %2 aufbewahrt</translation>
+    </message>
+</context>
+<context>
+    <name>ColorListCommands</name>
+    <message>
+        <source>The list is full: it holds %1 colors, the most it can keep. Delete a color to make room for a new one.</source>
+        <translation>Die Liste ist voll: Sie enthält %1 Farben, mehr geht nicht. Löschen Sie eine Farbe, um Platz für eine neue zu schaffen.</translation>
+    </message>
+    <message>
+        <source>No color is selected</source>
+        <translation>Keine Farbe ausgewählt</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear the list?</source>
+        <translation>Möchten Sie die Liste wirklich leeren?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear the list and load the default colors?</source>
+        <translation>Möchten Sie die Liste wirklich leeren und die Standardfarben laden?</translation>
+    </message>
+</context>
+<context>
+    <name>ColorListMenu</name>
+    <message>
+        <source>&amp;Import Colors…</source>
+        <translation>Farben &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Colors…</source>
+        <translation>Farben &amp;exportieren…</translation>
+    </message>
+</context>
+<context>
+    <name>ColorSequencer</name>
+    <message>
+        <source>There is no color at position %1 of a list of %2</source>
+        <translation>An Position %1 einer Liste von %2 steht keine Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--screen: there is no screen %1; Qt reports none</source>
+        <translation>--screen: Es gibt keinen Bildschirm %1; Qt meldet keinen</translation>
+    </message>
+    <message>
+        <source>--screen: there is no screen %1; give a number from 1 to %2 or a name: %3</source>
+        <translation>--screen: Es gibt keinen Bildschirm %1; geben Sie eine Zahl von 1 bis %2 oder einen Namen an: %3</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Open the flash as soon as the main window shows, as Start does.</source>
+        <translation>Das Blinken öffnen, sobald das Hauptfenster erscheint, wie mit Start.</translation>
+    </message>
+    <message>
+        <source>Close every flash of this run after TIME: 90 or 90s, 30m, 2h, 1h30m15s; a bare number is seconds.</source>
+        <translation>Jedes Blinken dieses Laufs nach ZEIT schließen: 90 oder 90s, 30m, 2h, 1h30m15s; eine bloße Zahl sind Sekunden.</translation>
+    </message>
+    <message>
+        <source>TIME</source>
+        <translation>ZEIT</translation>
+    </message>
+    <message>
+        <source>Flash on the screen of this name (as HDMI-1) or number (1 is the first).</source>
+        <translation>Auf dem Bildschirm dieses Namens (etwa HDMI-1) oder dieser Nummer (1 ist der erste) blinken.</translation>
+    </message>
+    <message>
+        <source>NAME|N</source>
+        <translation>NAME|N</translation>
+    </message>
+    <message>
+        <source>Flash on every screen at once.</source>
+        <translation>Auf allen Bildschirmen zugleich blinken.</translation>
+    </message>
+    <message>
+        <source>Replace the color list with the colors of a palette file: GIMP (.gpl) or text, one RGB(r, g, b), #RRGGBB or r g b a line.</source>
+        <translation>Die Farbliste durch die Farben einer Palettendatei ersetzen: GIMP (.gpl) oder Text, je Zeile ein RGB(r, g, b), #RRGGBB oder r g b.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Fills the whole screen with a sequence of colors.</source>
+        <translation>Füllt den ganzen Bildschirm mit einer Folge von Farben.</translation>
+    </message>
+    <message>
+        <source>%1; the options are %2</source>
+        <translation>%1; die Optionen sind %2</translation>
+    </message>
+    <message>
+        <source>Unexpected argument %1</source>
+        <translation>Unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 ist mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>--screen and --all-screens exclude each other</source>
+        <translation>--screen und --all-screens schließen einander aus</translation>
+    </message>
+    <message>
+        <source>--duration: %1</source>
+        <translation>--duration: %1</translation>
+    </message>
+    <message>
+        <source>--colors: %1</source>
+        <translation>--colors: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DurationText</name>
+    <message>
+        <source>%1 is not a time; write seconds (90 or 90s), minutes (30m), hours (2h) or them together in that order (1h30m15s)</source>
+        <translation>%1 ist keine Zeit; schreiben Sie Sekunden (90 oder 90s), Minuten (30m), Stunden (2h) oder alles zusammen in dieser Reihenfolge (1h30m15s)</translation>
+    </message>
+    <message>
+        <source>%1 is too long; the longest time is %2h</source>
+        <translation>%1 ist zu lang; die längste Zeit ist %2h</translation>
+    </message>
+    <message>
+        <source>%1 is no time at all; a flash that closes at once shows nothing, so give at least one second</source>
+        <translation>%1 ist gar keine Zeit; ein Blinken, das sofort endet, zeigt nichts, also geben Sie mindestens eine Sekunde an</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <translation>in Zeile %1</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %1</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Programmfehler</translation>
+    </message>
+    <message>
+        <source>Unknown failure</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The cursor file %1 could not be opened</source>
+        <translation>Die Zeigerdatei %1 konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a cursor file</source>
+        <translation>Die Datei %1 ist keine Zeigerdatei</translation>
+    </message>
+    <message>
+        <source>The cursor file %1 could not be read: %2</source>
+        <translation>Die Zeigerdatei %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FlashSession</name>
+    <message>
+        <source>Flashing colors over the whole screen</source>
+        <translation>Farben blinken über den ganzen Bildschirm</translation>
+    </message>
+    <message>
+        <source>%1 ms is no delay: it must be 0 or more</source>
+        <translation>%1 ms ist keine Pause: Sie muss 0 oder mehr sein</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Settings Not Kept</source>
+        <translation>Einstellungen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Milliseconds Delay Between Each Color</source>
+        <translation>Pause zwischen den Farben in Millisekunden</translation>
+    </message>
+    <message>
+        <source>Flash Option</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Random color</source>
+        <translation>Zufällige Farbe</translation>
+    </message>
+    <message>
+        <source>Cycle through all colors and repeat</source>
+        <translation>Alle Farben reihum, endlos</translation>
+    </message>
+    <message>
+        <source>Color Option</source>
+        <translation>Farbart</translation>
+    </message>
+    <message>
+        <source>Solid colors</source>
+        <translation>Volltonfarben</translation>
+    </message>
+    <message>
+        <source>Gradient colors (2 color spectrum)</source>
+        <translation>Farbverlauf (2 Farben)</translation>
+    </message>
+    <message>
+        <source>Gradient Option</source>
+        <translation>Verlaufsrichtung</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>Von links nach rechts</translation>
+    </message>
+    <message>
+        <source>Up and down</source>
+        <translation>Von oben nach unten</translation>
+    </message>
+    <message>
+        <source>Add Color</source>
+        <translation>Farbe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Selected Color</source>
+        <translation>Gewählte Farbe löschen</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Load Default Colors</source>
+        <translation>Standardfarben laden</translation>
+    </message>
+    <message>
+        <source>Start Chromaflick (Press &apos;ESC&apos; To Stop)</source>
+        <translation>Chromaflick starten (mit &apos;ESC&apos; beenden)</translation>
+    </message>
+    <message>
+        <source>RGB Colors</source>
+        <translation>RGB-Farben</translation>
+    </message>
+    <message>
+        <source>The color list is empty. Add a color or load the default colors, then start again.</source>
+        <translation>Die Farbliste ist leer. Fügen Sie eine Farbe hinzu oder laden Sie die Standardfarben und starten Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Warning: these colors, changing this fast, flash more than three times a second. Flashing like this can trigger seizures in people with photosensitive epilepsy.
+
+Start the flash anyway?</source>
+        <translation>Warnung: Diese Farben blinken bei diesem Tempo mehr als dreimal pro Sekunde. Solches Blinken kann bei Menschen mit fotosensitiver Epilepsie Anfälle auslösen.
+
+Das Blinken trotzdem starten?</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Chromaflick color flash</source>
+        <translation>Chromaflick-Farbblinken</translation>
+    </message>
+    <message>
+        <source>Press Escape to leave the flash. Type hide to hide the hint in the top left corner.</source>
+        <translation>Escape beendet das Blinken. Tippen Sie hide, um den Hinweis oben links auszublenden.</translation>
+    </message>
+    <message>
+        <source>Press ESCape key to exit flash. Type &apos;hide&apos; to hide this text.</source>
+        <translation>ESC-Taste beendet das Blinken. Tippen Sie &apos;hide&apos;, um diesen Text auszublenden.</translation>
+    </message>
+</context>
+<context>
+    <name>GradientPainter</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+</context>
+<context>
+    <name>NumberText</name>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is out of range (-32768 to 32767)</source>
+        <translation>%1 liegt außerhalb des Bereichs (-32768 bis 32767)</translation>
+    </message>
+    <message>
+        <source>%1 is neither True, False nor a number</source>
+        <translation>%1 ist weder True, False noch eine Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPanel</name>
+    <message>
+        <source>Must be a numerical value.</source>
+        <translation>Muss ein Zahlenwert sein.</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteCommands</name>
+    <message>
+        <source>Import Colors</source>
+        <translation>Farben importieren</translation>
+    </message>
+    <message>
+        <source>Export Colors</source>
+        <translation>Farben exportieren</translation>
+    </message>
+    <message>
+        <source>The list is full: it holds %1 colors, the most it can keep. Delete colors to make room for imported ones.</source>
+        <translation>Die Liste ist voll: Sie enthält %1 Farben, mehr kann sie nicht aufnehmen. Löschen Sie Farben, um Platz für importierte zu schaffen.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Nothing was imported.</source>
+        <translation>%1
+
+Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The color list is empty; there is nothing to export.</source>
+        <translation>Die Farbliste ist leer; es gibt nichts zu exportieren.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The colors were not exported.</source>
+        <translation>%1
+
+Die Farben wurden nicht exportiert.</translation>
+    </message>
+    <message>
+        <source>Colors exported to %1: %2
+
+Entries that are no color, skipped: %3</source>
+        <translation>Nach %1 exportierte Farben: %2
+
+Übersprungene Einträge, die keine Farbe sind: %3</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteFile</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB; no palette is that large</source>
+        <translation>%1 ist größer als %2 MB; so groß ist keine Palette</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a palette file</source>
+        <translation>%1 ist ein Ordner, keine Palettendatei</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a pipe, socket or device)</source>
+        <translation>%1 ist keine gewöhnliche Datei (eine Pipe, ein Socket oder ein Gerät)</translation>
+    </message>
+    <message>
+        <source>%1 holds no colors</source>
+        <translation>%1 enthält keine Farben</translation>
+    </message>
+    <message>
+        <source>%1 holds no colors that can be read (line %2: %3)</source>
+        <translation>%1 enthält keine lesbaren Farben (Zeile %2: %3)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no entry is a color, so %1 was not written</source>
+        <translation>kein Eintrag ist eine Farbe, daher wurde %1 nicht geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteImport</name>
+    <message>
+        <source>Lines that hold no color, skipped: %1</source>
+        <translation>Übersprungene Zeilen ohne Farbe: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Colors imported from %1: %2</source>
+        <translation>Aus %1 importierte Farben: %2</translation>
+    </message>
+    <message>
+        <source>Colors left out because the list is full (it holds %1 at most): %2</source>
+        <translation>Ausgelassene Farben, weil die Liste voll ist (sie fasst höchstens %1): %2</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteProblems</name>
+    <message>
+        <source>line %1: %2, skipped</source>
+        <translation>Zeile %1: %2, übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 more lines that hold no color, skipped</source>
+        <translation>%1 weitere Zeilen ohne Farbe, übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 colors left out: the list holds %2 at most</source>
+        <translation>%1 Farben ausgelassen: die Liste fasst höchstens %2</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteReader</name>
+    <message>
+        <source>%1 is not a number from 0 to 255</source>
+        <translation>%1 ist keine Zahl von 0 bis 255</translation>
+    </message>
+    <message>
+        <source>%1 is more than 255</source>
+        <translation>%1 ist mehr als 255</translation>
+    </message>
+    <message>
+        <source>a color line needs three numbers: red, green and blue</source>
+        <translation>eine Farbzeile braucht drei Zahlen: Rot, Grün und Blau</translation>
+    </message>
+    <message>
+        <source>RGB( ) needs three numbers: red, green and blue</source>
+        <translation>RGB( ) braucht drei Zahlen: Rot, Grün und Blau</translation>
+    </message>
+    <message>
+        <source>not a color; write RGB(r, g, b), #RRGGBB or r g b</source>
+        <translation>keine Farbe; schreiben Sie RGB(r, g, b), #RRGGBB oder r g b</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>GIMP palette (*.gpl)</source>
+        <translation>GIMP-Palette (*.gpl)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Import Colors</source>
+        <translation>Farben importieren</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export Colors</source>
+        <translation>Farben exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsBacking</name>
+    <message>
+        <source>The settings are not kept: %1</source>
+        <translation>Die Einstellungen werden nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written: %2</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>ein FIFO</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the disk may be full or read-only</source>
+        <translation>der Datenträger ist vielleicht voll oder schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a file</source>
+        <translation>%1 ist %2, keine Datei</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>%1. %2 starts with its default settings, and the changes made in this run will not be kept.</source>
+        <translation>%1. %2 startet mit den Standardeinstellungen, und die Änderungen dieses Laufs werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1. The changes made in this run will not be kept.</source>
+        <translation>%1. Die Änderungen dieses Laufs werden nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>StartMenu</name>
+    <message>
+        <source>%1 (%2×%3)</source>
+        <translation>%1 (%2×%3)</translation>
+    </message>
+    <message>
+        <source>Start on This Screen</source>
+        <translation>Auf diesem Bildschirm starten</translation>
+    </message>
+    <message>
+        <source>Start on All Screens</source>
+        <translation>Auf allen Bildschirmen starten</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,568 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>ColorEntry</name>
+    <message>
+        <source>%1 is not a color: it is longer than %2 characters</source>
+        <translation>%1 n’est pas une couleur : plus de %2 caractères</translation>
+    </message>
+    <message>
+        <source>%1 is not a color: it needs three components, red, green and blue</source>
+        <translation>%1 n’est pas une couleur : il faut trois composantes, rouge, vert et bleu</translation>
+    </message>
+</context>
+<context>
+    <name>ColorList</name>
+    <message>
+        <source>The stored list holds %1 colors; only the first %2 were loaded</source>
+        <translation>La liste enregistrée contient %1 couleurs ; seules les %2 premières ont été chargées</translation>
+    </message>
+    <message>
+        <source>%1, and no copy of the whole list could be kept</source>
+        <translation>%1, et aucune copie de la liste entière n’a pu être gardée</translation>
+    </message>
+    <message>
+        <source>%1; the whole list was kept in %2</source>
+        <translation>%1 ; la liste entière a été gardée dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>ColorListCommands</name>
+    <message>
+        <source>The list is full: it holds %1 colors, the most it can keep. Delete a color to make room for a new one.</source>
+        <translation>La liste est pleine : elle contient %1 couleurs, le maximum possible. Supprimez une couleur pour faire de la place.</translation>
+    </message>
+    <message>
+        <source>No color is selected</source>
+        <translation>Aucune couleur n’est sélectionnée</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear the list?</source>
+        <translation>Voulez-vous vraiment vider la liste ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to clear the list and load the default colors?</source>
+        <translation>Voulez-vous vraiment vider la liste et charger les couleurs par défaut ?</translation>
+    </message>
+</context>
+<context>
+    <name>ColorListMenu</name>
+    <message>
+        <source>&amp;Import Colors…</source>
+        <translation>&amp;Importer des couleurs…</translation>
+    </message>
+    <message>
+        <source>&amp;Export Colors…</source>
+        <translation>&amp;Exporter les couleurs…</translation>
+    </message>
+</context>
+<context>
+    <name>ColorSequencer</name>
+    <message>
+        <source>There is no color at position %1 of a list of %2</source>
+        <translation>Il n’y a pas de couleur à la position %1 d’une liste de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--screen: there is no screen %1; Qt reports none</source>
+        <translation>--screen : il n’y a pas d’écran %1 ; Qt n’en signale aucun</translation>
+    </message>
+    <message>
+        <source>--screen: there is no screen %1; give a number from 1 to %2 or a name: %3</source>
+        <translation>--screen : il n’y a pas d’écran %1 ; indiquez un numéro de 1 à %2 ou un nom : %3</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Open the flash as soon as the main window shows, as Start does.</source>
+        <translation>Ouvrir le clignotement dès que la fenêtre principale s’affiche, comme Démarrer.</translation>
+    </message>
+    <message>
+        <source>Close every flash of this run after TIME: 90 or 90s, 30m, 2h, 1h30m15s; a bare number is seconds.</source>
+        <translation>Fermer chaque clignotement de cette session après DURÉE : 90 ou 90s, 30m, 2h, 1h30m15s ; un nombre seul compte en secondes.</translation>
+    </message>
+    <message>
+        <source>TIME</source>
+        <translation>DURÉE</translation>
+    </message>
+    <message>
+        <source>Flash on the screen of this name (as HDMI-1) or number (1 is the first).</source>
+        <translation>Clignoter sur l’écran de ce nom (comme HDMI-1) ou de ce numéro (1 est le premier).</translation>
+    </message>
+    <message>
+        <source>NAME|N</source>
+        <translation>NOM|N</translation>
+    </message>
+    <message>
+        <source>Flash on every screen at once.</source>
+        <translation>Clignoter sur tous les écrans à la fois.</translation>
+    </message>
+    <message>
+        <source>Replace the color list with the colors of a palette file: GIMP (.gpl) or text, one RGB(r, g, b), #RRGGBB or r g b a line.</source>
+        <translation>Remplacer la liste par les couleurs d’un fichier de palette : GIMP (.gpl) ou texte, un RGB(r, g, b), #RRGGBB ou r g b par ligne.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Fills the whole screen with a sequence of colors.</source>
+        <translation>Remplit tout l’écran d’une suite de couleurs.</translation>
+    </message>
+    <message>
+        <source>%1; the options are %2</source>
+        <translation>%1 ; les options sont %2</translation>
+    </message>
+    <message>
+        <source>Unexpected argument %1</source>
+        <translation>Argument inattendu %1</translation>
+    </message>
+    <message>
+        <source>--%1 is given more than once</source>
+        <translation>--%1 est donnée plus d’une fois</translation>
+    </message>
+    <message>
+        <source>--screen and --all-screens exclude each other</source>
+        <translation>--screen et --all-screens s’excluent</translation>
+    </message>
+    <message>
+        <source>--duration: %1</source>
+        <translation>--duration : %1</translation>
+    </message>
+    <message>
+        <source>--colors: %1</source>
+        <translation>--colors : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DurationText</name>
+    <message>
+        <source>%1 is not a time; write seconds (90 or 90s), minutes (30m), hours (2h) or them together in that order (1h30m15s)</source>
+        <translation>%1 n’est pas une durée ; écrivez des secondes (90 ou 90s), des minutes (30m), des heures (2h) ou les trois dans cet ordre (1h30m15s)</translation>
+    </message>
+    <message>
+        <source>%1 is too long; the longest time is %2h</source>
+        <translation>%1 est trop long ; la durée maximale est %2h</translation>
+    </message>
+    <message>
+        <source>%1 is no time at all; a flash that closes at once shows nothing, so give at least one second</source>
+        <translation>%1 n’est pas une durée ; un clignotement fermé aussitôt ne montre rien, donnez au moins une seconde</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <translation>à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Veuillez envoyer une capture d’écran de ce message à %1</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Erreur de l’application</translation>
+    </message>
+    <message>
+        <source>Unknown failure</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>The cursor file %1 could not be opened</source>
+        <translation>Le fichier de curseur %1 n’a pas pu être ouvert</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a cursor file</source>
+        <translation>Le fichier %1 n’est pas un fichier de curseur</translation>
+    </message>
+    <message>
+        <source>The cursor file %1 could not be read: %2</source>
+        <translation>Le fichier de curseur %1 n’a pas pu être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>FlashSession</name>
+    <message>
+        <source>Flashing colors over the whole screen</source>
+        <translation>Couleurs clignotant sur tout l’écran</translation>
+    </message>
+    <message>
+        <source>%1 ms is no delay: it must be 0 or more</source>
+        <translation>%1 ms n’est pas un délai : il doit valoir 0 ou plus</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Settings Not Kept</source>
+        <translation>Réglages non conservés</translation>
+    </message>
+    <message>
+        <source>Milliseconds Delay Between Each Color</source>
+        <translation>Délai entre les couleurs en millisecondes</translation>
+    </message>
+    <message>
+        <source>Flash Option</source>
+        <translation>Ordre</translation>
+    </message>
+    <message>
+        <source>Random color</source>
+        <translation>Couleur au hasard</translation>
+    </message>
+    <message>
+        <source>Cycle through all colors and repeat</source>
+        <translation>Toutes les couleurs en boucle</translation>
+    </message>
+    <message>
+        <source>Color Option</source>
+        <translation>Type de couleur</translation>
+    </message>
+    <message>
+        <source>Solid colors</source>
+        <translation>Couleurs unies</translation>
+    </message>
+    <message>
+        <source>Gradient colors (2 color spectrum)</source>
+        <translation>Dégradé (2 couleurs)</translation>
+    </message>
+    <message>
+        <source>Gradient Option</source>
+        <translation>Sens du dégradé</translation>
+    </message>
+    <message>
+        <source>Left to right</source>
+        <translation>De gauche à droite</translation>
+    </message>
+    <message>
+        <source>Up and down</source>
+        <translation>De haut en bas</translation>
+    </message>
+    <message>
+        <source>Add Color</source>
+        <translation>Ajouter une couleur</translation>
+    </message>
+    <message>
+        <source>Delete Selected Color</source>
+        <translation>Supprimer la sélection</translation>
+    </message>
+    <message>
+        <source>Clear List</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>Load Default Colors</source>
+        <translation>Couleurs par défaut</translation>
+    </message>
+    <message>
+        <source>Start Chromaflick (Press &apos;ESC&apos; To Stop)</source>
+        <translation>Démarrer Chromaflick (&apos;Échap&apos; pour arrêter)</translation>
+    </message>
+    <message>
+        <source>RGB Colors</source>
+        <translation>Couleurs RVB</translation>
+    </message>
+    <message>
+        <source>The color list is empty. Add a color or load the default colors, then start again.</source>
+        <translation>La liste des couleurs est vide. Ajoutez une couleur ou chargez les couleurs par défaut, puis recommencez.</translation>
+    </message>
+    <message>
+        <source>Warning: these colors, changing this fast, flash more than three times a second. Flashing like this can trigger seizures in people with photosensitive epilepsy.
+
+Start the flash anyway?</source>
+        <translation>Attention : ces couleurs, à cette vitesse, clignotent plus de trois fois par seconde. Un tel clignotement peut déclencher des crises chez les personnes atteintes d’épilepsie photosensible.
+
+Démarrer le clignotement malgré tout ?</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Chromaflick color flash</source>
+        <translation>Clignotement de couleurs Chromaflick</translation>
+    </message>
+    <message>
+        <source>Press Escape to leave the flash. Type hide to hide the hint in the top left corner.</source>
+        <translation>Échap quitte le clignotement. Tapez hide pour masquer l’indication en haut à gauche.</translation>
+    </message>
+    <message>
+        <source>Press ESCape key to exit flash. Type &apos;hide&apos; to hide this text.</source>
+        <translation>Touche Échap pour quitter. Tapez &apos;hide&apos; pour masquer ce texte.</translation>
+    </message>
+</context>
+<context>
+    <name>GradientPainter</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+</context>
+<context>
+    <name>NumberText</name>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1 is out of range (-32768 to 32767)</source>
+        <translation>%1 est hors limites (-32768 à 32767)</translation>
+    </message>
+    <message>
+        <source>%1 is neither True, False nor a number</source>
+        <translation>%1 n’est ni True, ni False, ni un nombre</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPanel</name>
+    <message>
+        <source>Must be a numerical value.</source>
+        <translation>Doit être une valeur numérique.</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteCommands</name>
+    <message>
+        <source>Import Colors</source>
+        <translation>Importer des couleurs</translation>
+    </message>
+    <message>
+        <source>Export Colors</source>
+        <translation>Exporter les couleurs</translation>
+    </message>
+    <message>
+        <source>The list is full: it holds %1 colors, the most it can keep. Delete colors to make room for imported ones.</source>
+        <translation>La liste est pleine : elle contient %1 couleurs, le maximum possible. Supprimez des couleurs pour faire de la place aux couleurs importées.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Nothing was imported.</source>
+        <translation>%1
+
+Rien n’a été importé.</translation>
+    </message>
+    <message>
+        <source>The color list is empty; there is nothing to export.</source>
+        <translation>La liste des couleurs est vide ; il n’y a rien à exporter.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The colors were not exported.</source>
+        <translation>%1
+
+Les couleurs n’ont pas été exportées.</translation>
+    </message>
+    <message>
+        <source>Colors exported to %1: %2
+
+Entries that are no color, skipped: %3</source>
+        <translation>Couleurs exportées vers %1 : %2
+
+Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteFile</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB; no palette is that large</source>
+        <translation>%1 dépasse %2 Mo ; aucune palette n’est si grande</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a palette file</source>
+        <translation>%1 est un dossier, pas un fichier de palette</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file (a pipe, socket or device)</source>
+        <translation>%1 n’est pas un fichier ordinaire (un tube, un socket ou un périphérique)</translation>
+    </message>
+    <message>
+        <source>%1 holds no colors</source>
+        <translation>%1 ne contient aucune couleur</translation>
+    </message>
+    <message>
+        <source>%1 holds no colors that can be read (line %2: %3)</source>
+        <translation>%1 ne contient aucune couleur lisible (ligne %2 : %3)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>no entry is a color, so %1 was not written</source>
+        <translation>aucune entrée n’est une couleur, %1 n’a donc pas été écrit</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteImport</name>
+    <message>
+        <source>Lines that hold no color, skipped: %1</source>
+        <translation>Lignes sans couleur, ignorées : %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>Colors imported from %1: %2</source>
+        <translation>Couleurs importées depuis %1 : %2</translation>
+    </message>
+    <message>
+        <source>Colors left out because the list is full (it holds %1 at most): %2</source>
+        <translation>Couleurs laissées de côté car la liste est pleine (elle en contient %1 au plus) : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteProblems</name>
+    <message>
+        <source>line %1: %2, skipped</source>
+        <translation>ligne %1 : %2, ignorée</translation>
+    </message>
+    <message>
+        <source>%1 more lines that hold no color, skipped</source>
+        <translation>%1 autres lignes sans couleur, ignorées</translation>
+    </message>
+    <message>
+        <source>%1 colors left out: the list holds %2 at most</source>
+        <translation>%1 couleurs laissées de côté : la liste en contient %2 au plus</translation>
+    </message>
+</context>
+<context>
+    <name>PaletteReader</name>
+    <message>
+        <source>%1 is not a number from 0 to 255</source>
+        <translation>%1 n’est pas un nombre de 0 à 255</translation>
+    </message>
+    <message>
+        <source>%1 is more than 255</source>
+        <translation>%1 dépasse 255</translation>
+    </message>
+    <message>
+        <source>a color line needs three numbers: red, green and blue</source>
+        <translation>une ligne de couleur demande trois nombres : rouge, vert et bleu</translation>
+    </message>
+    <message>
+        <source>RGB( ) needs three numbers: red, green and blue</source>
+        <translation>RGB( ) demande trois nombres : rouge, vert et bleu</translation>
+    </message>
+    <message>
+        <source>not a color; write RGB(r, g, b), #RRGGBB or r g b</source>
+        <translation>pas une couleur ; écrivez RGB(r, g, b), #RRGGBB ou r g b</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>GIMP palette (*.gpl)</source>
+        <translation>Palette GIMP (*.gpl)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Import Colors</source>
+        <translation>Importer des couleurs</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export Colors</source>
+        <translation>Exporter les couleurs</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsBacking</name>
+    <message>
+        <source>The settings are not kept: %1</source>
+        <translation>Les réglages ne sont pas conservés : %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written: %2</source>
+        <translation>Le fichier de réglages %1 n’a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>un FIFO</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the disk may be full or read-only</source>
+        <translation>le disque est peut-être plein ou en lecture seule</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n’a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a file</source>
+        <translation>%1 est %2, pas un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsStore</name>
+    <message>
+        <source>%1. %2 starts with its default settings, and the changes made in this run will not be kept.</source>
+        <translation>%1. %2 démarre avec ses réglages par défaut, et les changements de cette session ne seront pas conservés.</translation>
+    </message>
+    <message>
+        <source>%1. The changes made in this run will not be kept.</source>
+        <translation>%1. Les changements de cette session ne seront pas conservés.</translation>
+    </message>
+</context>
+<context>
+    <name>StartMenu</name>
+    <message>
+        <source>%1 (%2×%3)</source>
+        <translation>%1 (%2×%3)</translation>
+    </message>
+    <message>
+        <source>Start on This Screen</source>
+        <translation>Démarrer sur cet écran</translation>
+    </message>
+    <message>
+        <source>Start on All Screens</source>
+        <translation>Démarrer sur tous les écrans</translation>
+    </message>
+</context>
+</TS>
