@@ -49,11 +49,7 @@ private slots:
 
     void spacePausesTheFlash() {
         const int delay = 400;
-        resetStore(
-            {{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 255, 0)" + sep + "RGB(0, 0, 255)" + sep},
-             {"Option1", "False"},
-             {"Option2", "True"},
-             {"Text1", QString::number(delay)}});
+        storeSolidCycle({"RGB(255, 0, 0)", "RGB(0, 255, 0)", "RGB(0, 0, 255)"}, delay);
         RunningProgram program;
         program.setArguments({"--start"});
         QVERIFY(program.start());

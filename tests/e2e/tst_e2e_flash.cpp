@@ -69,11 +69,7 @@ private slots:
 
     void solidCycleShowsTheColorsInOrderUntilEscape() {
         const int delay = 1000;
-        resetStore(
-            {{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 255, 0)" + sep + "RGB(0, 0, 255)" + sep},
-             {"Option1", "False"},
-             {"Option2", "True"},
-             {"Text1", QString::number(delay)}});
+        storeSolidCycle({"RGB(255, 0, 0)", "RGB(0, 255, 0)", "RGB(0, 0, 255)"}, delay);
         RunningProgram program;
         QVERIFY(program.start());
         QElapsedTimer sinceStart;
@@ -128,10 +124,7 @@ private slots:
         const KeyboardLayout keyboard(layout);
         QVERIFY(keyboard.isSet());
         const int delay = 1000;
-        resetStore({{"Colors", "RGB(0, 0, 255)" + sep},
-                    {"Option1", "False"},
-                    {"Option2", "True"},
-                    {"Text1", QString::number(delay)}});
+        storeSolidCycle({"RGB(0, 0, 255)"}, delay);
         RunningProgram program;
         QVERIFY(program.start());
         QElapsedTimer sinceStart;

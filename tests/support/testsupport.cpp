@@ -29,6 +29,14 @@ void resetStore(const QMap<QString, QString>& values) {
     settings.sync();
 }
 
+void storeSolidCycle(const QStringList& entries, int delayMs) {
+    const QString separator = QStringLiteral("||MySeparator123||");
+    resetStore({{QStringLiteral("Colors"), entries.join(separator) + separator},
+                {QStringLiteral("Option1"), QStringLiteral("False")},
+                {QStringLiteral("Option2"), QStringLiteral("True")},
+                {QStringLiteral("Text1"), QString::number(delayMs)}});
+}
+
 QString storedValue(const QString& key) {
     QSettings& settings = testStore();
     settings.sync();

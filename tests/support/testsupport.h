@@ -4,6 +4,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // Each test program keeps its settings in a folder of its own, made before Qt starts.
@@ -11,6 +12,8 @@ void useOwnSettingsFolder();
 
 // Replaces everything stored in the program's settings group with these values.
 void resetStore(const QMap<QString, QString>& values = {});
+// Stores these entries to flash one after the other in cycle order, solid, with this delay.
+void storeSolidCycle(const QStringList& entries, int delayMs);
 // A stored value, or a null string when the key is absent.
 QString storedValue(const QString& key);
 
