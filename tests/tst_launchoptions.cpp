@@ -63,10 +63,7 @@ private slots:
     void colorsReplaceTheListAndAreStoredAtClose() {
         QTemporaryDir folder;
         const QString path = folder.filePath("test.txt");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("#102030\nno color here\n1 2 3\n");
-        file.close();
+        QVERIFY(putFile(path, "#102030\nno color here\n1 2 3\n"));
         const CommandLine line = readCommandLine(arguments({"--colors", path}), screenNames());
         QCOMPARE(line.action, CommandLine::Action::Run);
 

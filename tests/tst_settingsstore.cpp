@@ -119,10 +119,7 @@ private slots:
     void aLinkToAFileIsFollowedAndStaysALink() {
         QTemporaryDir elsewhere;
         const QString target = elsewhere.filePath("real.ini");
-        QFile file(target);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Chromaflick]\nText1=250\n");
-        file.close();
+        QVERIFY(putFile(target, "[Chromaflick]\nText1=250\n"));
         QVERIFY(QFile::link(target, storeFile()));
         {
             ToldStore told;
@@ -138,10 +135,8 @@ private slots:
 
     void aStoreThatCannotBeReadIsNeverOverwritten() {
         const QByteArray content = "[Chromaflick]\nText1=250\n";
+        QVERIFY(putFile(storeFile(), content));
         QFile file(storeFile());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
         QVERIFY(file.setPermissions({}));
         // Root reads any file; as somebody else it cannot.
         const uid_t user = ::geteuid();
