@@ -113,6 +113,22 @@ void BM_PaintHugeEntry(benchmark::State& state) {
 
 } // namespace
 
+// A click on an option with a stored list of one huge entry: both keys of its group go to the
+// store, and every write rewrites the whole file.
+void BM_WriteOptionBesideHugeEntry(benchmark::State& state) {
+    {
+        UserSettingsStore store;
+        store.WriteSetting(Keys::Colors, hugeEntry(state.range(0)) + ListSeparator);
+    }
+    UserSettingsStore store;
+    bool random = false;
+    for (auto _ : state) {
+        store.writeTellingTrouble(Keys::Option1, random, Keys::Option2, !random);
+        random = !random;
+    }
+}
+
+BENCHMARK(BM_WriteOptionBesideHugeEntry)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ParseHugeEntry)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintHugeEntry)->Arg(50)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadColorList)->Arg(32767)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <optional>
+#include <utility>
 
 // Where the settings are kept: text values by key, each write stored at once.
 class SettingsFile {
@@ -9,8 +11,9 @@ public:
     virtual ~SettingsFile() = default;
 
     virtual std::optional<QString> read(const QString& key) = 0;
-    // Throws Failure when the value could not be stored.
-    virtual void write(const QString& key, const QString& value) = 0;
+    // Stores the values by one write of the file; throws Failure when they could not be stored.
+    virtual void write(const QList<std::pair<QString, QString>>& values) = 0;
+    void write(const QString& key, const QString& value) { write({{key, value}}); }
 
     virtual QString fileName() const = 0;
     // Why the file is left alone, or empty when it is in use.

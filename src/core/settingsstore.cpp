@@ -38,8 +38,23 @@ void SettingsStore::WriteSetting(const SettingKey& key, bool value) {
 }
 
 void SettingsStore::writeTellingTrouble(const SettingKey& key, const QString& value) noexcept {
+    writeTellingTrouble({{key, value}});
+}
+
+void SettingsStore::writeTellingTrouble(const SettingKey& first, bool firstValue,
+                                        const SettingKey& second, bool secondValue) noexcept {
+    writeTellingTrouble({{first, booleanText(firstValue)}, {second, booleanText(secondValue)}});
+}
+
+void SettingsStore::writeTellingTrouble(
+    const QList<std::pair<SettingKey, QString>>& values) noexcept {
     try {
-        WriteSetting(key, value);
+        QList<std::pair<QString, QString>> named;
+        for (const auto& [key, value] : values)
+            named.append({QLatin1String(key.name), value});
+        file_->write(named);
+        for (const auto& [key, value] : values)
+            emit settingWritten(QLatin1String(key.name), value);
     } catch (const std::exception& failure) {
         tellTrouble(QCoreApplication::translate("SettingsStore",
                                                 "%1. The changes made in this run will not be "

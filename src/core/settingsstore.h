@@ -46,6 +46,9 @@ public:
     // For writes that no handler reports: a failure is told as trouble with the store.
     void writeTellingTrouble(const SettingKey& key, const QString& value) noexcept;
     void writeTellingTrouble(const SettingKey& key, bool value) noexcept;
+    // The two keys of an option group by one write of the file.
+    void writeTellingTrouble(const SettingKey& first, bool firstValue, const SettingKey& second,
+                             bool secondValue) noexcept;
 
     // Who tells the user of trouble with the store: once per run, when it is first found. Every
     // trouble also goes to stderr.
@@ -61,6 +64,7 @@ signals:
 
 private:
     void tellTrouble(const QString& text);
+    void writeTellingTrouble(const QList<std::pair<SettingKey, QString>>& values) noexcept;
 
     std::unique_ptr<SettingsFile> file_;
     std::function<void(const QString&)> troubleTeller_;

@@ -157,6 +157,27 @@ void appendEscaped(QString& out, const QString& value) {
     out += QLatin1Char('"');
 }
 
+// A value as it stands in the file, quoted and escaped, in UTF-8. The last long value is kept:
+// the store writes every value at every change, and an option change must not escape a list of
+// many megabytes again. The text is shared, so the same data means the same value.
+QByteArray escapedValue(const QString& value) {
+    constexpr qsizetype worthKeeping = 64 * 1024;
+    static QString keptValue;
+    static QByteArray keptText;
+    if (value.size() >= worthKeeping && value.size() == keptValue.size() &&
+        value.constData() == keptValue.constData())
+        return keptText;
+    QString escaped;
+    escaped.reserve(value.size() + 2);
+    appendEscaped(escaped, value);
+    QByteArray text = escaped.toUtf8();
+    if (value.size() >= worthKeeping) {
+        keptValue = value;
+        keptText = text;
+    }
+    return text;
+}
+
 QSet<QString>& damagedFiles() {
     static QSet<QString> files;
     return files;
@@ -228,7 +249,7 @@ bool parseIniText(const QByteArray& text, QSettings::SettingsMap& settings) {
 }
 
 QByteArray iniText(const QSettings::SettingsMap& settings) {
-    QString out;
+    QByteArray out;
     qsizetype length = 0;
     for (auto it = settings.cbegin(); it != settings.cend(); ++it)
         length += it.key().size() + it.value().toString().size() + 8;
@@ -239,24 +260,24 @@ QByteArray iniText(const QSettings::SettingsMap& settings) {
         const QString keySection = slash < 0 ? QStringLiteral("General") : it.key().left(slash);
         if (keySection != section) {
             if (!out.isEmpty())
-                out += QLatin1Char('\n');
+                out += '\n';
             section = keySection;
-            out += QLatin1Char('[') + section + QLatin1String("]\n");
+            out += '[' + section.toUtf8() + "]\n";
         }
-        out += it.key().mid(slash + 1) + QLatin1Char('=');
+        out += it.key().mid(slash + 1).toUtf8() + '=';
         // A hand-edited value with bare commas was read as a list; it is written back as one.
         const QStringList items = it.value().typeId() == QMetaType::QStringList
                                       ? it.value().toStringList()
                                       : QStringList{it.value().toString()};
         for (qsizetype i = 0; i < items.size(); ++i) {
             if (i > 0)
-                out += QLatin1String(", ");
-            QString value = items[i];
-            if (value.startsWith(QLatin1Char('@')))
-                value.prepend(QLatin1Char('@'));
-            appendEscaped(out, value);
+                out += ", ";
+            if (items[i].startsWith(QLatin1Char('@')))
+                out += escapedValue(QLatin1Char('@') + items[i]);
+            else
+                out += escapedValue(items[i]);
         }
-        out += QLatin1Char('\n');
+        out += '\n';
     }
-    return out.toUtf8();
+    return out;
 }

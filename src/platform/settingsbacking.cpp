@@ -109,10 +109,11 @@ std::optional<QString> SettingsBacking::read(const QString& key) {
     return value.toString();
 }
 
-void SettingsBacking::write(const QString& key, const QString& value) {
+void SettingsBacking::write(const QList<std::pair<QString, QString>>& values) {
     if (!settings_)
         throw Failure(Texts::tr("The settings are not kept: %1").arg(unusableReason_));
-    settings_->setValue(section_ + QLatin1Char('/') + key, value);
+    for (const auto& [key, value] : values)
+        settings_->setValue(section_ + QLatin1Char('/') + key, value);
     settings_->sync();
     if (settings_->status() == QSettings::NoError)
         return;

@@ -17,7 +17,8 @@ public:
     SettingsBacking(const QString& application, const QString& section);
 
     std::optional<QString> read(const QString& key) override;
-    void write(const QString& key, const QString& value) override;
+    using SettingsFile::write;
+    void write(const QList<std::pair<QString, QString>>& values) override;
     QString fileName() const override { return fileName_; }
     QString unusableReason() const override { return unusableReason_; }
     QString keepCopy(const QString& suffix) const override;

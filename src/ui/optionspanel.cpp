@@ -90,8 +90,8 @@ void OptionsPanel::optionSelected(int option) {
 }
 
 void OptionsPanel::storeGroup(int firstOption) {
-    store_.writeTellingTrouble(Keys::Options[firstOption - 1], isSelected(firstOption));
-    store_.writeTellingTrouble(Keys::Options[firstOption], isSelected(firstOption + 1));
+    store_.writeTellingTrouble(Keys::Options[firstOption - 1], isSelected(firstOption),
+                               Keys::Options[firstOption], isSelected(firstOption + 1));
 }
 
 void OptionsPanel::Option3_Click() {
