@@ -81,6 +81,22 @@ private slots:
         QCOMPARE(read.value("Chromaflick/Text1").toString(), text1);
     }
 
+    // Long values are written from a kept text when unchanged: every change must still show.
+    void longValuesWrittenAgainShowTheirChanges() {
+        const QString first(100000, QLatin1Char('a'));
+        QString second = first;
+        second[50000] = QLatin1Char('"');
+        const QString third = second;
+        QString fourth = third;
+        fourth[70000] = QChar(0x00e9);
+        for (const QString& value : {first, first, second, third, fourth, first}) {
+            QSettings::SettingsMap written{{QStringLiteral("Chromaflick/Colors"), value}};
+            QSettings::SettingsMap read;
+            QVERIFY(parseIniText(iniText(written), read));
+            QCOMPARE(read.value(QStringLiteral("Chromaflick/Colors")).toString(), value);
+        }
+    }
+
     void garbageNeverBreaksTheReader() {
         QRandomGenerator random(7);
         for (int round = 0; round < 200; ++round) {
