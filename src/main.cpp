@@ -33,11 +33,11 @@ void tell(std::FILE* stream, const QString& text) {
 std::optional<int> answerWithoutDesktop(int argc, char* argv[]) {
     const QCoreApplication core(argc, argv);
     const ProgramTranslations translations(QLocale::system());
-    const CommandLine commandLine = readCommandLine(QCoreApplication::arguments(), {});
-    if (commandLine.action != CommandLine::Action::Print)
+    const std::optional<CommandLine> print = readPrintRequest(QCoreApplication::arguments());
+    if (!print)
         return std::nullopt;
-    tell(stdout, commandLine.text);
-    return commandLine.exitStatus;
+    tell(stdout, print->text);
+    return print->exitStatus;
 }
 
 } // namespace

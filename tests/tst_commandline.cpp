@@ -112,6 +112,31 @@ private slots:
             QCOMPARE(options.colors->entries, colors);
     }
 
+    // Asked before the windowing system starts: only help and the version answer, and no file
+    // or screen is looked at for them.
+    void printRequestsNeedNoFileOrScreen_data() {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<bool>("prints");
+        QTest::newRow("help") << QStringList{"--help"} << true;
+        QTest::newRow("version despite a missing palette")
+            << QStringList{"--colors", "{dir}/missing.gpl", "-v"} << true;
+        QTest::newRow("a missing palette alone")
+            << QStringList{"--colors", "{dir}/missing.gpl"} << false;
+        QTest::newRow("a screen alone") << QStringList{"--screen", "9"} << false;
+        QTest::newRow("unknown option") << QStringList{"--nope"} << false;
+    }
+    void printRequestsNeedNoFileOrScreen() {
+        QFETCH(QStringList, given);
+        QFETCH(bool, prints);
+        const std::optional<CommandLine> print = readPrintRequest(arguments(given));
+        QCOMPARE(print.has_value(), prints);
+        if (print) {
+            QCOMPARE(print->action, CommandLine::Action::Print);
+            QCOMPARE(print->exitStatus, 0);
+            QVERIFY(!print->text.isEmpty());
+        }
+    }
+
     void handsOnThePalettesBadLines() {
         const CommandLine line =
             readCommandLine(arguments({"--colors", "{dir}/mixed.txt"}), OneScreen);

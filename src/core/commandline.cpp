@@ -67,37 +67,71 @@ QString noSuchScreen(const QString& value, const QStringList& screenNames) {
 
 } // namespace
 
-CommandLine readCommandLine(const QStringList& arguments, const QStringList& screenNames) {
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  Texts::tr("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     Texts::tr("Show the version and exit."));
-    const QCommandLineOption start(
+namespace {
+
+// The program's options, and a parser that knows them.
+struct KnownOptions {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            Texts::tr("Show this help and exit.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               Texts::tr("Show the version and exit.")};
+    QCommandLineOption start{
         QStringLiteral("start"),
-        Texts::tr("Open the flash as soon as the main window shows, as Start does."));
-    const QCommandLineOption duration(
+        Texts::tr("Open the flash as soon as the main window shows, as Start does.")};
+    QCommandLineOption duration{
         QStringLiteral("duration"),
         Texts::tr("Close every flash of this run after TIME: 90 or 90s, 30m, 2h, 1h30m15s; "
                   "a bare number is seconds."),
-        Texts::tr("TIME"));
-    const QCommandLineOption screen(
+        Texts::tr("TIME")};
+    QCommandLineOption screen{
         QStringLiteral("screen"),
         Texts::tr("Flash on the screen of this name (as HDMI-1) or number (1 is the first)."),
-        Texts::tr("NAME|N"));
-    const QCommandLineOption allScreens(QStringLiteral("all-screens"),
-                                        Texts::tr("Flash on every screen at once."));
-    const QCommandLineOption colors(
+        Texts::tr("NAME|N")};
+    QCommandLineOption allScreens{QStringLiteral("all-screens"),
+                                  Texts::tr("Flash on every screen at once.")};
+    QCommandLineOption colors{
         QStringLiteral("colors"),
         Texts::tr("Replace the color list with the colors of a palette file: GIMP (.gpl) or "
                   "text, one RGB(r, g, b), #RRGGBB or r g b a line."),
-        Texts::tr("FILE"));
-    const QList<QCommandLineOption> options{help,   version,    start, duration,
-                                            screen, allScreens, colors};
-
+        Texts::tr("FILE")};
+    QList<QCommandLineOption> all{help, version, start, duration, screen, allScreens, colors};
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        Texts::tr("Fills the whole screen with a sequence of colors."));
-    parser.addOptions(options);
+
+    KnownOptions() {
+        parser.setApplicationDescription(
+            Texts::tr("Fills the whole screen with a sequence of colors."));
+        parser.addOptions(all);
+    }
+
+    // Help or the version, when the arguments ask for one of them.
+    std::optional<CommandLine> printRequest() const {
+        if (parser.isSet(help))
+            return printing(parser.helpText());
+        if (parser.isSet(version))
+            return printing(
+                QStringLiteral("chromaflick %1\n").arg(QLatin1StringView(ProgramVersion)));
+        return std::nullopt;
+    }
+};
+
+} // namespace
+
+std::optional<CommandLine> readPrintRequest(const QStringList& arguments) {
+    KnownOptions known;
+    if (!known.parser.parse(arguments))
+        return std::nullopt;
+    return known.printRequest();
+}
+
+CommandLine readCommandLine(const QStringList& arguments, const QStringList& screenNames) {
+    KnownOptions known;
+    QCommandLineParser& parser = known.parser;
+    const QList<QCommandLineOption>& options = known.all;
+    const QCommandLineOption& duration = known.duration;
+    const QCommandLineOption& screen = known.screen;
+    const QCommandLineOption& allScreens = known.allScreens;
+    const QCommandLineOption& colors = known.colors;
+    const QCommandLineOption& start = known.start;
 
     const auto withForms = [&options](QString problem) {
         if (problem.endsWith(u'.'))
@@ -107,10 +141,8 @@ CommandLine readCommandLine(const QStringList& arguments, const QStringList& scr
 
     if (!parser.parse(arguments))
         return withForms(parser.errorText());
-    if (parser.isSet(help))
-        return printing(parser.helpText());
-    if (parser.isSet(version))
-        return printing(QStringLiteral("chromaflick %1\n").arg(QLatin1StringView(ProgramVersion)));
+    if (std::optional<CommandLine> print = known.printRequest())
+        return *print;
     if (!parser.positionalArguments().isEmpty()) {
         return withForms(Texts::tr("Unexpected argument %1")
                              .arg(quotedForMessage(parser.positionalArguments().constFirst())));

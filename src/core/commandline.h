@@ -43,3 +43,6 @@ struct CommandLine {
 // The program's arguments, the program itself first, against the names of the screens in the
 // order Qt lists them. Reads the palette file that --colors names.
 CommandLine readCommandLine(const QStringList& arguments, const QStringList& screenNames);
+
+// Help or the version, when the arguments ask for one of them; reads no file and needs no screen.
+std::optional<CommandLine> readPrintRequest(const QStringList& arguments);
