@@ -156,7 +156,7 @@ private slots:
             } catch (const Failure&) {
                 threw = true;
             }
-            store.writeTellingTrouble(Keys::Option1, true);
+            store.writeTellingTrouble(Keys::Option1, true, Keys::Option2, false);
         }
         if (user == 0)
             QCOMPARE(::seteuid(0), 0);
@@ -179,7 +179,7 @@ private slots:
         QVERIFY(QFile::remove(storeFile()));
         QVERIFY(QDir().mkpath(storeFile()));
         told.store.writeTellingTrouble(Keys::Text1, QStringLiteral("300"));
-        told.store.writeTellingTrouble(Keys::Option1, false);
+        told.store.writeTellingTrouble(Keys::Option1, false, Keys::Option2, true);
         QVERIFY_THROWS_EXCEPTION(Failure, told.store.WriteSetting(Keys::Text1, "1"));
         QDir(storeFile()).removeRecursively();
         QCOMPARE(told.told.size(), 1);

@@ -63,10 +63,6 @@ void SettingsStore::writeTellingTrouble(
     }
 }
 
-void SettingsStore::writeTellingTrouble(const SettingKey& key, bool value) noexcept {
-    writeTellingTrouble(key, booleanText(value));
-}
-
 void SettingsStore::setTroubleTeller(std::function<void(const QString&)> teller) {
     troubleTeller_ = std::move(teller);
 }

@@ -45,7 +45,6 @@ public:
     void WriteSetting(const SettingKey& key, bool value);
     // For writes that no handler reports: a failure is told as trouble with the store.
     void writeTellingTrouble(const SettingKey& key, const QString& value) noexcept;
-    void writeTellingTrouble(const SettingKey& key, bool value) noexcept;
     // The two keys of an option group by one write of the file.
     void writeTellingTrouble(const SettingKey& first, bool firstValue, const SettingKey& second,
                              bool secondValue) noexcept;
