@@ -4,12 +4,14 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang clang-format libclang-rt-14-dev
-    qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev libxcb1-dev libxcb-present-dev
+    libwayland-dev wayland-protocols
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libbenchmark-dev
     xvfb xdotool imagemagick x11-utils x11-xkb-utils x11-xserver-utils weston qt6-wayland xwayland
     fonts-liberation2 desktop-file-utils appstream dpkg-dev file man-db dbus-daemon
     at-spi2-core python3-pyatspi
+    sway grim swayidle wtype wayland-utils
 )
 
 missing=()
