@@ -1,6 +1,7 @@
 #include "core/commandline.h"
 #include "core/settingsstore.h"
 #include "platform/closesignals.h"
+#include "platform/framelogfile.h"
 #include "platform/qtdialogs.h"
 #include "platform/settingsbacking.h"
 #include "platform/translations.h"
@@ -64,6 +65,15 @@ int main(int argc, char* argv[]) {
         break;
     }
 
+    FrameLogFile frameLog;
+    if (!commandLine.options.logPath.isEmpty()) {
+        const QString problem = frameLog.open(commandLine.options.logPath);
+        if (!problem.isEmpty()) {
+            tell(stderr, QStringLiteral("chromaflick: --log: %1\n").arg(problem));
+            return BadCommandLineStatus;
+        }
+    }
+
     QtDialogs dialogs;
     UserSettingsStore store;
     Form1 form(dialogs, store);
@@ -82,6 +92,8 @@ int main(int argc, char* argv[]) {
     // Closed by a signal while it loaded.
     if (form.hasUnloaded())
         return form.exitStatus();
+    if (frameLog.isOpen())
+        form.setFrameLog(&frameLog);
     for (const QString& line : applyLaunchOptions(form, commandLine.options))
         tell(stderr, QStringLiteral("chromaflick: %1\n").arg(line));
     form.showCentred();

@@ -12,7 +12,7 @@ const QStringList OneScreen{"HDMI-1"};
 const QStringList TwoScreens{"HDMI-1", "DP-2"};
 const QString OptionForms = QStringLiteral(
     "-h, --help, -v, --version, --start, --duration TIME, --screen NAME|N, --all-screens, "
-    "--colors FILE");
+    "--colors FILE, --frames N, --log FILE");
 
 } // namespace
 
@@ -110,6 +110,27 @@ private slots:
         QCOMPARE(options.colors.has_value(), !colors.isEmpty());
         if (options.colors)
             QCOMPARE(options.colors->entries, colors);
+    }
+
+    void holdsAndLog_data() {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<int>("frames"); // 0: the delay paces
+        QTest::addColumn<QString>("log");
+        QTest::newRow("neither") << QStringList{} << 0 << QString();
+        QTest::newRow("one refresh") << QStringList{"--frames", "1"} << 1 << QString();
+        QTest::newRow("the most refreshes") << QStringList{"--frames=32767"} << 32767 << QString();
+        QTest::newRow("log") << QStringList{"--log", "run.csv"} << 0 << "run.csv";
+        QTest::newRow("both") << QStringList{"--log=/tmp/x.csv", "--frames", "2"} << 2
+                              << "/tmp/x.csv";
+    }
+    void holdsAndLog() {
+        QFETCH(QStringList, given);
+        QFETCH(int, frames);
+        QFETCH(QString, log);
+        const CommandLine line = readCommandLine(arguments(given), OneScreen);
+        QCOMPARE(int(line.action), int(CommandLine::Action::Run));
+        QCOMPARE(line.options.frames.value_or(0), frames);
+        QCOMPARE(line.options.logPath, log);
     }
 
     // Asked before the windowing system starts: only help and the version answer, and no file
@@ -235,6 +256,24 @@ private slots:
         QTest::newRow("palette twice")
             << QStringList{"--colors", "{dir}/warm.gpl", "--colors", "{dir}/warm.gpl"} << OneScreen
             << "--colors is given more than once" + forms;
+        const QString framesRange = " is not a whole number from 1 to 32767";
+        QTest::newRow("no refresh")
+            << QStringList{"--frames", "0"} << OneScreen << "--frames: '0'" + framesRange;
+        QTest::newRow("refreshes past the most")
+            << QStringList{"--frames", "32768"} << OneScreen << "--frames: '32768'" + framesRange;
+        QTest::newRow("huge refreshes")
+            << QStringList{"--frames", "99999999999999999999"} << OneScreen
+            << "--frames: '99999999999999999999'" + framesRange;
+        QTest::newRow("refreshes with a sign")
+            << QStringList{"--frames", "+2"} << OneScreen << "--frames: '+2'" + framesRange;
+        QTest::newRow("refreshes as a fraction")
+            << QStringList{"--frames", "1.5"} << OneScreen << "--frames: '1.5'" + framesRange;
+        QTest::newRow("refreshes twice") << QStringList{"--frames", "1", "--frames", "2"}
+                                         << OneScreen << "--frames is given more than once" + forms;
+        QTest::newRow("log without a file")
+            << QStringList{"--log="} << OneScreen << "--log: no file named";
+        QTest::newRow("log twice") << QStringList{"--log", "a.csv", "--log", "b.csv"} << OneScreen
+                                   << "--log is given more than once" + forms;
         QTest::newRow("a bad option before help")
             << QStringList{"--fast", "--help"} << OneScreen << "Unknown option 'fast'" + forms;
     }

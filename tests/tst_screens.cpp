@@ -87,6 +87,40 @@ private slots:
         flash->close();
     }
 
+    void frameLockIsStoredAndReadBack_data() {
+        QTest::addColumn<QString>("stored"); // empty: absent
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("absent") << QString() << false;
+        QTest::newRow("on") << "True" << true;
+        QTest::newRow("off") << "False" << false;
+        QTest::newRow("not a boolean") << "maybe" << false;
+    }
+    void frameLockIsStoredAndReadBack() {
+        QFETCH(QString, stored);
+        QFETCH(bool, locked);
+        QMap<QString, QString> values;
+        if (!stored.isEmpty())
+            values.insert("FrameLock", stored);
+        Loaded main(values);
+        QCOMPARE(main.form->frameLock(), locked);
+        StartMenu* menu = openStartMenu(main, "right click");
+        QTRY_VERIFY(menu->isVisible());
+        QAction* lock = menu->findChild<QAction*>("FrameLock");
+        QVERIFY(lock);
+        QVERIFY(lock->isCheckable());
+        QCOMPARE(lock->isChecked(), locked);
+        lock->trigger();
+        QCOMPARE(main.form->frameLock(), !locked);
+        QCOMPARE(main.written(), QStringList{"FrameLock=" + QString(locked ? "False" : "True")});
+        QCOMPARE(storedValue("FrameLock"), QString(locked ? "False" : "True"));
+        menu->close();
+        // The menu is listed afresh and shows the new state.
+        menu = openStartMenu(main, "right click");
+        QCOMPARE(menu->findChild<QAction*>("FrameLock")->isChecked(), !locked);
+        menu->close();
+        QVERIFY(!main.form->flashSession());
+    }
+
     void startMenuListsEveryScreen_data() {
         QTest::addColumn<QString>("way");
         QTest::newRow("right click") << "right click";
@@ -105,11 +139,12 @@ private slots:
         for (const QAction* action : menu->actions())
             texts << (action->isSeparator() ? "--" : action->text());
         QCOMPARE(texts, (QStringList{"Start on This Screen", "Start on All Screens", "--",
-                                     "left (1280×800)", "right (1920×1080)"}));
+                                     "left (1280×800)", "right (1920×1080)", "--",
+                                     "Lock to Display Refresh"}));
         // Opening again lists the screens once, not twice.
         menu->close();
         openStartMenu(main, way);
-        QCOMPARE(menu->actions().size(), 5);
+        QCOMPARE(menu->actions().size(), 7);
         menu->close();
         QVERIFY(!main.form->flashSession());
     }

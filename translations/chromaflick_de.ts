@@ -142,6 +142,26 @@
         <source>--colors: %1</source>
         <translation>--colors: %1</translation>
     </message>
+    <message>
+        <source>Hold every color exactly N refreshes of its screen (1 to 32767), in place of the delay.</source>
+        <translation>Jede Farbe genau N Bildwechsel ihres Bildschirms halten (1 bis 32767), statt der Verzögerung.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Write a CSV line for every step of every flash: what was shown, and when.</source>
+        <translation>Für jeden Schritt jedes Blitzens eine CSV-Zeile schreiben: was gezeigt wurde und wann.</translation>
+    </message>
+    <message>
+        <source>--frames: %1 is not a whole number from 1 to %2</source>
+        <translation>--frames: %1 ist keine ganze Zahl von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>--log: no file named</source>
+        <translation>--log: keine Datei angegeben</translation>
+    </message>
 </context>
 <context>
     <name>DurationText</name>
@@ -201,6 +221,17 @@
     <message>
         <source>%1 ms is no delay: it must be 0 or more</source>
         <translation>%1 ms ist keine Pause: Sie muss 0 oder mehr sein</translation>
+    </message>
+    <message>
+        <source>this display offers no way to hold colors to its refreshes; the timer paces the flash</source>
+        <translation>diese Anzeige bietet keinen Weg, Farben an ihre Bildwechsel zu binden; der Zeitgeber taktet das Blitzen</translation>
+    </message>
+</context>
+<context>
+    <name>FlashTally</name>
+    <message>
+        <source>flash: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped</source>
+        <translation>Blitzen: %1 Schritte, %2 Bildwechsel bei %3 Hz, %4 verpasst, %5 übersprungen</translation>
     </message>
 </context>
 <context>
@@ -299,6 +330,21 @@ Das Blinken trotzdem starten?</translation>
     <message>
         <source>Press ESCape key to exit flash. Type &apos;hide&apos; to hide this text.</source>
         <translation>ESC-Taste beendet das Blinken. Tippen Sie &apos;hide&apos;, um diesen Text auszublenden.</translation>
+    </message>
+</context>
+<context>
+    <name>FrameLogFile</name>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the log %1 could not be written: %2</source>
+        <translation>das Protokoll %1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -563,6 +609,10 @@ Entries that are no color, skipped: %3</source>
     <message>
         <source>Start on All Screens</source>
         <translation>Auf allen Bildschirmen starten</translation>
+    </message>
+    <message>
+        <source>Lock to Display Refresh</source>
+        <translation>An Bildwiederholung der Anzeige binden</translation>
     </message>
 </context>
 </TS>

@@ -142,6 +142,26 @@
         <source>--colors: %1</source>
         <translation>--colors : %1</translation>
     </message>
+    <message>
+        <source>Hold every color exactly N refreshes of its screen (1 to 32767), in place of the delay.</source>
+        <translation>Tenir chaque couleur exactement N rafraîchissements de son écran (1 à 32767), au lieu du délai.</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Write a CSV line for every step of every flash: what was shown, and when.</source>
+        <translation>Écrire une ligne CSV pour chaque étape de chaque flash : ce qui a été montré, et quand.</translation>
+    </message>
+    <message>
+        <source>--frames: %1 is not a whole number from 1 to %2</source>
+        <translation>--frames : %1 n’est pas un nombre entier de 1 à %2</translation>
+    </message>
+    <message>
+        <source>--log: no file named</source>
+        <translation>--log : aucun fichier indiqué</translation>
+    </message>
 </context>
 <context>
     <name>DurationText</name>
@@ -201,6 +221,17 @@
     <message>
         <source>%1 ms is no delay: it must be 0 or more</source>
         <translation>%1 ms n’est pas un délai : il doit valoir 0 ou plus</translation>
+    </message>
+    <message>
+        <source>this display offers no way to hold colors to its refreshes; the timer paces the flash</source>
+        <translation>cet affichage ne permet pas de caler les couleurs sur ses rafraîchissements ; la minuterie cadence le flash</translation>
+    </message>
+</context>
+<context>
+    <name>FlashTally</name>
+    <message>
+        <source>flash: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped</source>
+        <translation>flash : %1 étapes, %2 rafraîchissements à %3 Hz, %4 manqués, %5 sautés</translation>
     </message>
 </context>
 <context>
@@ -299,6 +330,21 @@ Démarrer le clignotement malgré tout ?</translation>
     <message>
         <source>Press ESCape key to exit flash. Type &apos;hide&apos; to hide this text.</source>
         <translation>Touche Échap pour quitter. Tapez &apos;hide&apos; pour masquer ce texte.</translation>
+    </message>
+</context>
+<context>
+    <name>FrameLogFile</name>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the log %1 could not be written: %2</source>
+        <translation>le journal %1 n’a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>
@@ -563,6 +609,10 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
     <message>
         <source>Start on All Screens</source>
         <translation>Démarrer sur tous les écrans</translation>
+    </message>
+    <message>
+        <source>Lock to Display Refresh</source>
+        <translation>Caler sur le rafraîchissement de l’écran</translation>
     </message>
 </context>
 </TS>

@@ -94,7 +94,17 @@ struct KnownOptions {
         Texts::tr("Replace the color list with the colors of a palette file: GIMP (.gpl) or "
                   "text, one RGB(r, g, b), #RRGGBB or r g b a line."),
         Texts::tr("FILE")};
-    QList<QCommandLineOption> all{help, version, start, duration, screen, allScreens, colors};
+    QCommandLineOption frames{
+        QStringLiteral("frames"),
+        Texts::tr("Hold every color exactly N refreshes of its screen (1 to 32767), in place of "
+                  "the delay."),
+        Texts::tr("N")};
+    QCommandLineOption log{
+        QStringLiteral("log"),
+        Texts::tr("Write a CSV line for every step of every flash: what was shown, and when."),
+        Texts::tr("FILE")};
+    QList<QCommandLineOption> all{help,       version, start,  duration, screen,
+                                  allScreens, colors,  frames, log};
     QCommandLineParser parser;
 
     KnownOptions() {
@@ -132,6 +142,8 @@ CommandLine readCommandLine(const QStringList& arguments, const QStringList& scr
     const QCommandLineOption& allScreens = known.allScreens;
     const QCommandLineOption& colors = known.colors;
     const QCommandLineOption& start = known.start;
+    const QCommandLineOption& frames = known.frames;
+    const QCommandLineOption& log = known.log;
 
     const auto withForms = [&options](QString problem) {
         if (problem.endsWith(u'.'))
@@ -147,7 +159,7 @@ CommandLine readCommandLine(const QStringList& arguments, const QStringList& scr
         return withForms(Texts::tr("Unexpected argument %1")
                              .arg(quotedForMessage(parser.positionalArguments().constFirst())));
     }
-    for (const QCommandLineOption* option : {&duration, &screen, &colors}) {
+    for (const QCommandLineOption* option : {&duration, &screen, &colors, &frames, &log}) {
         if (parser.values(*option).size() > 1) {
             return withForms(
                 Texts::tr("--%1 is given more than once").arg(option->names().constFirst()));
@@ -178,6 +190,21 @@ CommandLine readCommandLine(const QStringList& arguments, const QStringList& scr
         if (!reading.problem.isEmpty())
             return refusal(Texts::tr("--colors: %1").arg(reading.problem));
         launch.colors = std::move(reading.contents);
+    }
+
+    if (parser.isSet(frames)) {
+        const std::optional<qint64> count =
+            readPlainNumber(parser.value(frames), MaxHeldRefreshes + 1);
+        if (!count || *count < 1 || *count > MaxHeldRefreshes)
+            return refusal(Texts::tr("--frames: %1 is not a whole number from 1 to %2")
+                               .arg(quotedForMessage(parser.value(frames)))
+                               .arg(MaxHeldRefreshes));
+        launch.frames = static_cast<int>(*count);
+    }
+    if (parser.isSet(log)) {
+        if (parser.value(log).isEmpty())
+            return refusal(Texts::tr("--log: no file named"));
+        launch.logPath = parser.value(log);
     }
 
     CommandLine line;

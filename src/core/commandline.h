@@ -23,7 +23,12 @@ struct LaunchOptions {
     std::optional<std::chrono::milliseconds> duration;
     ScreenChoice screen;
     std::optional<PaletteContents> colors; // replaces the list; its bad lines are still to report
+    std::optional<int> frames;             // refreshes each tick holds, in place of the delay
+    QString logPath;                       // where every tick's showing is written; none if empty
 };
+
+// The most refreshes one tick can be held with --frames.
+inline constexpr int MaxHeldRefreshes = 32767;
 
 // The exit status for a command line the program cannot follow.
 inline constexpr int BadCommandLineStatus = 2;

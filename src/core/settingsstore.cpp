@@ -41,6 +41,10 @@ void SettingsStore::writeTellingTrouble(const SettingKey& key, const QString& va
     writeTellingTrouble({{key, value}});
 }
 
+void SettingsStore::writeTellingTrouble(const SettingKey& key, bool value) noexcept {
+    writeTellingTrouble(key, booleanText(value));
+}
+
 void SettingsStore::writeTellingTrouble(const SettingKey& first, bool firstValue,
                                         const SettingKey& second, bool secondValue) noexcept {
     writeTellingTrouble({{first, booleanText(firstValue)}, {second, booleanText(secondValue)}});

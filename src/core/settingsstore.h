@@ -24,6 +24,8 @@ inline constexpr SettingKey Option3{"Option3", "1"};
 inline constexpr SettingKey Option4{"Option4", "0"};
 inline constexpr SettingKey Option5{"Option5", "1"};
 inline constexpr SettingKey Option6{"Option6", "0"};
+// Whether flashes are held to whole refreshes of the display.
+inline constexpr SettingKey FrameLock{"FrameLock", "False"};
 // Option1 .. Option6 by their number less one.
 inline constexpr std::array<SettingKey, 6> Options{Option1, Option2, Option3,
                                                    Option4, Option5, Option6};
@@ -45,6 +47,7 @@ public:
     void WriteSetting(const SettingKey& key, bool value);
     // For writes that no handler reports: a failure is told as trouble with the store.
     void writeTellingTrouble(const SettingKey& key, const QString& value) noexcept;
+    void writeTellingTrouble(const SettingKey& key, bool value) noexcept;
     // The two keys of an option group by one write of the file.
     void writeTellingTrouble(const SettingKey& first, bool firstValue, const SettingKey& second,
                              bool secondValue) noexcept;

@@ -4,18 +4,24 @@
 #include "core/dialogs.h"
 #include "core/errortrap.h"
 #include "core/failure.h"
+#include "core/framelog.h"
 #include "core/numbertext.h"
 #include "core/storedlist.h"
 #include "core/virtualkey.h"
 #include "platform/appicon.h"
+#include "platform/framelogfile.h"
 #include "platform/screensaverinhibitor.h"
+#include "platform/steppresenter.h"
 #include "ui/flashsource.h"
 #include "ui/form2.h"
 
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -83,6 +89,14 @@ void FlashSession::setDuration(std::optional<std::chrono::milliseconds> duration
     duration_ = duration;
 }
 
+void FlashSession::setHeldRefreshes(std::optional<int> refreshes) {
+    heldRefreshes_ = refreshes;
+}
+
+void FlashSession::setPresenterFactory(PresenterFactory factory) {
+    presenterFactory_ = std::move(factory);
+}
+
 void FlashSession::showFlash() {
     if (isVisible()) {
         for (const std::unique_ptr<Form2>& view : views_)
@@ -100,6 +114,7 @@ void FlashSession::showFlash() {
     for (std::size_t i = 0; i < views_.size(); ++i)
         views_[i]->cover(i < static_cast<std::size_t>(screens.size()) ? screens[qsizetype(i)]
                                                                       : nullptr);
+    startPacing();
     screenSaver_->hold(tr("Flashing colors over the whole screen"));
     if (duration_)
         durationTimer_->start(*duration_);
@@ -113,12 +128,149 @@ void FlashSession::close() {
     if (closing_)
         return;
     closing_ = true;
+    const bool wasOpen = isVisible();
     timer1_->stop();
+    stopPacing();
     durationTimer_->stop();
     screenSaver_->release();
     for (const std::unique_ptr<Form2>& view : views_)
         view->close();
+    if (wasOpen)
+        std::fprintf(stderr, "chromaflick: %s\n", qPrintable(tally_.summary()));
     closing_ = false;
+}
+
+void FlashSession::startPacing() {
+    stepNumber_ = 0;
+    tally_.reset();
+    const QScreen* screen = views_.front()->screen();
+    const double reportedRate = screen ? screen->refreshRate() : 0;
+    tally_.setReportedRate(reportedRate);
+    // A delay of 0, or one that failed, never ticks: the lock does not make it tick.
+    if (!heldRefreshes_ && !(source_.frameLock() && timer1_->interval() > 0))
+        return;
+    const auto holdAt = [this](double rate) {
+        return heldRefreshes_ ? *heldRefreshes_ : refreshesForDelay(timer1_->interval(), rate);
+    };
+    bool available = true;
+    for (const std::unique_ptr<Form2>& view : views_) {
+        std::unique_ptr<StepPresenter> presenter;
+        if (presenterFactory_)
+            presenter = presenterFactory_(*view);
+        else if (QWindow* window = view->windowHandle())
+            presenter = createStepPresenter(*window);
+        if (!presenter) {
+            available = false;
+            break;
+        }
+        presenters_.push_back(std::move(presenter));
+    }
+    const double rate = available ? presenters_.front()->refreshRate() : reportedRate;
+    held_ = holdAt(rate);
+    for (const std::unique_ptr<StepPresenter>& presenter : presenters_)
+        available = available && presenter->begin(held_);
+    if (!available) {
+        presenters_.clear();
+        if (!std::exchange(fallbackTold_, true))
+            std::fprintf(stderr, "chromaflick: %s\n",
+                         qPrintable(tr("this display offers no way to hold colors to its "
+                                       "refreshes; the timer paces the flash")));
+        if (heldRefreshes_ && rate > 0) {
+            timer1_->setInterval(std::max(1, int(std::lround(held_ * 1000.0 / rate))));
+            timer1_->start();
+        }
+        return;
+    }
+    tally_.setReportedRate(rate);
+    timer1_->stop();
+    inFlight_.assign(views_.size(), {});
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        Form2& view = *views_[i];
+        StepPresenter& presenter = *presenters_[i];
+        view.setPresented(true);
+        connect(&presenter, &StepPresenter::shown, this,
+                [this, i](std::uint64_t serial, const StepShown& when) {
+                    recordPresented(i, serial, when);
+                });
+        connect(&view, &Form2::exposed, &presenter, &StepPresenter::presentAgain);
+        // The picture before the first tick, as the window shows it without the lock.
+        presenter.present(view.picture(), 0);
+    }
+    // The first screen's refreshes set the ticks for all: one step each, every screen.
+    connect(presenters_.front().get(), &StepPresenter::ready, this, &FlashSession::tickIfRoom,
+            Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &FlashSession::tickIfRoom, Qt::QueuedConnection);
+}
+
+void FlashSession::stopPacing() {
+    for (const std::unique_ptr<StepPresenter>& presenter : presenters_)
+        presenter->end();
+    presenters_.clear();
+    inFlight_.clear();
+    for (const std::unique_ptr<Form2>& view : views_)
+        view->setPresented(false);
+}
+
+void FlashSession::tickIfRoom() {
+    if (presenters_.empty() || paused_ || !isVisible() || !presenters_.front()->hasRoom())
+        return;
+    Timer1_Timer();
+    QMetaObject::invokeMethod(this, &FlashSession::tickIfRoom, Qt::QueuedConnection);
+}
+
+StepShown FlashSession::rowFor(std::size_t view) const {
+    StepShown row;
+    row.step = stepNumber_;
+    const QScreen* screen = views_[view]->screen();
+    row.screen = screen ? screen->name() : QString();
+    std::tie(row.firstColor, row.secondColor) = views_[view]->shownColors();
+    return row;
+}
+
+void FlashSession::presentShown() {
+    ++stepNumber_;
+    for (std::size_t i = 0; i < presenters_.size(); ++i) {
+        inFlight_[i][std::uint64_t(stepNumber_)] = rowFor(i);
+        presenters_[i]->present(views_[i]->picture(), std::uint64_t(stepNumber_));
+    }
+}
+
+void FlashSession::recordTimerTick() {
+    ++stepNumber_;
+    const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        StepShown row = rowFor(i);
+        row.shownUs = now.count();
+        if (i == 0)
+            tally_.add(row);
+        record(row);
+    }
+}
+
+void FlashSession::recordPresented(std::size_t view, std::uint64_t serial, const StepShown& when) {
+    if (view >= inFlight_.size())
+        return;
+    const auto found = inFlight_[view].find(serial);
+    // The opening picture and a picture shown again after an uncovering are no steps.
+    if (found == inFlight_[view].end())
+        return;
+    StepShown row = found->second;
+    inFlight_[view].erase(found);
+    row.targetMsc = when.targetMsc;
+    row.shownMsc = when.shownMsc;
+    row.shownUs = when.shownUs;
+    row.missed = when.missed;
+    row.skipped = when.skipped;
+    if (view == 0)
+        tally_.add(row);
+    record(row);
+}
+
+void FlashSession::record(StepShown shown) {
+    if (log_)
+        log_->write(shown);
+    emit stepShown(shown);
 }
 
 void FlashSession::Form_Load() {
@@ -177,6 +329,10 @@ void FlashSession::Timer1_Timer() {
     }
     if (!std::holds_alternative<std::monostate>(tick.step))
         trap.step(170, [&] { paintStep(tick.step); });
+    if (isLocked())
+        presentShown();
+    else if (!views_.empty() && isVisible())
+        recordTimerTick();
     emit ticked();
 }
 
@@ -197,6 +353,10 @@ void FlashSession::togglePause() {
     paused_ = !paused_;
     if (paused_) {
         timer1_->stop();
+        return;
+    }
+    if (isLocked()) {
+        tickIfRoom();
         return;
     }
     // A delay that never ticks stays that way.

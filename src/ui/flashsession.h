@@ -1,10 +1,14 @@
 #pragma once
 
 #include "core/colorsequencer.h"
+#include "core/flashtally.h"
+#include "core/framelog.h"
 
 #include <QList>
 #include <QObject>
 #include <chrono>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -12,7 +16,9 @@
 class Dialogs;
 class ErrorTrap;
 class FlashSource;
+class FrameLogFile;
 class Form2;
+class StepPresenter;
 class QScreen;
 class QTimer;
 class ScreenSaverInhibitor;
@@ -33,6 +39,17 @@ public:
     bool isVisible() const;
     // Every later opening closes itself after this long, as Escape would; never when unset.
     void setDuration(std::optional<std::chrono::milliseconds> duration);
+    // Every later opening holds each tick this many refreshes, whatever the delay and the lock.
+    void setHeldRefreshes(std::optional<int> refreshes);
+    // Where every step shown is written; none when null.
+    void setLog(FrameLogFile* log) { log_ = log; }
+    // How the lock reaches a window's screen; the platform's own mechanism unless replaced.
+    using PresenterFactory = std::function<std::unique_ptr<StepPresenter>(Form2&)>;
+    void setPresenterFactory(PresenterFactory factory);
+    // Whether this opening's steps are held to the refreshes, and how many each.
+    bool isLocked() const { return !presenters_.empty(); }
+    int heldRefreshes() const { return held_; }
+    const FlashTally& tally() const { return tally_; }
 
     // A key pressed in any of the windows: the key handler, then Space pauses or resumes.
     void keyPressed(int keyCode);
@@ -53,11 +70,23 @@ public:
 signals:
     // A tick has run; for measuring the timer.
     void ticked();
+    // The display showed a step, or reports it never did.
+    void stepShown(const StepShown& shown);
 
 private:
     void Form_Load();
     void hideHint(ErrorTrap& trap);
     void paintStep(const FlashStep& step);
+    // Hands every screen its picture of the step now shown, for its next slot.
+    void presentShown();
+    void startPacing();
+    void tickIfRoom();
+    void stopPacing();
+    void record(StepShown shown);
+    void recordPresented(std::size_t view, std::uint64_t serial, const StepShown& when);
+    // The rows of one tick whose showing the timer paces: what the windows hold now.
+    void recordTimerTick();
+    StepShown rowFor(std::size_t view) const;
     // As many windows as screens, at least one.
     void provideViews(qsizetype count);
 
@@ -72,5 +101,15 @@ private:
     QTimer* durationTimer_ = nullptr;
     FlashStep shownStep_;
     std::vector<std::unique_ptr<Form2>> views_;
+    std::optional<int> heldRefreshes_;
+    PresenterFactory presenterFactory_;
+    std::vector<std::unique_ptr<StepPresenter>> presenters_;
+    // Per screen: the rows of the steps in flight, by serial, until the display reports them.
+    std::vector<std::map<std::uint64_t, StepShown>> inFlight_;
+    int held_ = 0;
+    int stepNumber_ = 0;
+    bool fallbackTold_ = false;
+    FrameLogFile* log_ = nullptr;
+    FlashTally tally_;
     ScreenSaverInhibitor* screenSaver_ = nullptr;
 };

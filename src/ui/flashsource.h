@@ -17,4 +17,6 @@ public:
     virtual FlashSettings flashSettings() const = 0;
     // Read at every opening; the first one takes the keyboard.
     virtual QList<QScreen*> flashScreens() const = 0;
+    // Read at every opening: whether the delay is held as whole refreshes of the display.
+    virtual bool frameLock() const { return false; }
 };

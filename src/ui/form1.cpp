@@ -107,9 +107,10 @@ Form1::Form1(Dialogs& dialogs, SettingsStore& store, QWidget* parent)
     connect(pushButtons_[0], &QPushButton::clicked, this,
             [this] { commands_->PushButton1_Click(); });
     connect(pushButtons_[1], &QPushButton::clicked, this, &Form1::PushButton2_Click);
-    auto* startMenu = new StartMenu(*pushButtons_[1]);
-    connect(startMenu, &StartMenu::startRequested, this,
+    startMenu_ = new StartMenu(*pushButtons_[1]);
+    connect(startMenu_, &StartMenu::startRequested, this,
             [this](ScreenChoice::Kind kind, QScreen* screen) { startFlashOn(kind, screen); });
+    connect(startMenu_, &StartMenu::frameLockToggled, this, &Form1::setFrameLock);
     connect(pushButtons_[2], &QPushButton::clicked, this,
             [this] { commands_->PushButton3_Click(); });
     connect(pushButtons_[3], &QPushButton::clicked, this,
@@ -191,6 +192,9 @@ void Form1::compose() {
 
 void Form1::load() {
     Form_Load();
+    // Not one of the designed load steps: a stored value that is no boolean reads as off.
+    frameLock_ = store_.ReadSetting(Keys::FrameLock) == QLatin1String("True");
+    startMenu_->setFrameLock(frameLock_);
     loaded_ = true;
     if (std::exchange(closePending_, false))
         close();
@@ -294,6 +298,8 @@ void Form1::PushButton2_Click() {
         if (!flash_) {
             flash_ = std::make_unique<FlashSession>(*this, dialogs_);
             flash_->setDuration(flashDuration_);
+            flash_->setHeldRefreshes(heldRefreshes_);
+            flash_->setLog(frameLog_);
         }
         flash_->showFlash();
     });
@@ -316,6 +322,24 @@ void Form1::setFlashDuration(std::optional<std::chrono::milliseconds> duration) 
     flashDuration_ = duration;
     if (flash_)
         flash_->setDuration(duration);
+}
+
+void Form1::setHeldRefreshes(std::optional<int> refreshes) {
+    heldRefreshes_ = refreshes;
+    if (flash_)
+        flash_->setHeldRefreshes(refreshes);
+}
+
+void Form1::setFrameLog(FrameLogFile* log) {
+    frameLog_ = log;
+    if (flash_)
+        flash_->setLog(log);
+}
+
+void Form1::setFrameLock(bool locked) {
+    frameLock_ = locked;
+    startMenu_->setFrameLock(locked);
+    store_.writeTellingTrouble(Keys::FrameLock, locked);
 }
 
 void Form1::startFlash() {

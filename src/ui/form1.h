@@ -15,6 +15,8 @@ class ColorListView;
 class Dialogs;
 class ErrorTrap;
 class FlashSession;
+class FrameLogFile;
+class StartMenu;
 class OptionsPanel;
 class PointerState;
 class QGroupBox;
@@ -52,6 +54,13 @@ public:
     void setFlashScreens(ScreenChoice::Kind kind, QScreen* screen = nullptr);
     // How long every flash of this run lasts; until Escape when unset.
     void setFlashDuration(std::optional<std::chrono::milliseconds> duration);
+    // Every flash of this run holds each tick this many refreshes; the delay and the lock paced
+    // it when unset.
+    void setHeldRefreshes(std::optional<int> refreshes);
+    // Where every flash of this run writes what it showed; none when null.
+    void setFrameLog(FrameLogFile* log);
+    // The start menu's "Lock to Display Refresh", stored as it changes.
+    void setFrameLock(bool locked);
     // Starts the flash as the start button does, on the screens set for the run or on these.
     void startFlash();
     void startFlashOn(ScreenChoice::Kind kind, QScreen* screen = nullptr);
@@ -59,6 +68,7 @@ public:
     QStringList colorEntries() const override;
     FlashSettings flashSettings() const override;
     QList<QScreen*> flashScreens() const override;
+    bool frameLock() const override { return frameLock_; }
 
 signals:
     // The program ends here (Form_Unload): status 0, or 1 when the list could not be stored.
@@ -87,6 +97,10 @@ private:
     ScreenChoice::Kind screensKind_ = ScreenChoice::Kind::MainWindowScreen;
     QPointer<QScreen> chosenScreen_;
     std::optional<std::chrono::milliseconds> flashDuration_;
+    std::optional<int> heldRefreshes_;
+    FrameLogFile* frameLog_ = nullptr;
+    bool frameLock_ = false;
+    StartMenu* startMenu_ = nullptr;
     // Until the list is loaded a close waits, so that a partial list is never stored.
     bool loaded_ = false;
     bool closePending_ = false;

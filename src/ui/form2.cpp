@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 #include <string_view>
 
 namespace {
@@ -83,7 +84,8 @@ void Form2::showStep(const FlashStep& step) {
         PaintGradient(surface, gradient->rectangle, gradient->firstColor, gradient->secondColor,
                       gradient->vertical);
     }
-    update();
+    if (!presented_)
+        update();
 }
 
 QSize Form2::devicePixelSize() const {
@@ -92,7 +94,78 @@ QSize Form2::devicePixelSize() const {
     return (QSizeF(size()) * devicePixelRatio()).toSize();
 }
 
+std::pair<std::int32_t, std::optional<std::int32_t>> Form2::shownColors() const {
+    if (const auto* solid = std::get_if<SolidStep>(&shownStep_))
+        return {solid->color, std::nullopt};
+    if (const auto* gradient = std::get_if<GradientStep>(&shownStep_))
+        return {gradient->firstColor, gradient->secondColor};
+    return {colorFromQColor(palette().color(QPalette::Button)), std::nullopt};
+}
+
+FlashPicture Form2::picture() const {
+    FlashPicture picture;
+    const FlashStep step = shownStep_;
+    const std::int32_t face = colorFromQColor(palette().color(QPalette::Button));
+    picture.background = [step, face](DrawingSurface& surface, QSize pixels) {
+        const PixelRect whole{0, 0, pixels.width(), pixels.height()};
+        if (const auto* gradient = std::get_if<GradientStep>(&step))
+            PaintGradient(surface, whole, gradient->firstColor, gradient->secondColor,
+                          gradient->vertical);
+        else if (const auto* solid = std::get_if<SolidStep>(&step))
+            surface.fillRect(whole, solid->color);
+        else
+            surface.fillRect(whole, face);
+    };
+    const QLabel& hint = *label1_;
+    if (!hint.isHidden() && hint.width() > 0 && hint.height() > 0) {
+        const qreal ratio = devicePixelRatio();
+        const QRect area(QPoint(qRound(hint.x() * ratio), qRound(hint.y() * ratio)),
+                         (QSizeF(hint.size()) * ratio).toSize());
+        // The label has no background: the step's own pixels lie under its text.
+        QImage whole(devicePixelSize(), QImage::Format_RGB32);
+        {
+            ImageSurface surface(whole);
+            picture.background(surface, whole.size());
+        }
+        QImage image = whole.copy(area);
+        image.setDevicePixelRatio(ratio);
+        QPainter painter(&image);
+        painter.setFont(hint.font());
+        painter.setPen(hint.palette().color(QPalette::WindowText));
+        painter.drawText(QRect(QPoint(0, 0), hint.size()), int(hint.alignment()), hint.text());
+        painter.end();
+        picture.overlays.push_back({area.topLeft(), image});
+    }
+    return picture;
+}
+
+void Form2::setPresented(bool presented) {
+    presented_ = presented;
+    // Qt's own paint and flush would overwrite what the presenter put on the screen.
+    setAttribute(Qt::WA_PaintOnScreen, presented);
+    setAttribute(Qt::WA_NoSystemBackground, presented);
+    if (QWindow* window = windowHandle()) {
+        if (presented)
+            window->installEventFilter(this);
+        else
+            window->removeEventFilter(this);
+    }
+}
+
+QPaintEngine* Form2::paintEngine() const {
+    return presented_ ? nullptr : QWidget::paintEngine();
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    // Only the windowing system's expose means pixels were lost; a widget's repaint does not.
+    if (presented_ && watched == windowHandle() && event->type() == QEvent::Expose)
+        emit exposed();
+    return QWidget::eventFilter(watched, event);
+}
+
 void Form2::paintEvent(QPaintEvent*) {
+    if (presented_)
+        return;
     QPainter painter(this);
     // In device pixels, so that the strips fall on whole pixels and reach the last ones.
     const qreal ratio = devicePixelRatio();

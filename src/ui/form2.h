@@ -1,9 +1,12 @@
 #pragma once
 
 #include "core/colorsequencer.h"
+#include "platform/steppresenter.h"
 
 #include <QImage>
 #include <QWidget>
+#include <optional>
+#include <utility>
 
 class QLabel;
 
@@ -25,6 +28,15 @@ public:
     // The window's size in device pixels, the surface a step covers.
     QSize devicePixelSize() const;
     QLabel& Label1() const { return *label1_; }
+    // What the window shows now, for a presenter that puts it on the screen itself: the step, or
+    // the face color before the first, and the hint over it while it shows.
+    FlashPicture picture() const;
+    // The first and the second color on screen now (the second only for a gradient).
+    std::pair<std::int32_t, std::optional<std::int32_t>> shownColors() const;
+    // Whether Qt stops painting the window, because a presenter puts the steps on the screen.
+    void setPresented(bool presented);
+    bool isPresented() const { return presented_; }
+    QPaintEngine* paintEngine() const override;
 
     // Virtual-key code of a key press, as the key handler sees it: a letter of a layout without
     // Latin letters counts as the letter of its key on a US keyboard.
@@ -32,9 +44,12 @@ public:
 
 signals:
     void keyDown(int keyCode);
+    // Part of a presented window must be drawn again.
+    void exposed();
     void closed();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -43,4 +58,5 @@ private:
     QLabel* label1_ = nullptr;
     FlashStep shownStep_;
     QImage gradientImage_;
+    bool presented_ = false;
 };

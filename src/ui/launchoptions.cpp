@@ -14,6 +14,7 @@ QStringList applyLaunchOptions(Form1& form, const LaunchOptions& options) {
     const bool known = choice.index >= 0 && choice.index < screens.size();
     form.setFlashScreens(choice.kind, known ? screens[choice.index] : nullptr);
     form.setFlashDuration(options.duration);
+    form.setHeldRefreshes(options.frames);
     if (!options.colors)
         return {};
     form.ListView1().clear();

@@ -1,5 +1,6 @@
 #include "ui/startmenu.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -36,6 +37,15 @@ void StartMenu::list() {
                 emit startRequested(ScreenChoice::Kind::One, target);
         });
     }
+    addSeparator();
+    QAction* lock = addAction(tr("Lock to Display Refresh"));
+    lock->setObjectName(QStringLiteral("FrameLock"));
+    lock->setCheckable(true);
+    lock->setChecked(frameLock_);
+    connect(lock, &QAction::toggled, this, [this](bool locked) {
+        frameLock_ = locked;
+        emit frameLockToggled(locked);
+    });
 }
 
 void StartMenu::openAt(const QPoint& globalPosition) {

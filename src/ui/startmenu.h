@@ -16,10 +16,13 @@ public:
 
     // Lists the screens afresh and opens at this point of the desktop.
     void openAt(const QPoint& globalPosition);
+    // The check of "Lock to Display Refresh".
+    void setFrameLock(bool locked) { frameLock_ = locked; }
 
 signals:
     // The screen for One, none otherwise.
     void startRequested(ScreenChoice::Kind kind, QScreen* screen);
+    void frameLockToggled(bool locked);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -28,6 +31,7 @@ private:
     void list();
 
     QPushButton& button_;
+    bool frameLock_ = false;
 };
 
 // "HDMI-1 (1920×1080)": the name, and the size in the screen's own pixels.

@@ -1,0 +1,61 @@
+#include "core/flashtally.h"
+
+#include <QCoreApplication>
+#include <cmath>
+
+namespace {
+
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(FlashTally)
+};
+
+} // namespace
+
+void FlashTally::reset() {
+    const double hz = reportedHz_;
+    *this = FlashTally();
+    reportedHz_ = hz;
+}
+
+void FlashTally::add(const StepShown& shown) {
+    ++steps_;
+    if (shown.skipped) {
+        ++skipped_;
+        return;
+    }
+    missed_ += shown.missed;
+    if (shown.shownMsc) {
+        if (lastMsc_)
+            lastHold_ = static_cast<std::int64_t>(*shown.shownMsc - *lastMsc_);
+        if (!firstMsc_)
+            firstMsc_ = shown.shownMsc;
+        lastMsc_ = shown.shownMsc;
+    }
+    if (!firstUs_)
+        firstUs_ = shown.shownUs;
+    lastUs_ = shown.shownUs;
+}
+
+std::int64_t FlashTally::refreshes() const {
+    if (firstMsc_ && lastMsc_)
+        return static_cast<std::int64_t>(*lastMsc_ - *firstMsc_) +
+               std::max<std::int64_t>(lastHold_, 1);
+    if (!firstUs_ || !(reportedHz_ > 0))
+        return 0;
+    return std::llround((lastUs_ - *firstUs_) * reportedHz_ / 1e6) + 1;
+}
+
+double FlashTally::measuredRate() const {
+    if (firstMsc_ && lastMsc_ && *lastMsc_ > *firstMsc_ && lastUs_ > *firstUs_)
+        return double(*lastMsc_ - *firstMsc_) * 1e6 / double(lastUs_ - *firstUs_);
+    return reportedHz_;
+}
+
+QString FlashTally::summary() const {
+    return Texts::tr("flash: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped")
+        .arg(steps_)
+        .arg(refreshes())
+        .arg(measuredRate(), 0, 'f', 2)
+        .arg(missed_)
+        .arg(skipped_);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/framelog.h"
+
+#include <QImage>
+#include <QObject>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class DrawingSurface;
+class QWindow;
+
+// What a screen shows for one step: the background fills of the step, then the small pictures
+// drawn over it (the hint, and any other line laid over the flash).
+struct FlashPicture {
+    // Fills the whole surface, which has the given size in device pixels.
+    std::function<void(DrawingSurface& surface, QSize pixels)> background;
+    struct Overlay {
+        QPoint at;
+        QImage image; // the background under it already drawn in
+    };
+    std::vector<Overlay> overlays;
+};
+
+// Shows steps on the refreshes of one screen: every step held the same number of refreshes,
+// each changed on the refresh chosen for it, and a report of when each was shown.
+class StepPresenter : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Steps of this many refreshes from now on; false where the mechanism is not there.
+    virtual bool begin(int heldRefreshes) = 0;
+    virtual void end() = 0;
+    // Queued for the refresh after the one the last step was given.
+    virtual void present(const FlashPicture& picture, std::uint64_t serial) = 0;
+    // The last picture once more, outside the schedule: after part of the window was uncovered.
+    virtual void presentAgain() = 0;
+    // Whether another step can be queued without waiting.
+    virtual bool hasRoom() const = 0;
+    // The refresh rate the system reports for this screen.
+    virtual double refreshRate() const = 0;
+
+signals:
+    // Room for another step.
+    void ready();
+    // A step was shown or is known never to be; step and colors are the caller's to fill in.
+    void shown(std::uint64_t serial, const StepShown& when);
+};
+
+// The mechanism this platform offers for the window, or none.
+std::unique_ptr<StepPresenter> createStepPresenter(QWindow& window);

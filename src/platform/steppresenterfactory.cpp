@@ -1,0 +1,5 @@
+#include "platform/steppresenter.h"
+
+std::unique_ptr<StepPresenter> createStepPresenter(QWindow&) {
+    return nullptr;
+}
