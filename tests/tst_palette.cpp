@@ -4,6 +4,7 @@
 #include "core/palettewriter.h"
 #include "coretest.h"
 
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fcntl.h>
@@ -14,6 +15,10 @@
 namespace {
 
 constexpr qsizetype FullList = 32767;
+
+QByteArray utf16(QStringConverter::Encoding encoding, QStringView text) {
+    return QStringEncoder(encoding)(text);
+}
 
 // "line: reason" for each described bad line, to compare in one go.
 QStringList describe(const QList<BadPaletteLine>& lines) {
@@ -60,9 +65,24 @@ private slots:
         QTest::newRow("comments and blank lines skipped")
             << QByteArray("# my colors\n\n   \n# ff0000 is red\n#FF0000\n\t#00FF00 \n")
             << QStringList{"RGB(255, 0, 0)", "RGB(0, 255, 0)"};
-        QTest::newRow("hash and six hex digits with more text is a comment")
-            << QByteArray("#C0FFEE cup\n#C0FFEE\n#BEEF\n#1234567\n")
-            << QStringList{"RGB(192, 255, 238)"};
+        QTest::newRow("short hex form")
+            << QByteArray("#FFF\n#f80\n#09a\n")
+            << QStringList{"RGB(255, 255, 255)", "RGB(255, 136, 0)", "RGB(0, 153, 170)"};
+        QTest::newRow("a color followed by a comment")
+            << QByteArray("#ffffff # white\n1 2 3 # dark\nRGB(4, 5, 6)\t#blue-ish\n#C0FFEE #\n")
+            << QStringList{"RGB(255, 255, 255)", "RGB(1, 2, 3)", "RGB(4, 5, 6)",
+                           "RGB(192, 255, 238)"};
+        QTest::newRow("CR only") << QByteArray("# old Mac\r#FF0000\r1 2 3\r\rRGB(4, 5, 6)")
+                                 << QStringList{"RGB(255, 0, 0)", "RGB(1, 2, 3)", "RGB(4, 5, 6)"};
+        QTest::newRow("line ends mixed")
+            << QByteArray("1 1 1\r\n2 2 2\r3 3 3\n\r\n4 4 4")
+            << QStringList{"RGB(1, 1, 1)", "RGB(2, 2, 2)", "RGB(3, 3, 3)", "RGB(4, 4, 4)"};
+        QTest::newRow("UTF-16 little endian with byte order mark")
+            << utf16(QStringConverter::Utf16LE, u"\uFEFF#FFF\r\n1 2 3 # \u00e9t\u00e9")
+            << QStringList{"RGB(255, 255, 255)", "RGB(1, 2, 3)"};
+        QTest::newRow("UTF-16 big endian with byte order mark")
+            << utf16(QStringConverter::Utf16BE, u"\uFEFFGIMP Palette\n9 8 7 \u00c9t\u00e9")
+            << QStringList{"RGB(9, 8, 7)"};
         QTest::newRow("the whole range")
             << QByteArray("0 0 0\n255 255 255\n#000000\n#FFFFFF\nRGB(255, 255, 255)\n")
             << QStringList{"RGB(0, 0, 0)", "RGB(255, 255, 255)", "RGB(0, 0, 0)",
@@ -113,6 +133,19 @@ private slots:
             << QByteArray("# c\n1 2 3\nred\n\n4 5 6\n1 2\n")
             << QStringList{"RGB(1, 2, 3)", "RGB(4, 5, 6)"}
             << QStringList{"3: " + forms, "6: " + forms};
+        const QString hexForms =
+            QStringLiteral("is not a hex color; write #RRGGBB or #RGB, and a comment after a "
+                           "blank and #");
+        QTest::newRow("bad hex colors are told, not skipped")
+            << QByteArray("#GGGGGG\n#BEEF\n#1234567\n#C0FFEE cup\n#C0FFEE\n#red\n")
+            << QStringList{"RGB(192, 255, 238)"}
+            << QStringList{"1: '#GGGGGG' " + hexForms, "2: '#BEEF' " + hexForms,
+                           "3: '#1234567' " + hexForms, "4: '#C0FFEE cup' " + hexForms,
+                           "6: '#red' " + hexForms};
+        QTest::newRow("UTF-16 without byte order mark")
+            << utf16(QStringConverter::Utf16LE, u"#FFF\n") << QStringList{}
+            << QStringList{
+                   "1: the file is UTF-16 text without a byte order mark; save it as UTF-8"};
         QTest::newRow("component above 255")
             << QByteArray("256 0 0\nRGB(0, 300, 0)\n") << QStringList{}
             << QStringList{"1: '256' is more than 255", "2: '300' is more than 255"};
