@@ -4,6 +4,7 @@
 #include "core/randomint.h"
 #include "core/virtualkey.h"
 #include "platform/imagesurface.h"
+#include "platform/timeofday.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 #include "ui/flashsession.h"
