@@ -79,8 +79,7 @@ void Form2::resetForOpening() {
     label1_->setGeometry(0, 0, 0, 0);
     label1_->adjustSize();
     label1_->show();
-    readout_->clear();
-    readout_->hide();
+    showReadout(QString());
     shownStep_ = std::monostate{};
 }
 
@@ -102,6 +101,8 @@ void Form2::showStep(const FlashStep& step) {
 void Form2::showReadout(const QString& text) {
     readout_->setText(text);
     readout_->setVisible(!text.isEmpty());
+    // A screen reader hears the change of the window's description, the step first.
+    setAccessibleDescription(text.isEmpty() ? flashKeysText() : text + u'\n' + flashKeysText());
     placeReadout();
 }
 
