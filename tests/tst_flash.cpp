@@ -584,7 +584,7 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, readout);
         QFETCH(bool, hintShown);
-        source.choose(2);
+        source.choose(FlashOption::CycleOrder);
         // No ticks: only the keys change what shows.
         source.delay = QStringLiteral("0");
         FlashSession flash(source, dialogs);
@@ -603,8 +603,8 @@ private slots:
     }
 
     void readoutStaysOutOfTheHintsPlace() {
-        source.choose(2);
-        source.choose(4);
+        source.choose(FlashOption::CycleOrder);
+        source.choose(FlashOption::GradientColors);
         source.delay = QStringLiteral("0");
         FlashSession flash(source, dialogs);
         flash.showFlash();
@@ -619,7 +619,7 @@ private slots:
     }
 
     void resumingGoesOnFromTheStepShown() {
-        source.choose(2);
+        source.choose(FlashOption::CycleOrder);
         source.delay = QStringLiteral("10");
         FlashSession flash(source, dialogs);
         QSignalSpy ticked(&flash, &FlashSession::ticked);
