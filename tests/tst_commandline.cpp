@@ -273,6 +273,10 @@ private slots:
                                    "--screen <NAME|N>", "--all-screens", "--colors <FILE>"}) {
             QVERIFY2(line.text.contains(option), qPrintable(option));
         }
+        // The flash's keys, as nothing on screen tells them all.
+        for (const char* key :
+             {"Escape", "hide", "Space", "Right", "Page Down", "Left", "Page Up", "Home"})
+            QVERIFY2(line.text.contains(QLatin1StringView(key)), key);
     }
 
     void printsTheVersion_data() {

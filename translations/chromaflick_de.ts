@@ -197,6 +197,13 @@
     </message>
 </context>
 <context>
+    <name>FlashKeys</name>
+    <message>
+        <source>In the flash, Escape leaves it and typing hide hides its texts. Space pauses and resumes; while paused, Right or Page Down shows the next color, Left or Page Up the previous one, Home the first one of the list.</source>
+        <translation>Im Blinken beendet Escape es, und wer hide tippt, blendet seine Texte aus. Leertaste hält an und setzt fort; angehalten zeigt Rechts oder Bild ab die nächste Farbe, Links oder Bild auf die vorige, Pos1 die erste der Liste.</translation>
+    </message>
+</context>
+<context>
     <name>FlashSession</name>
     <message>
         <source>Flashing colors over the whole screen</source>
@@ -307,10 +314,6 @@ Das Blinken trotzdem starten?</translation>
     <message>
         <source>Chromaflick color flash</source>
         <translation>Chromaflick-Farbblinken</translation>
-    </message>
-    <message>
-        <source>Press Escape to leave the flash. Type hide to hide the hint in the top left corner.</source>
-        <translation>Escape beendet das Blinken. Tippen Sie hide, um den Hinweis oben links auszublenden.</translation>
     </message>
     <message>
         <source>Press ESCape key to exit flash. Type &apos;hide&apos; to hide this text.</source>
@@ -605,6 +608,21 @@ Entries that are no color, skipped: %3</source>
     <message>
         <source>Start on All Screens</source>
         <translation>Auf allen Bildschirmen starten</translation>
+    </message>
+</context>
+<context>
+    <name>StepReadout</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1, step %2</source>
+        <translation>%1, Schritt %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 Hz</source>
+        <translation>%1, %2 Hz</translation>
     </message>
 </context>
 </TS>

@@ -197,6 +197,13 @@
     </message>
 </context>
 <context>
+    <name>FlashKeys</name>
+    <message>
+        <source>In the flash, Escape leaves it and typing hide hides its texts. Space pauses and resumes; while paused, Right or Page Down shows the next color, Left or Page Up the previous one, Home the first one of the list.</source>
+        <translation>Pendant le clignotement, Échap le quitte et taper hide masque ses textes. Espace met en pause et reprend ; en pause, Droite ou Page suivante montre la couleur suivante, Gauche ou Page précédente la précédente, Début la première de la liste.</translation>
+    </message>
+</context>
+<context>
     <name>FlashSession</name>
     <message>
         <source>Flashing colors over the whole screen</source>
@@ -307,10 +314,6 @@ Démarrer le clignotement malgré tout ?</translation>
     <message>
         <source>Chromaflick color flash</source>
         <translation>Clignotement de couleurs Chromaflick</translation>
-    </message>
-    <message>
-        <source>Press Escape to leave the flash. Type hide to hide the hint in the top left corner.</source>
-        <translation>Échap quitte le clignotement. Tapez hide pour masquer l’indication en haut à gauche.</translation>
     </message>
     <message>
         <source>Press ESCape key to exit flash. Type &apos;hide&apos; to hide this text.</source>
@@ -605,6 +608,21 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
     <message>
         <source>Start on All Screens</source>
         <translation>Démarrer sur tous les écrans</translation>
+    </message>
+</context>
+<context>
+    <name>StepReadout</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1, step %2</source>
+        <translation>%1, étape %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 Hz</source>
+        <translation>%1, %2 Hz</translation>
     </message>
 </context>
 </TS>

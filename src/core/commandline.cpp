@@ -2,6 +2,7 @@
 
 #include "core/durationtext.h"
 #include "core/failure.h"
+#include "core/flashkeys.h"
 #include "core/plainnumber.h"
 #include "core/programversion.h"
 
@@ -100,7 +101,8 @@ struct KnownOptions {
 
     KnownOptions() {
         parser.setApplicationDescription(
-            Texts::tr("Fills the whole screen with a sequence of colors."));
+            Texts::tr("Fills the whole screen with a sequence of colors.") + u'\n' +
+            flashKeysText());
         parser.addOptions(all);
     }
 

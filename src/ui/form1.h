@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/commandline.h"
+#include "core/flashoption.h"
 #include "ui/flashsource.h"
 
 #include <QPointer>
@@ -77,14 +78,23 @@ private:
     bool Form_QueryUnload();
     bool listIsToBeStored();
     void PushButton2_Click();
+    std::array<QPushButton*, 5> buttons() const;
 
     Dialogs& dialogs_;
     SettingsStore& store_;
-    std::array<QGroupBox*, 4> frames_{};
-    QLineEdit* text1_ = nullptr;
-    std::array<QRadioButton*, 6> optionButtons_{};
+    // The designed controls; their object names are the designed ones (Frame1, Text1, ...).
+    QGroupBox* delayFrame_ = nullptr;             // Frame3
+    QLineEdit* delayField_ = nullptr;             // Text1
+    QGroupBox* orderFrame_ = nullptr;             // Frame1
+    QGroupBox* colorModeFrame_ = nullptr;         // Frame2
+    QGroupBox* gradientFrame_ = nullptr;          // Frame4
+    PerFlashOption<QRadioButton*> optionButtons_; // Option1 .. Option6
     ColorListView* listView1_ = nullptr;
-    std::array<QPushButton*, 5> pushButtons_{};
+    QPushButton* addButton_ = nullptr;      // PushButton1
+    QPushButton* startButton_ = nullptr;    // PushButton2
+    QPushButton* deleteButton_ = nullptr;   // PushButton3
+    QPushButton* clearButton_ = nullptr;    // PushButton4
+    QPushButton* defaultsButton_ = nullptr; // PushButton5
     OptionsPanel* options_ = nullptr;
     PointerState* pointer_ = nullptr;
     std::unique_ptr<ColorListCommands> commands_;
