@@ -246,10 +246,28 @@ private slots:
         FakePresenter& display = *presenters[0];
         QTRY_COMPARE(display.queued.size(), std::size_t(2));
         flash.togglePause();
-        display.showOldest();
-        display.showOldest();
+        // The readout joins the picture at once, outside the steps.
+        QCOMPARE(display.queued.size(), std::size_t(3));
+        QCOMPARE(display.queued.back().serial, std::uint64_t(0));
+        const Form2& window = *flash.views().constFirst();
+        QCOMPARE(display.queued.back().picture.overlays.size(), std::size_t(2));
+        QCOMPARE(display.queued.back().picture.overlays.back().at,
+                 QPoint(0, window.devicePixelSize().height() - window.readout().height()));
+        for (int i = 0; i < 3; ++i)
+            display.showOldest();
         QTest::qWait(20);
         QVERIFY(display.queued.empty());
+        // A step by hand is presented and logged as a tick.
+        QList<StepShown> rows;
+        connect(&flash, &FlashSession::stepShown, this,
+                [&rows](const StepShown& shown) { rows << shown; });
+        flash.keyPressed(VirtualKey::Right);
+        QCOMPARE(display.queued.size(), std::size_t(1));
+        QCOMPARE(display.queued.back().serial, std::uint64_t(2));
+        display.showOldest();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].step, 2);
+        QCOMPARE(rows[0].firstColor, B);
         const std::size_t before = display.everything.size();
         flash.togglePause();
         // Resuming shows the next step at once, and the queue fills again.
@@ -347,7 +365,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("problem");
         QTest::newRow("device") << "/dev/null"
-                                << "'null' is not a regular file";
+                                << "'null' is a device, not a file to write a log to";
         QTest::newRow("folder") << "/tmp"
                                 << "'tmp' cannot be written: Is a directory";
         QTest::newRow("missing folder") << "/nonexistent/run.csv"

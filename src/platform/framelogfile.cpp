@@ -1,10 +1,10 @@
 #include "platform/framelogfile.h"
 
-#include "core/failure.h"
 #include "core/framelog.h"
+#include "platform/regularfile.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QFile>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -27,7 +27,7 @@ FrameLogFile::~FrameLogFile() {
 
 QString FrameLogFile::open(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
-    const QString shown = quotedForMessage(QFileInfo(path).fileName());
+    const QString shown = shownFileName(path);
     // A pipe or a device named by mistake must neither block the start nor be written over.
     const int descriptor =
         ::open(name.constData(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0644);
@@ -37,7 +37,8 @@ QString FrameLogFile::open(const QString& path) {
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        return Texts::tr("%1 is not a regular file").arg(shown);
+        return Texts::tr("%1 is %2, not a file to write a log to")
+            .arg(shown, kindOfNonFile(status.st_mode));
     }
     if (::ftruncate(descriptor, 0) != 0) {
         const int error = errno;
@@ -69,7 +70,7 @@ void FrameLogFile::writeLine(const QString& line) {
                 troubleTold_ = true;
                 std::fprintf(stderr, "chromaflick: %s\n",
                              qPrintable(Texts::tr("the log %1 could not be written: %2")
-                                            .arg(quotedForMessage(path_),
+                                            .arg(shownFileName(path_),
                                                  QString::fromLocal8Bit(std::strerror(errno)))));
             }
             return;

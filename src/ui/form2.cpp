@@ -1,6 +1,7 @@
 #include "ui/form2.h"
 
 #include "core/colorvalue.h"
+#include "core/flashkeys.h"
 #include "core/gradientpainter.h"
 #include "core/virtualkey.h"
 #include "platform/imagesurface.h"
@@ -46,13 +47,23 @@ Form2::Form2() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Too
     setFocusPolicy(Qt::StrongFocus);
     setFont(designedFont(9));
     setAccessibleName(tr("Chromaflick color flash"));
-    setAccessibleDescription(
-        tr("Press Escape to leave the flash. Type hide to hide the hint in the top left corner."));
+    setAccessibleDescription(flashKeysText());
 
     label1_ =
         new QLabel(tr("Press ESCape key to exit flash. Type 'hide' to hide this text."), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    // In the hint's font, on a plate of the window's face, so that it reads over any color; at
+    // the bottom, out of the hint's way.
+    readout_ = new QLabel(this);
+    readout_->setObjectName(QStringLiteral("Readout"));
+    readout_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    readout_->setAutoFillBackground(true);
+    readout_->setBackgroundRole(QPalette::Button);
+    readout_->setForegroundRole(QPalette::ButtonText);
+    readout_->setContentsMargins(4, 2, 4, 2);
+    readout_->hide();
 }
 
 Form2::~Form2() = default;
@@ -69,6 +80,7 @@ void Form2::resetForOpening() {
     label1_->setGeometry(0, 0, 0, 0);
     label1_->adjustSize();
     label1_->show();
+    showReadout(QString());
     shownStep_ = std::monostate{};
 }
 
@@ -86,6 +98,24 @@ void Form2::showStep(const FlashStep& step) {
     }
     if (!presented_)
         update();
+}
+
+void Form2::showReadout(const QString& text) {
+    readout_->setText(text);
+    readout_->setVisible(!text.isEmpty());
+    // A screen reader hears the change of the window's description, the step first.
+    setAccessibleDescription(text.isEmpty() ? flashKeysText() : text + u'\n' + flashKeysText());
+    placeReadout();
+}
+
+void Form2::placeReadout() {
+    readout_->adjustSize();
+    readout_->move(0, height() - readout_->height());
+}
+
+void Form2::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeReadout();
 }
 
 QSize Form2::devicePixelSize() const {
@@ -116,23 +146,26 @@ FlashPicture Form2::picture() const {
         else
             surface.fillRect(whole, face);
     };
-    const QLabel& hint = *label1_;
-    if (!hint.isHidden() && hint.width() > 0 && hint.height() > 0) {
-        const qreal ratio = devicePixelRatio();
-        const QRect area(QPoint(qRound(hint.x() * ratio), qRound(hint.y() * ratio)),
-                         (QSizeF(hint.size()) * ratio).toSize());
-        // The label has no background: the step's own pixels lie under its text.
-        QImage whole(devicePixelSize(), QImage::Format_RGB32);
-        {
+    // The labels have no background: the step's own pixels lie under their text.
+    QImage whole;
+    for (const QLabel* label : {label1_, readout_}) {
+        if (label->isHidden() || label->width() <= 0 || label->height() <= 0)
+            continue;
+        if (whole.isNull()) {
+            whole = QImage(devicePixelSize(), QImage::Format_RGB32);
             ImageSurface surface(whole);
             picture.background(surface, whole.size());
         }
+        const qreal ratio = devicePixelRatio();
+        const QRect area(QPoint(qRound(label->x() * ratio), qRound(label->y() * ratio)),
+                         (QSizeF(label->size()) * ratio).toSize());
         QImage image = whole.copy(area);
         image.setDevicePixelRatio(ratio);
         QPainter painter(&image);
-        painter.setFont(hint.font());
-        painter.setPen(hint.palette().color(QPalette::WindowText));
-        painter.drawText(QRect(QPoint(0, 0), hint.size()), int(hint.alignment()), hint.text());
+        painter.setFont(label->font());
+        painter.setPen(label->palette().color(QPalette::WindowText));
+        painter.drawText(QRect(QPoint(0, 0), label->size()), int(label->alignment()),
+                         label->text());
         painter.end();
         picture.overlays.push_back({area.topLeft(), image});
     }
@@ -200,6 +233,16 @@ int Form2::virtualKeyCode(const QKeyEvent& event) {
         return VirtualKey::Alt;
     case Qt::Key_Space:
         return VirtualKey::Space;
+    case Qt::Key_PageUp:
+        return VirtualKey::PageUp;
+    case Qt::Key_PageDown:
+        return VirtualKey::PageDown;
+    case Qt::Key_Home:
+        return VirtualKey::Home;
+    case Qt::Key_Left:
+        return VirtualKey::Left;
+    case Qt::Key_Right:
+        return VirtualKey::Right;
     default:
         if (key >= Qt::Key_0 && key <= Qt::Key_9)
             return VirtualKey::Digit0 + (key - Qt::Key_0);
