@@ -1,22 +1,12 @@
 #pragma once
 
 #include "core/palettereader.h"
+#include "core/screenchoice.h"
 
 #include <QString>
 #include <QStringList>
 #include <chrono>
 #include <optional>
-
-// Where the flash opens.
-struct ScreenChoice {
-    enum class Kind {
-        MainWindowScreen, // as a click on Start does
-        One,
-        All,
-    };
-    Kind kind = Kind::MainWindowScreen;
-    qsizetype index = -1; // into the screen names given, for One
-};
 
 struct LaunchOptions {
     bool start = false;

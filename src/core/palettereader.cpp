@@ -83,9 +83,7 @@ LineReading readGimpColor(QStringView line) {
 
 bool isHexColor(QStringView line) {
     return line.size() == 7 && line[0] == u'#' &&
-           std::all_of(line.begin() + 1, line.end(), [](QChar c) {
-               return isAsciiDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-           });
+           std::all_of(line.begin() + 1, line.end(), isHexDigit);
 }
 
 LineReading readPlainColor(QStringView trimmed) {
