@@ -5,6 +5,7 @@
 #include "core/randomint.h"
 #include "core/virtualkey.h"
 #include "platform/imagesurface.h"
+#include "platform/timeofday.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 #include "ui/flashsession.h"
@@ -535,6 +536,106 @@ private slots:
         flash.keyPressed(VirtualKey::Space);
         QVERIFY(!flash.timerRunning());
         QVERIFY(std::holds_alternative<std::monostate>(flash.shownStep()));
+        flash.close();
+    }
+
+    // Keys as the window gets them, so that the key codes are tried too.
+    void handStepsWhilePaused_data() {
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("readout");
+        QTest::addColumn<bool>("hintShown");
+        const QString a = colorText(A), b = colorText(B), c = colorText(C);
+        QTest::newRow("not while running") << QList<Qt::Key>{Qt::Key_Right, Qt::Key_Home} << "-"
+                                           << "" << true;
+        QTest::newRow("three on, two back")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Right, Qt::Key_Right,
+                              Qt::Key_Right, Qt::Key_Left,  Qt::Key_Left}
+            << a << "RGB(255, 0, 0), step 1" << true;
+        QTest::newRow("page keys")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageDown,
+                              Qt::Key_PageUp}
+            << b << "RGB(0, 255, 0), step 2" << true;
+        QTest::newRow("through the rewind")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+                              Qt::Key_Right}
+            << c << "RGB(0, 0, 255), step 4" << true;
+        QTest::newRow("home") << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Right, Qt::Key_Right,
+                                                Qt::Key_Home}
+                              << a << "RGB(255, 0, 0), step 3" << true;
+        QTest::newRow("nothing before the first")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Left} << "-"
+            << "" << true;
+        QTest::newRow("no letter of hide") << QList<Qt::Key>{Qt::Key_Space, Qt::Key_H, Qt::Key_I,
+                                                             Qt::Key_Right, Qt::Key_D, Qt::Key_E}
+                                           << a << "RGB(255, 0, 0), step 1" << true;
+        QTest::newRow("hide hides the readout")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Right, Qt::Key_H,
+                              Qt::Key_I,     Qt::Key_D,     Qt::Key_E}
+            << a << "" << false;
+        QTest::newRow("the next pause tells it again")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Right, Qt::Key_H,     Qt::Key_I,
+                              Qt::Key_D,     Qt::Key_E,     Qt::Key_Space, Qt::Key_Space}
+            << a << "RGB(255, 0, 0), step 1" << false;
+        QTest::newRow("gone on resuming")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Right, Qt::Key_Space} << a << "" << true;
+    }
+    void handStepsWhilePaused() {
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(QString, shown);
+        QFETCH(QString, readout);
+        QFETCH(bool, hintShown);
+        source.choose(FlashOption::CycleOrder);
+        // No ticks: only the keys change what shows.
+        source.delay = QStringLiteral("0");
+        FlashSession flash(source, dialogs);
+        flash.showFlash();
+        for (Qt::Key key : keys)
+            QTest::keyClick(&view(flash), key);
+        QVERIFY(flash.isVisible());
+        QCOMPARE(stepText(flash.shownStep()), shown);
+        QCOMPARE(stepText(view(flash).shownStep()), shown);
+        QCOMPARE(view(flash).readout().isVisible(), !readout.isEmpty());
+        if (!readout.isEmpty())
+            QCOMPARE(view(flash).readout().text(), readout);
+        QCOMPARE(view(flash).Label1().width() != 0, hintShown);
+        QVERIFY(dialogs.warnings.isEmpty());
+        flash.close();
+    }
+
+    void readoutStaysOutOfTheHintsPlace() {
+        source.choose(FlashOption::CycleOrder);
+        source.choose(FlashOption::GradientColors);
+        source.delay = QStringLiteral("0");
+        FlashSession flash(source, dialogs);
+        flash.showFlash();
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Right})
+            QTest::keyClick(&view(flash), key);
+        const QLabel& readout = view(flash).readout();
+        QCOMPARE(readout.text(), QStringLiteral("RGB(255, 0, 0) to RGB(0, 255, 0), step 1"));
+        QCOMPARE(readout.font(), view(flash).Label1().font());
+        QCOMPARE(readout.geometry().bottomLeft(), view(flash).rect().bottomLeft());
+        QVERIFY(!readout.geometry().intersects(view(flash).Label1().geometry()));
+        flash.close();
+    }
+
+    void resumingGoesOnFromTheStepShown() {
+        source.choose(FlashOption::CycleOrder);
+        source.delay = QStringLiteral("10");
+        FlashSession flash(source, dialogs);
+        QSignalSpy ticked(&flash, &FlashSession::ticked);
+        flash.showFlash();
+        QTRY_VERIFY(ticked.size() >= 1);
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Home, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left,
+                            Qt::Key_Left})
+            QTest::keyClick(&view(flash), key);
+        QCOMPARE(stepText(flash.shownStep()), colorText(A));
+        QTest::keyClick(&view(flash), Qt::Key_Space);
+        // The steps walked back over come first, then the cycle goes on.
+        QCOMPARE(stepText(flash.shownStep()), colorText(B));
+        QVERIFY(!view(flash).readout().isVisible());
+        QTRY_COMPARE(stepText(flash.shownStep()), colorText(C));
+        QTRY_COMPARE(stepText(flash.shownStep()), colorText(A));
         flash.close();
     }
 

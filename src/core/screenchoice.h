@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 // Where the flash opens.
 struct ScreenChoice {
@@ -11,4 +11,5 @@ struct ScreenChoice {
     };
     Kind kind = Kind::MainWindowScreen;
     qsizetype index = -1; // into the screen names given, for One
+    QString name;         // of that screen, for One; looked for again at each flash
 };

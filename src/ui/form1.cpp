@@ -12,6 +12,7 @@
 #include "platform/appicon.h"
 #include "platform/cursorfile.h"
 #include "platform/files.h"
+#include "platform/timeofday.h"
 #include "ui/appearance.h"
 #include "ui/colorlistmenu.h"
 #include "ui/colorlistview.h"
@@ -26,12 +27,14 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -252,9 +255,37 @@ void Form1::showCentred() {
     delayField_->setFocus(Qt::TabFocusReason);
 }
 
+void Form1::showRunColors(const QStringList& entries) {
+    listView1_->clear();
+    listView1_->append(entries);
+    runColors_ = listView1_->entries();
+}
+
+bool Form1::listIsToBeStored() {
+    if (!runColors_)
+        return true;
+    if (listView1_->entries() == *runColors_)
+        return false;
+    // The user made a list of the palette; both it and the list stored before stay.
+    if (!QFileInfo::exists(store_.fileName()))
+        return true;
+    const QString kept = store_.keepCopy(QStringLiteral(".before-colors"));
+    if (kept.isEmpty()) {
+        std::fprintf(stderr, "chromaflick: %s\n",
+                     qPrintable(tr("the changed list was not stored: no copy of the stored list "
+                                   "could be kept")));
+        return false;
+    }
+    std::fprintf(stderr, "chromaflick: %s\n",
+                 qPrintable(tr("the changed list was stored; the stored list it replaces was "
+                               "kept in %1")
+                                .arg(kept)));
+    return true;
+}
+
 bool Form1::Form_QueryUnload() {
     ErrorTrap trap(dialogs_, QStringLiteral("Form1.Form_QueryUnload"));
-    const bool stored = SaveColorList(trap, store_, *listView1_);
+    const bool stored = !listIsToBeStored() || SaveColorList(trap, store_, *listView1_);
     trap.step(110, [] { QCoreApplication::processEvents(); });
     trap.step(112, [] { QCoreApplication::processEvents(); });
     return stored;
@@ -320,9 +351,9 @@ FlashSettings Form1::flashSettings() const {
     return options_->settings();
 }
 
-void Form1::setFlashScreens(ScreenChoice::Kind kind, QScreen* screen) {
+void Form1::setFlashScreens(ScreenChoice::Kind kind, const QString& screenName) {
     screensKind_ = kind;
-    chosenScreen_ = screen;
+    chosenScreenName_ = screenName;
 }
 
 void Form1::setFlashDuration(std::optional<std::chrono::milliseconds> duration) {
@@ -338,21 +369,36 @@ void Form1::startFlash() {
 void Form1::startFlashOn(ScreenChoice::Kind kind, QScreen* screen) {
     // This once; the next plain Start opens where the run says.
     const ScreenChoice::Kind standingKind = std::exchange(screensKind_, kind);
-    const QPointer<QScreen> standingScreen = std::exchange(chosenScreen_, screen);
+    menuScreen_ = screen;
     PushButton2_Click();
     screensKind_ = standingKind;
-    chosenScreen_ = standingScreen;
+    menuScreen_ = nullptr;
 }
 
 QList<QScreen*> Form1::flashScreens() const {
     switch (screensKind_) {
     case ScreenChoice::Kind::All:
         return QGuiApplication::screens();
-    case ScreenChoice::Kind::One:
-        // An unplugged screen leaves the one that holds the main window.
-        if (chosenScreen_)
-            return {chosenScreen_.data()};
+    case ScreenChoice::Kind::One: {
+        if (menuScreen_)
+            return {menuScreen_.data()};
+        if (chosenScreenName_.isEmpty())
+            break;
+        for (QScreen* candidate : QGuiApplication::screens()) {
+            if (candidate->name() == chosenScreenName_) {
+                absentScreenTold_ = false;
+                return {candidate};
+            }
+        }
+        // Unplugged: the main window's screen stands in until it is back.
+        if (!std::exchange(absentScreenTold_, true)) {
+            std::fprintf(stderr, "chromaflick: %s\n",
+                         qPrintable(tr("the screen %1 is not there; flashing on the main "
+                                       "window's screen")
+                                        .arg(chosenScreenName_)));
+        }
         break;
+    }
     case ScreenChoice::Kind::MainWindowScreen:
         break;
     }

@@ -49,8 +49,12 @@ public:
     // The flash, once the start button has made it.
     FlashSession* flashSession() const { return flash_.get(); }
 
-    // Where every flash of this run opens (the screen for One); the main window's by default.
-    void setFlashScreens(ScreenChoice::Kind kind, QScreen* screen = nullptr);
+    // Where every flash of this run opens; the main window's screen by default. The screen of
+    // One is looked for by name at each start, so one unplugged and plugged back still serves.
+    void setFlashScreens(ScreenChoice::Kind kind, const QString& screenName = QString());
+    // The list shows these colors for this run. The stored list stays as it was unless the user
+    // changes the list; then the changed list is stored and the stored one kept aside.
+    void showRunColors(const QStringList& entries);
     // How long every flash of this run lasts; until Escape when unset.
     void setFlashDuration(std::optional<std::chrono::milliseconds> duration);
     // Starts the flash as the start button does, on the screens set for the run or on these.
@@ -72,6 +76,7 @@ private:
     void compose();
     void Form_Load();
     bool Form_QueryUnload();
+    bool listIsToBeStored();
     void PushButton2_Click();
     std::array<QPushButton*, 5> buttons() const;
 
@@ -95,7 +100,11 @@ private:
     std::unique_ptr<ColorListCommands> commands_;
     std::unique_ptr<FlashSession> flash_;
     ScreenChoice::Kind screensKind_ = ScreenChoice::Kind::MainWindowScreen;
-    QPointer<QScreen> chosenScreen_;
+    QString chosenScreenName_;
+    // A screen the start menu chose for one start.
+    QPointer<QScreen> menuScreen_;
+    mutable bool absentScreenTold_ = false;
+    std::optional<QStringList> runColors_;
     std::optional<std::chrono::milliseconds> flashDuration_;
     // Until the list is loaded a close waits, so that a partial list is never stored.
     bool loaded_ = false;
