@@ -31,7 +31,6 @@ const QString loadLocation = QStringLiteral("in Tintrova2021/08/31.Form1.Form_Lo
 const QStringList defaults{"RGB(255, 0, 0)",  "RGB(255, 127, 0)", "RGB(255, 255, 0)",
                            "RGB(0, 255, 0)",  "RGB(0, 0, 255)",   "RGB(75, 0, 130)",
                            "RGB(143, 0, 255)"};
-const QString sep = QStringLiteral("||MySeparator123||");
 
 } // namespace
 
@@ -189,12 +188,16 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QStringList>("entries");
         QTest::newRow("empty text gives the defaults") << "" << defaults;
-        QTest::newRow("separators only give an empty list") << sep + sep << QStringList{};
+        QTest::newRow("separators only give an empty list")
+            << StoredSeparator + StoredSeparator << QStringList{};
         QTest::newRow("no separator") << "abc" << QStringList{"abc"};
-        QTest::newRow("two entries") << "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep
-                                     << QStringList{"RGB(1, 2, 3)", "RGB(4, 5, 6)"};
+        QTest::newRow("two entries")
+            << "RGB(1, 2, 3)" + StoredSeparator + "RGB(4, 5, 6)" + StoredSeparator
+            << QStringList{"RGB(1, 2, 3)", "RGB(4, 5, 6)"};
         QTest::newRow("duplicates and empty pieces")
-            << sep + "a" + sep + sep + "a" + sep + "b" << QStringList{"a", "a", "b"};
+            << StoredSeparator + "a" + StoredSeparator + StoredSeparator + "a" + StoredSeparator +
+                   "b"
+            << QStringList{"a", "a", "b"};
     }
     void restoresTheListFromTheStore() {
         QFETCH(QString, stored);
@@ -240,7 +243,7 @@ private slots:
     void reportsAnOptionThatIsNoBoolean() {
         QFETCH(QString, key);
         QFETCH(int, line);
-        Loaded main({{key, "maybe"}, {"Colors", "x" + sep}});
+        Loaded main({{key, "maybe"}, {"Colors", "x" + StoredSeparator}});
         QCOMPARE(main.dialogs.warningTexts(),
                  QStringList{"'maybe' is neither True, False nor a number\r\n" + loadLocation +
                              "at line " + QString::number(line) +
@@ -260,7 +263,8 @@ private slots:
     }
 
     void closingStoresTheListExactly() {
-        const QString stored = "RGB(1, 2, 3)" + sep + "not a color" + sep + "RGB(1, 2, 3)" + sep;
+        const QString stored = "RGB(1, 2, 3)" + StoredSeparator + "not a color" + StoredSeparator +
+                               "RGB(1, 2, 3)" + StoredSeparator;
         Loaded main({{"Colors", stored}});
         QSignalSpy unloaded(main.form.get(), &Form1::unloaded);
         main.form->show();
@@ -270,7 +274,7 @@ private slots:
     }
 
     void aCloseDuringTheLoadWaitsForTheWholeList() {
-        const QString stored = "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep;
+        const QString stored = "RGB(1, 2, 3)" + StoredSeparator + "RGB(4, 5, 6)" + StoredSeparator;
         // The stored option makes the load show a report before the list is loaded.
         Loaded main({{"Colors", stored}, {"Option1", "maybe"}}, false);
         QSignalSpy unloaded(main.form.get(), &Form1::unloaded);
@@ -291,7 +295,7 @@ private slots:
     void aCutListIsKeptWholeBesideTheStore() {
         QString stored;
         for (int i = 0; i < 32769; ++i)
-            stored += QStringLiteral("RGB(%1, %2, 0)").arg(i % 256).arg(i / 256) + sep;
+            stored += QStringLiteral("RGB(%1, %2, 0)").arg(i % 256).arg(i / 256) + StoredSeparator;
         Loaded main({{"Colors", stored}});
         const QString kept = main.store.fileName() + ".uncut";
         QCOMPARE(main.entries().size(), 32767);
@@ -308,7 +312,7 @@ private slots:
     }
 
     void closingAnEmptyListStoresTheEmptyText() {
-        Loaded main({{"Colors", "a" + sep}});
+        Loaded main({{"Colors", "a" + StoredSeparator}});
         main.form->ListView1().clear();
         main.form->close();
         QCOMPARE(storedValue("Colors"), QString(""));
@@ -347,7 +351,7 @@ private slots:
     }
 
     void startWithAnEmptyListOpensNothing() {
-        Loaded main({{"Colors", sep}});
+        Loaded main({{"Colors", StoredSeparator}});
         main.form->show();
         QTest::mouseClick(main.child<QPushButton>("PushButton2"), Qt::LeftButton);
         QCOMPARE(main.dialogs.informs, QStringList{"The color list is empty. Add a color or load "
@@ -401,7 +405,8 @@ private slots:
 
     void fastBrightFlashAsksOncePerRun() {
         Loaded main(
-            {{"Colors", "RGB(255, 255, 255)" + sep + "RGB(0, 0, 0)" + sep}, {"Text1", "50"}});
+            {{"Colors", "RGB(255, 255, 255)" + StoredSeparator + "RGB(0, 0, 0)" + StoredSeparator},
+             {"Text1", "50"}});
         main.form->show();
         auto* start = main.child<QPushButton>("PushButton2");
         main.dialogs.riskAnswers << false;
@@ -422,9 +427,11 @@ private slots:
     void slowOrGentleFlashesStartWithoutAsking_data() {
         QTest::addColumn<QString>("colors");
         QTest::addColumn<QString>("delay");
-        QTest::newRow("slow") << "RGB(255, 255, 255)" + sep + "RGB(0, 0, 0)" + sep << "143";
+        QTest::newRow("slow") << "RGB(255, 255, 255)" + StoredSeparator + "RGB(0, 0, 0)" +
+                                     StoredSeparator
+                              << "143";
         QTest::newRow("similar colors")
-            << "RGB(60, 60, 60)" + sep + "RGB(64, 64, 64)" + sep << "20";
+            << "RGB(60, 60, 60)" + StoredSeparator + "RGB(64, 64, 64)" + StoredSeparator << "20";
     }
     void slowOrGentleFlashesStartWithoutAsking() {
         QFETCH(QString, colors);

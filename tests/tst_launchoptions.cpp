@@ -16,8 +16,6 @@
 
 namespace {
 
-const QString sep = QStringLiteral("||MySeparator123||");
-
 QStringList arguments(const QStringList& options) {
     return QStringList{"chromaflick"} + options;
 }
@@ -85,7 +83,7 @@ private slots:
         const LaunchPalette palette = readLaunchPalette(line.options);
         QCOMPARE(palette.problem, QString());
 
-        const QString stored = "RGB(9, 9, 9)" + sep;
+        const QString stored = "RGB(9, 9, 9)" + StoredSeparator;
         const QString kept = storeFilePath() + ".before-colors";
         QFile::remove(kept);
         Loaded main({{"Colors", stored}});
@@ -103,8 +101,8 @@ private slots:
             QVERIFY(!QFile::exists(kept));
             return;
         }
-        QCOMPARE(storedValue("Colors"),
-                 "RGB(16, 32, 48)" + sep + "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep);
+        QCOMPARE(storedValue("Colors"), "RGB(16, 32, 48)" + StoredSeparator + "RGB(1, 2, 3)" +
+                                            StoredSeparator + "RGB(4, 5, 6)" + StoredSeparator);
         QVERIFY(fileBytes(kept).contains("RGB(9, 9, 9)"));
         QFile::remove(kept);
     }

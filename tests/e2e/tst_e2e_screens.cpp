@@ -9,7 +9,6 @@
 
 namespace {
 
-const QString sep = QStringLiteral("||MySeparator123||");
 const QColor red(255, 0, 0);
 const QColor blue(0, 0, 255);
 const QSize monitor(1280, 720);
@@ -28,7 +27,7 @@ bool showsWholeGradient(const QImage& shot, const QRect& area) {
 }
 
 void storeGradientCycle() {
-    resetStore({{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep},
+    resetStore({{"Colors", "RGB(255, 0, 0)" + StoredSeparator + "RGB(0, 0, 255)" + StoredSeparator},
                 {"Option1", "False"},
                 {"Option2", "True"},
                 {"Option3", "False"},
