@@ -1,3 +1,4 @@
+#include "core/centring.h"
 #include "core/errortrap.h"
 #include "core/settingsstore.h"
 #include "loadedform.h"
@@ -21,6 +22,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -149,6 +151,70 @@ private slots:
         QVERIFY(!main.form->ListView1().isHeaderHidden());
         QCOMPARE(main.form->ListView1().model()->columnCount(), 1);
         QCOMPARE(main.form->ListView1().columnWidth(0), 487);
+    }
+
+    // Frames and option buttons are white inside, to the pixel: every pixel of a frame that is
+    // neither its border, its title nor a control is #FFFFFF.
+    void framesAndOptionButtonsAreWhiteInside_data() {
+        QTest::addColumn<QString>("frame");
+        for (const char* frame : {"Frame1", "Frame2", "Frame3", "Frame4"})
+            QTest::newRow(frame) << frame;
+    }
+    void framesAndOptionButtonsAreWhiteInside() {
+        QFETCH(QString, frame);
+        Loaded main({});
+        main.form->showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(main.form.get()));
+        auto* box = main.child<QGroupBox>(qPrintable(frame));
+        const QImage image = box->grab().toImage();
+        QRect inside = box->contentsRect().adjusted(3, 3, -3, -3);
+        QList<QRect> controls;
+        for (QWidget* control : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            controls << control->geometry();
+        int checked = 0;
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const QPoint at(x, y);
+                if (std::any_of(controls.begin(), controls.end(),
+                                [&](const QRect& r) { return r.contains(at); }))
+                    continue;
+                ++checked;
+                const QColor color = image.pixelColor(at * image.devicePixelRatio());
+                QVERIFY2(color == QColor(Qt::white),
+                         qPrintable(QStringLiteral("%1 at %2,%3").arg(color.name()).arg(x).arg(y)));
+            }
+        }
+        QVERIFY(checked > 1000);
+        // The option buttons' own background, around their indicator and caption.
+        for (QRadioButton* option : box->findChildren<QRadioButton*>()) {
+            const QImage shown = option->grab().toImage();
+            const QPoint corner(option->width() - 2, option->height() / 2);
+            QCOMPARE(shown.pixelColor(corner * shown.devicePixelRatio()), QColor(Qt::white));
+        }
+    }
+
+    // Equal room on both sides, the odd pixel rounded to even: at 1280 and 1366 pixels wide the
+    // window sits exactly in the middle.
+    void centresExactly_data() {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("origin");
+        const QSize window(536, 537);
+        QTest::newRow("1280x1024") << QRect(0, 0, 1280, 1024) << window << QPoint(372, 244);
+        QTest::newRow("1366x768") << QRect(0, 0, 1366, 768) << window << QPoint(415, 116);
+        QTest::newRow("1920x1080 beside another screen")
+            << QRect(1280, 0, 1920, 1080) << window << QPoint(1280 + 692, 272);
+        QTest::newRow("odd room, half rounded to even")
+            << QRect(0, 0, 1281, 1026) << window << QPoint(372, 244);
+        QTest::newRow("odd room, half rounded up to even")
+            << QRect(0, 0, 1283, 1028) << window << QPoint(374, 246);
+        QTest::newRow("below a panel") << QRect(0, 27, 1280, 997) << window << QPoint(372, 257);
+    }
+    void centresExactly() {
+        QFETCH(QRect, area);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, origin);
+        QCOMPARE(centredOrigin(area, size), origin);
     }
 
     void tabOrderFollowsTheDesign() {

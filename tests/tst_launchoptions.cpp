@@ -127,6 +127,34 @@ private slots:
         QVERIFY(main.form->isVisible());
     }
 
+    // The duration counts flashing time: paused past its end the flash stays, and after the
+    // resume it closes when the rest has gone by.
+    void aPauseHoldsTheDuration() {
+        const CommandLine line = readCommandLine(arguments({"--duration", "1s"}), screenNames());
+        Loaded main({{"Text1", "250"}});
+        applyLaunchOptions(*main.form, line.options);
+        main.form->showCentred();
+        QElapsedTimer flashing;
+        flashing.start();
+        main.form->startFlash();
+        FlashSession* flash = main.form->flashSession();
+        QVERIFY(flash->isVisible());
+        flash->togglePause();
+        const qint64 beforePause = flashing.elapsed();
+        QTest::qWait(1500);
+        QVERIFY2(flash->isVisible(), "the paused flash closed at the end of the duration");
+        flash->togglePause();
+        QElapsedTimer resumed;
+        resumed.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!flash->isVisible(), 5000);
+        QVERIFY(resumed.elapsed() + beforePause >= 990);
+        // Each flash of the run gets the whole duration again.
+        flashing.restart();
+        main.form->startFlash();
+        QTRY_VERIFY_WITH_TIMEOUT(!flash->isVisible(), 5000);
+        QVERIFY(flashing.elapsed() >= 990);
+    }
+
     void paletteProblemsOneLineEach_data() {
         QTest::addColumn<int>("badLines");
         QTest::addColumn<int>("leftOut");
