@@ -111,6 +111,7 @@ void FlashSession::showFlash() {
         view->resetForOpening();
     shownStep_ = std::monostate{};
     paused_ = false;
+    durationLeft_.reset();
     stepper_.reset();
     Form_Load();
     for (std::size_t i = 0; i < views_.size(); ++i)
@@ -368,11 +369,20 @@ void FlashSession::keyPressed(int keyCode) {
 void FlashSession::togglePause() {
     paused_ = !paused_;
     tellShownStep(paused_);
+    // A timed run counts flashing time only: a pause holds what is left of it.
     if (paused_) {
         timer1_->stop();
+        if (durationTimer_->isActive()) {
+            durationLeft_ = durationTimer_->remainingTimeAsDuration();
+            durationTimer_->stop();
+        }
         // The readout is part of the presented picture.
         presentUnlogged();
         return;
+    }
+    if (durationLeft_) {
+        durationTimer_->start(*durationLeft_);
+        durationLeft_.reset();
     }
     if (isLocked()) {
         tickIfRoom();
