@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -100,7 +101,10 @@ void FlashSession::showFlash() {
     for (std::size_t i = 0; i < views_.size(); ++i)
         views_[i]->cover(i < static_cast<std::size_t>(screens.size()) ? screens[qsizetype(i)]
                                                                       : nullptr);
-    screenSaver_->hold(tr("Flashing colors over the whole screen"));
+    QList<QWindow*> windows;
+    for (const std::unique_ptr<Form2>& view : views_)
+        windows << view->windowHandle();
+    screenSaver_->hold(tr("Flashing colors over the whole screen"), windows);
     if (duration_)
         durationTimer_->start(*duration_);
     Form2& keyboard = *views_.front();

@@ -45,6 +45,8 @@ Form2::Form2() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Too
     setFocusPolicy(Qt::StrongFocus);
     setFont(designedFont(9));
     setAccessibleName(tr("Chromaflick color flash"));
+    // Window lists name it as screen readers do.
+    setWindowTitle(accessibleName());
     setAccessibleDescription(
         tr("Press Escape to leave the flash. Type hide to hide the hint in the top left corner."));
 
