@@ -38,4 +38,9 @@ WAYLAND_DISPLAY=wayland-1
 SWAYSOCK=$(ls "$runtime"/sway-ipc.*.sock | head -n 1)
 export XDG_RUNTIME_DIR WAYLAND_DISPLAY SWAYSOCK
 unset DISPLAY
+# A headless seat has no keyboard until a client brings one, and the first key of a keyboard that
+# comes and goes reaches nobody: one stays for the whole run.
+wtype -s 86400000 &
+keyboard=$!
+trap 'kill "$keyboard" "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$top"' EXIT
 "$@"
