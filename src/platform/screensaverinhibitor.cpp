@@ -101,8 +101,8 @@ void ScreenSaverInhibitor::answered(bool holds) {
     if (awaitedAnswers_ == 0 || --awaitedAnswers_ > 0 || anyHolds_ || warned_)
         return;
     warned_ = true;
-    std::fprintf(stderr, "%s\n",
-                 qPrintable(tr("Chromaflick: nothing on this desktop keeps the screen from "
-                               "blanking during the flash.")));
+    std::fprintf(stderr, "chromaflick: %s\n",
+                 qPrintable(tr("the screen may blank during the flash: nothing on this desktop "
+                               "keeps it awake")));
     emit nothingHolds();
 }

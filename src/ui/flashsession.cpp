@@ -8,6 +8,7 @@
 #include "core/storedlist.h"
 #include "core/virtualkey.h"
 #include "platform/appicon.h"
+#include "platform/plasmataskbarhint.h"
 #include "platform/screensaverinhibitor.h"
 #include "ui/flashsource.h"
 #include "ui/form2.h"
@@ -52,6 +53,7 @@ FlashSession::FlashSession(const FlashSource& source, Dialogs& dialogs)
     connect(durationTimer_, &QTimer::timeout, this, &FlashSession::close);
 
     screenSaver_ = new ScreenSaverInhibitor(this);
+    taskbarHint_ = new PlasmaTaskbarHint(this);
 }
 
 FlashSession::~FlashSession() = default;
@@ -105,6 +107,7 @@ void FlashSession::showFlash() {
     for (const std::unique_ptr<Form2>& view : views_)
         windows << view->windowHandle();
     screenSaver_->hold(tr("Flashing colors over the whole screen"), windows);
+    taskbarHint_->hold(windows);
     if (duration_)
         durationTimer_->start(*duration_);
     Form2& keyboard = *views_.front();
@@ -120,6 +123,7 @@ void FlashSession::close() {
     timer1_->stop();
     durationTimer_->stop();
     screenSaver_->release();
+    taskbarHint_->release();
     for (const std::unique_ptr<Form2>& view : views_)
         view->close();
     closing_ = false;

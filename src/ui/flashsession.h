@@ -15,6 +15,7 @@ class FlashSource;
 class Form2;
 class QScreen;
 class QTimer;
+class PlasmaTaskbarHint;
 class ScreenSaverInhibitor;
 
 // The flash over every chosen screen: one timer and one sequencer drive a window on each screen,
@@ -73,4 +74,5 @@ private:
     FlashStep shownStep_;
     std::vector<std::unique_ptr<Form2>> views_;
     ScreenSaverInhibitor* screenSaver_ = nullptr;
+    PlasmaTaskbarHint* taskbarHint_ = nullptr;
 };
