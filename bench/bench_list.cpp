@@ -123,7 +123,7 @@ void BM_WriteOptionBesideHugeEntry(benchmark::State& state) {
     UserSettingsStore store;
     bool random = false;
     for (auto _ : state) {
-        store.writeTellingTrouble(Keys::Option1, random, Keys::Option2, !random);
+        store.writeTellingTrouble(Keys::RandomOrder, random, Keys::CycleOrder, !random);
         random = !random;
     }
 }

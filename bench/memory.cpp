@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
     QtDialogs dialogs;
     UserSettingsStore store;
     // The seven default colors, changing slowly enough that no warning comes first.
-    store.WriteSetting(Keys::Text1, QStringLiteral("250"));
+    store.WriteSetting(Keys::DelayText, QStringLiteral("250"));
     Form1 form(dialogs, store);
     form.load();
     form.showCentred();

@@ -1,6 +1,7 @@
 #include "core/commandline.h"
 #include "core/settingsstore.h"
 #include "platform/closesignals.h"
+#include "platform/launchpalette.h"
 #include "platform/qtdialogs.h"
 #include "platform/settingsbacking.h"
 #include "platform/translations.h"
@@ -29,31 +30,8 @@ void tell(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
-// Help and the version need no desktop: they are answered before the windowing system is
-// reached, so that they work in a terminal without a display too.
-std::optional<int> answerWithoutDesktop(int argc, char* argv[]) {
-    const QCoreApplication core(argc, argv);
-    const ProgramTranslations translations(QLocale::system());
-    const std::optional<CommandLine> print = readPrintRequest(QCoreApplication::arguments());
-    if (!print)
-        return std::nullopt;
-    tell(stdout, print->text);
-    return print->exitStatus;
-}
-
-} // namespace
-
-int main(int argc, char* argv[]) {
-    if (const std::optional<int> status = answerWithoutDesktop(argc, argv))
-        return *status;
-    QApplication application(argc, argv);
-    // The desktop entry's name is the application id Wayland compositors match windows with.
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.varnhollow.Chromaflick"));
-    const ProgramTranslations translations(QLocale::system());
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    // Before the store or a window exists: a command line refused leaves nothing behind.
-    const CommandLine commandLine = readCommandLine(QCoreApplication::arguments(), screenNames());
+// What the program does with a command line that asks for no run: the exit status.
+std::optional<int> answered(const CommandLine& commandLine) {
     switch (commandLine.action) {
     case CommandLine::Action::Print:
         tell(stdout, commandLine.text);
@@ -64,6 +42,61 @@ int main(int argc, char* argv[]) {
     case CommandLine::Action::Run:
         break;
     }
+    return std::nullopt;
+}
+
+// Qt aborts with lines of its own when no windowing system answers; a named platform (as
+// offscreen) is Qt's to judge.
+bool hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+struct Checked {
+    std::optional<int> exitStatus; // set when the program ends here
+    std::optional<PaletteContents> colors;
+};
+
+// Everything but the screen choice is judged before the windowing system is reached, so that
+// help, a bad command line and a bad palette answer in a terminal without a display too.
+Checked checkWithoutDesktop(int argc, char* argv[]) {
+    const QCoreApplication core(argc, argv);
+    const ProgramTranslations translations(QLocale::system());
+    const CommandLine commandLine = readCommandLine(QCoreApplication::arguments(), std::nullopt);
+    if (const std::optional<int> status = answered(commandLine))
+        return {status, std::nullopt};
+    LaunchPalette palette = readLaunchPalette(commandLine.options);
+    if (!palette.problem.isEmpty()) {
+        tell(stderr, QStringLiteral("chromaflick: %1\n").arg(palette.problem));
+        return {BadCommandLineStatus, std::nullopt};
+    }
+    if (!hasDisplay()) {
+        tell(stderr, QStringLiteral("chromaflick: %1\n")
+                         .arg(QCoreApplication::translate(
+                             "Main", "no display to show the window on: neither DISPLAY nor "
+                                     "WAYLAND_DISPLAY is set")));
+        return {1, std::nullopt};
+    }
+    return {std::nullopt, std::move(palette.colors)};
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const Checked checked = checkWithoutDesktop(argc, argv);
+    if (checked.exitStatus)
+        return *checked.exitStatus;
+    QApplication application(argc, argv);
+    // The desktop entry's name is the application id Wayland compositors match windows with.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.varnhollow.Chromaflick"));
+    const ProgramTranslations translations(QLocale::system());
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // Before the store or a window exists: a command line refused leaves nothing behind.
+    const CommandLine commandLine = readCommandLine(QCoreApplication::arguments(), screenNames());
+    if (const std::optional<int> status = answered(commandLine))
+        return *status;
 
     QtDialogs dialogs;
     UserSettingsStore store;
@@ -83,7 +116,7 @@ int main(int argc, char* argv[]) {
     // Closed by a signal while it loaded.
     if (form.hasUnloaded())
         return form.exitStatus();
-    for (const QString& line : applyLaunchOptions(form, commandLine.options))
+    for (const QString& line : applyLaunchOptions(form, commandLine.options, checked.colors))
         tell(stderr, QStringLiteral("chromaflick: %1\n").arg(line));
     form.showCentred();
     // Once the main window is up and placed, so that the flash and any box open over it, on its

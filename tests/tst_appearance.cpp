@@ -134,7 +134,7 @@ private slots:
         writeFile(file, "[Chromaflick\nText1=250\n[Chromaflick]\nOption2=True\n");
         UserSettingsStore store;
         QVERIFY(QFile::exists(file + ".damaged"));
-        QCOMPARE(store.ReadSetting(Keys::Option2), QStringLiteral("True"));
+        QCOMPARE(store.ReadSetting(Keys::CycleOrder), QStringLiteral("True"));
         store.WriteSetting(Keys::Colors, QStringLiteral("a||MySeparator123||"));
         QSettings reader(file, QSettings::IniFormat);
         QCOMPARE(reader.status(), QSettings::NoError);

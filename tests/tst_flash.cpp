@@ -1,9 +1,11 @@
 #include "core/colorsequencer.h"
 #include "core/errortrap.h"
+#include "core/flashoption.h"
 #include "core/gradientpainter.h"
 #include "core/randomint.h"
 #include "core/virtualkey.h"
 #include "platform/imagesurface.h"
+#include "platform/timeofday.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 #include "ui/flashsession.h"
@@ -25,28 +27,29 @@ const std::int32_t C = rgb(0, 0, 255);
 class FakeSource final : public FlashSource {
 public:
     QStringList entries{"RGB(255, 0, 0)", "RGB(0, 255, 0)", "RGB(0, 0, 255)"};
-    bool options[7] = {false, true, false, true, false, true, false}; // Random, Solid, LeftToRight
+    PerFlashOption<bool> options{{true, false, true, false, true, false}};
     QString delay = QStringLiteral("500");
 
     QStringList colorEntries() const override { return entries; }
     FlashSettings flashSettings() const override {
         FlashSettings settings;
-        if (options[1] || options[2])
-            settings.order = options[1] ? FlashOrder::Random : FlashOrder::Cycle;
-        if (options[3] || options[4])
-            settings.mode = options[3] ? ColorMode::Solid : ColorMode::Gradient;
-        if (options[5] || options[6])
-            settings.direction =
-                options[5] ? GradientDirection::LeftToRight : GradientDirection::UpAndDown;
+        if (options[FlashOption::RandomOrder] || options[FlashOption::CycleOrder])
+            settings.order =
+                options[FlashOption::RandomOrder] ? FlashOrder::Random : FlashOrder::Cycle;
+        if (options[FlashOption::SolidColors] || options[FlashOption::GradientColors])
+            settings.mode =
+                options[FlashOption::SolidColors] ? ColorMode::Solid : ColorMode::Gradient;
+        if (options[FlashOption::LeftToRight] || options[FlashOption::UpAndDown])
+            settings.direction = options[FlashOption::LeftToRight] ? GradientDirection::LeftToRight
+                                                                   : GradientDirection::UpAndDown;
         settings.delayText = delay;
         return settings;
     }
     QList<QScreen*> flashScreens() const override { return {QGuiApplication::primaryScreen()}; }
 
-    void choose(int option) {
-        const int other = option % 2 == 1 ? option + 1 : option - 1;
+    void choose(FlashOption option) {
         options[option] = true;
-        options[other] = false;
+        options[partnerOf(option)] = false;
     }
 };
 
@@ -101,7 +104,7 @@ private slots:
     }
 
     void solidCycleRewindsWithATickOfItsOwn() {
-        source.choose(2);
+        source.choose(FlashOption::CycleOrder);
         ColorSequencer sequencer;
         sequencer.palette = {A, B, C};
         const QString a = colorText(A), b = colorText(B), c = colorText(C);
@@ -110,8 +113,8 @@ private slots:
     }
 
     void gradientCyclePairsNeighbours() {
-        source.choose(2);
-        source.choose(4);
+        source.choose(FlashOption::CycleOrder);
+        source.choose(FlashOption::GradientColors);
         ColorSequencer sequencer;
         sequencer.palette = {A, B, C};
         const QString a = colorText(A), b = colorText(B), c = colorText(C);
@@ -120,8 +123,8 @@ private slots:
     }
 
     void oneColorGradientCycleIsSolid() {
-        source.choose(2);
-        source.choose(4);
+        source.choose(FlashOption::CycleOrder);
+        source.choose(FlashOption::GradientColors);
         ColorSequencer sequencer;
         sequencer.palette = {B};
         const QString pair = colorText(B) + ">" + colorText(B);
@@ -132,37 +135,38 @@ private slots:
         ColorSequencer sequencer;
         sequencer.palette = {C};
         QCOMPARE(run(sequencer, 5), QStringList(5, colorText(C)));
-        source.choose(4);
+        source.choose(FlashOption::GradientColors);
         QCOMPARE(run(sequencer, 2), QStringList(2, colorText(C) + ">" + colorText(C)));
     }
 
     void modeSwitchTakesEffectAtTheNextTick() {
-        source.choose(2);
+        source.choose(FlashOption::CycleOrder);
         ColorSequencer sequencer;
         sequencer.palette = {A, B, C};
         QCOMPARE(run(sequencer, 1), QStringList{colorText(A)});
-        source.choose(4);
+        source.choose(FlashOption::GradientColors);
         // firstIndex moved on with the solid step; secondIndex still stands at its start.
         QCOMPARE(run(sequencer, 2), (QStringList{colorText(B) + ">" + colorText(B),
                                                  colorText(C) + ">" + colorText(C)}));
-        source.options[3] = source.options[4] = false;
+        source.options[FlashOption::SolidColors] = source.options[FlashOption::GradientColors] =
+            false;
         QCOMPARE(run(sequencer, 1), QStringList{"-"});
     }
 
     void directionAndRectangleFollowTheOptions() {
         ColorSequencer sequencer;
         sequencer.palette = {A};
-        source.choose(4);
+        source.choose(FlashOption::GradientColors);
         ErrorTrap trap(dialogs, QStringLiteral("Form2.Timer1_Timer"));
         auto gradient =
             std::get<GradientStep>(sequencer.tick(trap, source.flashSettings(), 1366, 768).step);
         QCOMPARE(gradient.rectangle, (PixelRect{0, 0, 1366, 768}));
         QVERIFY(!gradient.vertical);
-        source.choose(6);
+        source.choose(FlashOption::UpAndDown);
         gradient =
             std::get<GradientStep>(sequencer.tick(trap, source.flashSettings(), 1366, 768).step);
         QVERIFY(gradient.vertical);
-        source.options[5] = source.options[6] = false;
+        source.options[FlashOption::LeftToRight] = source.options[FlashOption::UpAndDown] = false;
         gradient =
             std::get<GradientStep>(sequencer.tick(trap, source.flashSettings(), 1366, 768).step);
         QVERIFY(!gradient.vertical);
@@ -179,7 +183,7 @@ private slots:
         for (int i = 0; i < ticks; ++i)
             ++solid[std::get<SolidStep>(sequencer.tick(trap, source.flashSettings(), 10, 10).step)
                         .color];
-        source.choose(4);
+        source.choose(FlashOption::GradientColors);
         for (int i = 0; i < ticks; ++i) {
             const auto step =
                 std::get<GradientStep>(sequencer.tick(trap, source.flashSettings(), 10, 10).step);
@@ -290,7 +294,7 @@ private slots:
     void malformedEntriesAreReportedAndLeftBlack() {
         QFETCH(QString, entry);
         source.entries = {"RGB(1, 2, 3)", entry, "RGB(4, 5, 6)"};
-        source.choose(2);
+        source.choose(FlashOption::CycleOrder);
         FlashSession flash(source, dialogs);
         flash.showFlash();
         QCOMPARE(flash.sequencer().palette,
@@ -438,7 +442,7 @@ private slots:
     }
 
     void startingAgainWhileOpenOnlyRaises() {
-        source.choose(2);
+        source.choose(FlashOption::CycleOrder);
         FlashSession flash(source, dialogs);
         flash.showFlash();
         flash.Timer1_Timer();
@@ -485,7 +489,7 @@ private slots:
         QFETCH(QList<int>, keys);
         QFETCH(bool, paused);
         QFETCH(int, hideProgress);
-        source.choose(2);
+        source.choose(FlashOption::CycleOrder);
         FlashSession flash(source, dialogs);
         flash.showFlash();
         for (int key : keys)
@@ -503,7 +507,7 @@ private slots:
     }
 
     void pauseHoldsTheStepAndResumingShowsTheNext() {
-        source.choose(2);
+        source.choose(FlashOption::CycleOrder);
         source.delay = QStringLiteral("10");
         FlashSession flash(source, dialogs);
         QSignalSpy ticked(&flash, &FlashSession::ticked);
@@ -535,6 +539,106 @@ private slots:
         flash.close();
     }
 
+    // Keys as the window gets them, so that the key codes are tried too.
+    void handStepsWhilePaused_data() {
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("readout");
+        QTest::addColumn<bool>("hintShown");
+        const QString a = colorText(A), b = colorText(B), c = colorText(C);
+        QTest::newRow("not while running") << QList<Qt::Key>{Qt::Key_Right, Qt::Key_Home} << "-"
+                                           << "" << true;
+        QTest::newRow("three on, two back")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Right, Qt::Key_Right,
+                              Qt::Key_Right, Qt::Key_Left,  Qt::Key_Left}
+            << a << "RGB(255, 0, 0), step 1" << true;
+        QTest::newRow("page keys")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageDown,
+                              Qt::Key_PageUp}
+            << b << "RGB(0, 255, 0), step 2" << true;
+        QTest::newRow("through the rewind")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+                              Qt::Key_Right}
+            << c << "RGB(0, 0, 255), step 4" << true;
+        QTest::newRow("home") << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Right, Qt::Key_Right,
+                                                Qt::Key_Home}
+                              << a << "RGB(255, 0, 0), step 3" << true;
+        QTest::newRow("nothing before the first")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Left} << "-"
+            << "" << true;
+        QTest::newRow("no letter of hide") << QList<Qt::Key>{Qt::Key_Space, Qt::Key_H, Qt::Key_I,
+                                                             Qt::Key_Right, Qt::Key_D, Qt::Key_E}
+                                           << a << "RGB(255, 0, 0), step 1" << true;
+        QTest::newRow("hide hides the readout")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Right, Qt::Key_H,
+                              Qt::Key_I,     Qt::Key_D,     Qt::Key_E}
+            << a << "" << false;
+        QTest::newRow("the next pause tells it again")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Right, Qt::Key_H,     Qt::Key_I,
+                              Qt::Key_D,     Qt::Key_E,     Qt::Key_Space, Qt::Key_Space}
+            << a << "RGB(255, 0, 0), step 1" << false;
+        QTest::newRow("gone on resuming")
+            << QList<Qt::Key>{Qt::Key_Space, Qt::Key_Right, Qt::Key_Space} << a << "" << true;
+    }
+    void handStepsWhilePaused() {
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(QString, shown);
+        QFETCH(QString, readout);
+        QFETCH(bool, hintShown);
+        source.choose(FlashOption::CycleOrder);
+        // No ticks: only the keys change what shows.
+        source.delay = QStringLiteral("0");
+        FlashSession flash(source, dialogs);
+        flash.showFlash();
+        for (Qt::Key key : keys)
+            QTest::keyClick(&view(flash), key);
+        QVERIFY(flash.isVisible());
+        QCOMPARE(stepText(flash.shownStep()), shown);
+        QCOMPARE(stepText(view(flash).shownStep()), shown);
+        QCOMPARE(view(flash).readout().isVisible(), !readout.isEmpty());
+        if (!readout.isEmpty())
+            QCOMPARE(view(flash).readout().text(), readout);
+        QCOMPARE(view(flash).Label1().width() != 0, hintShown);
+        QVERIFY(dialogs.warnings.isEmpty());
+        flash.close();
+    }
+
+    void readoutStaysOutOfTheHintsPlace() {
+        source.choose(FlashOption::CycleOrder);
+        source.choose(FlashOption::GradientColors);
+        source.delay = QStringLiteral("0");
+        FlashSession flash(source, dialogs);
+        flash.showFlash();
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Right})
+            QTest::keyClick(&view(flash), key);
+        const QLabel& readout = view(flash).readout();
+        QCOMPARE(readout.text(), QStringLiteral("RGB(255, 0, 0) to RGB(0, 255, 0), step 1"));
+        QCOMPARE(readout.font(), view(flash).Label1().font());
+        QCOMPARE(readout.geometry().bottomLeft(), view(flash).rect().bottomLeft());
+        QVERIFY(!readout.geometry().intersects(view(flash).Label1().geometry()));
+        flash.close();
+    }
+
+    void resumingGoesOnFromTheStepShown() {
+        source.choose(FlashOption::CycleOrder);
+        source.delay = QStringLiteral("10");
+        FlashSession flash(source, dialogs);
+        QSignalSpy ticked(&flash, &FlashSession::ticked);
+        flash.showFlash();
+        QTRY_VERIFY(ticked.size() >= 1);
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Home, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left,
+                            Qt::Key_Left})
+            QTest::keyClick(&view(flash), key);
+        QCOMPARE(stepText(flash.shownStep()), colorText(A));
+        QTest::keyClick(&view(flash), Qt::Key_Space);
+        // The steps walked back over come first, then the cycle goes on.
+        QCOMPARE(stepText(flash.shownStep()), colorText(B));
+        QVERIFY(!view(flash).readout().isVisible());
+        QTRY_COMPARE(stepText(flash.shownStep()), colorText(C));
+        QTRY_COMPARE(stepText(flash.shownStep()), colorText(A));
+        flash.close();
+    }
+
     void durationClosesEveryOpeningAsEscapeDoes_data() {
         QTest::addColumn<int>("milliseconds");
         QTest::addColumn<bool>("pausedFirst");
@@ -561,18 +665,18 @@ private slots:
     }
 
     void everyDevicePixelShowsTheStep_data() {
-        QTest::addColumn<int>("colorMode");
-        QTest::addColumn<int>("direction");
-        QTest::newRow("solid") << 3 << 5;
-        QTest::newRow("left to right") << 4 << 5;
-        QTest::newRow("up and down") << 4 << 6;
+        QTest::addColumn<FlashOption>("colorMode");
+        QTest::addColumn<FlashOption>("direction");
+        QTest::newRow("solid") << FlashOption::SolidColors << FlashOption::LeftToRight;
+        QTest::newRow("left to right") << FlashOption::GradientColors << FlashOption::LeftToRight;
+        QTest::newRow("up and down") << FlashOption::GradientColors << FlashOption::UpAndDown;
     }
     // At the scale this program runs at; the test below runs it again at other scales.
     void everyDevicePixelShowsTheStep() {
-        QFETCH(int, colorMode);
-        QFETCH(int, direction);
+        QFETCH(FlashOption, colorMode);
+        QFETCH(FlashOption, direction);
         source.entries = {"RGB(255, 0, 0)", "RGB(0, 0, 255)"};
-        source.choose(2);
+        source.choose(FlashOption::CycleOrder);
         source.choose(colorMode);
         source.choose(direction);
         FlashSession flash(source, dialogs);
@@ -584,12 +688,12 @@ private slots:
         QImage shown = view(flash).grab().toImage().convertToFormat(QImage::Format_RGB32);
         shown.setDevicePixelRatio(1);
         QImage expected(shown.size(), QImage::Format_RGB32);
-        if (colorMode == 3) {
+        if (colorMode == FlashOption::SolidColors) {
             expected.fill(QColor(255, 0, 0));
         } else {
             ImageSurface surface(expected);
             PaintGradient(surface, PixelRect{0, 0, expected.width(), expected.height()}, A, C,
-                          direction == 6);
+                          direction == FlashOption::UpAndDown);
         }
         QCOMPARE(shown, expected);
         flash.close();
@@ -616,8 +720,8 @@ private slots:
 
     void repaintShowsTheCurrentStepWithTheHintOnTop() {
         source.entries = {"RGB(255, 0, 0)", "RGB(0, 0, 255)"};
-        source.choose(2);
-        source.choose(4);
+        source.choose(FlashOption::CycleOrder);
+        source.choose(FlashOption::GradientColors);
         FlashSession flash(source, dialogs);
         flash.showFlash();
         QVERIFY(QTest::qWaitForWindowExposed(&view(flash)));

@@ -1,6 +1,9 @@
 // Runs on an offscreen desktop of two screens side by side (see data/two-screens.json).
+#include "core/apptitle.h"
 #include "core/paletteproblemlines.h"
 #include "loadedform.h"
+#include "platform/launchpalette.h"
+#include "platform/settingsbacking.h"
 #include "ui/flashsession.h"
 #include "ui/form2.h"
 #include "ui/launchoptions.h"
@@ -16,6 +19,10 @@ const QString sep = QStringLiteral("||MySeparator123||");
 
 QStringList arguments(const QStringList& options) {
     return QStringList{"chromaflick"} + options;
+}
+
+QString storeFilePath() {
+    return userSettingsFile(QLatin1String(SettingsApplication));
 }
 
 QStringList screenNames() {
@@ -60,22 +67,45 @@ private slots:
         }
     }
 
-    void colorsReplaceTheListAndAreStoredAtClose() {
+    // A run with a palette shows it, and the stored list survives it: untouched when the user
+    // leaves the list alone, kept aside in a copy when the user makes a list of the palette.
+    void colorsShowForTheRunAndLeaveTheStoredList_data() {
+        QTest::addColumn<bool>("changed");
+        QTest::newRow("list left as the palette gave it") << false;
+        QTest::newRow("list changed in the run") << true;
+    }
+    void colorsShowForTheRunAndLeaveTheStoredList() {
+        QFETCH(bool, changed);
         QTemporaryDir folder;
         const QString path = folder.filePath("test.txt");
         QVERIFY(putFile(path, "#102030\nno color here\n1 2 3\n"));
         const CommandLine line = readCommandLine(arguments({"--colors", path}), screenNames());
         QCOMPARE(line.action, CommandLine::Action::Run);
+        const LaunchPalette palette = readLaunchPalette(line.options);
+        QCOMPARE(palette.problem, QString());
 
-        Loaded main({{"Colors", "RGB(9, 9, 9)" + sep}});
-        const QStringList told = applyLaunchOptions(*main.form, line.options);
+        const QString stored = "RGB(9, 9, 9)" + sep;
+        const QString kept = storeFilePath() + ".before-colors";
+        QFile::remove(kept);
+        Loaded main({{"Colors", stored}});
+        const QStringList told = applyLaunchOptions(*main.form, line.options, palette.colors);
         QCOMPARE(told.size(), 1);
         QVERIFY2(told[0].startsWith("--colors: line 2: ") && told[0].endsWith(", skipped"),
                  qPrintable(told[0]));
         QCOMPARE(main.entries(), (QStringList{"RGB(16, 32, 48)", "RGB(1, 2, 3)"}));
         QVERIFY(main.writes->isEmpty());
+        if (changed)
+            main.form->ListView1().append({"RGB(4, 5, 6)"});
         main.form->close();
-        QCOMPARE(storedValue("Colors"), "RGB(16, 32, 48)" + sep + "RGB(1, 2, 3)" + sep);
+        if (!changed) {
+            QCOMPARE(storedValue("Colors"), stored);
+            QVERIFY(!QFile::exists(kept));
+            return;
+        }
+        QCOMPARE(storedValue("Colors"),
+                 "RGB(16, 32, 48)" + sep + "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep);
+        QVERIFY(fileBytes(kept).contains("RGB(9, 9, 9)"));
+        QFile::remove(kept);
     }
 
     void durationClosesEveryFlashOfTheRun() {

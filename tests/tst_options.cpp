@@ -134,10 +134,10 @@ private slots:
 
     void loadSettingAnOptionActsAsAClick() {
         Loaded main({});
-        main.form->options().setSelected(2, true);
+        main.form->options().setSelected(FlashOption::CycleOrder, true);
         QCOMPARE(main.written(), (QStringList{"Option1=False", "Option2=True"}));
         main.writes->clear();
-        main.form->options().setSelected(2, false);
+        main.form->options().setSelected(FlashOption::CycleOrder, false);
         QVERIFY(!main.selected("Option1") && !main.selected("Option2"));
         QVERIFY(main.written().isEmpty());
     }

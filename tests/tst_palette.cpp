@@ -1,19 +1,19 @@
 #include "core/colorentry.h"
-#include "core/palettefile.h"
 #include "core/palettereader.h"
 #include "core/palettewriter.h"
 #include "coretest.h"
 
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <fcntl.h>
-#include <future>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr qsizetype FullList = 32767;
+
+QByteArray utf16(QStringConverter::Encoding encoding, QStringView text) {
+    return QStringEncoder(encoding)(text);
+}
 
 // "line: reason" for each described bad line, to compare in one go.
 QStringList describe(const QList<BadPaletteLine>& lines) {
@@ -60,9 +60,24 @@ private slots:
         QTest::newRow("comments and blank lines skipped")
             << QByteArray("# my colors\n\n   \n# ff0000 is red\n#FF0000\n\t#00FF00 \n")
             << QStringList{"RGB(255, 0, 0)", "RGB(0, 255, 0)"};
-        QTest::newRow("hash and six hex digits with more text is a comment")
-            << QByteArray("#C0FFEE cup\n#C0FFEE\n#BEEF\n#1234567\n")
-            << QStringList{"RGB(192, 255, 238)"};
+        QTest::newRow("short hex form")
+            << QByteArray("#FFF\n#f80\n#09a\n")
+            << QStringList{"RGB(255, 255, 255)", "RGB(255, 136, 0)", "RGB(0, 153, 170)"};
+        QTest::newRow("a color followed by a comment")
+            << QByteArray("#ffffff # white\n1 2 3 # dark\nRGB(4, 5, 6)\t#blue-ish\n#C0FFEE #\n")
+            << QStringList{"RGB(255, 255, 255)", "RGB(1, 2, 3)", "RGB(4, 5, 6)",
+                           "RGB(192, 255, 238)"};
+        QTest::newRow("CR only") << QByteArray("# old Mac\r#FF0000\r1 2 3\r\rRGB(4, 5, 6)")
+                                 << QStringList{"RGB(255, 0, 0)", "RGB(1, 2, 3)", "RGB(4, 5, 6)"};
+        QTest::newRow("line ends mixed")
+            << QByteArray("1 1 1\r\n2 2 2\r3 3 3\n\r\n4 4 4")
+            << QStringList{"RGB(1, 1, 1)", "RGB(2, 2, 2)", "RGB(3, 3, 3)", "RGB(4, 4, 4)"};
+        QTest::newRow("UTF-16 little endian with byte order mark")
+            << utf16(QStringConverter::Utf16LE, u"\uFEFF#FFF\r\n1 2 3 # \u00e9t\u00e9")
+            << QStringList{"RGB(255, 255, 255)", "RGB(1, 2, 3)"};
+        QTest::newRow("UTF-16 big endian with byte order mark")
+            << utf16(QStringConverter::Utf16BE, u"\uFEFFGIMP Palette\n9 8 7 \u00c9t\u00e9")
+            << QStringList{"RGB(9, 8, 7)"};
         QTest::newRow("the whole range")
             << QByteArray("0 0 0\n255 255 255\n#000000\n#FFFFFF\nRGB(255, 255, 255)\n")
             << QStringList{"RGB(0, 0, 0)", "RGB(255, 255, 255)", "RGB(0, 0, 0)",
@@ -113,6 +128,19 @@ private slots:
             << QByteArray("# c\n1 2 3\nred\n\n4 5 6\n1 2\n")
             << QStringList{"RGB(1, 2, 3)", "RGB(4, 5, 6)"}
             << QStringList{"3: " + forms, "6: " + forms};
+        const QString hexForms =
+            QStringLiteral("is not a hex color; write #RRGGBB or #RGB, and a comment after a "
+                           "blank and #");
+        QTest::newRow("bad hex colors are told, not skipped")
+            << QByteArray("#GGGGGG\n#BEEF\n#1234567\n#C0FFEE cup\n#C0FFEE\n#red\n")
+            << QStringList{"RGB(192, 255, 238)"}
+            << QStringList{"1: '#GGGGGG' " + hexForms, "2: '#BEEF' " + hexForms,
+                           "3: '#1234567' " + hexForms, "4: '#C0FFEE cup' " + hexForms,
+                           "6: '#red' " + hexForms};
+        QTest::newRow("UTF-16 without byte order mark")
+            << utf16(QStringConverter::Utf16LE, u"#FFF\n") << QStringList{}
+            << QStringList{
+                   "1: the file is UTF-16 text without a byte order mark; save it as UTF-8"};
         QTest::newRow("component above 255")
             << QByteArray("256 0 0\nRGB(0, 300, 0)\n") << QStringList{}
             << QStringList{"1: '256' is more than 255", "2: '300' is more than 255"};
@@ -299,184 +327,6 @@ private slots:
         QFETCH(QString, path);
         QFETCH(int, format);
         QCOMPARE(int(paletteFormatForPath(path)), format);
-    }
-
-    void readsFiles() {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("colors.txt"));
-        QVERIFY(putFile(path, "#FF0000\nbad\n1 2 3\n"));
-        const PaletteFileReading reading = readPaletteFile(path, 1);
-        QCOMPARE(reading.problem, QString());
-        QCOMPARE(reading.contents.entries, QStringList{"RGB(255, 0, 0)"});
-        QCOMPARE(reading.contents.leftOut, 1);
-        QCOMPARE(describe(reading.contents.badLines),
-                 QStringList{"2: not a color; write RGB(r, g, b), #RRGGBB or r g b"});
-    }
-
-    void aFullListIsNoProblem() {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("colors.txt"));
-        QVERIFY(putFile(path, "1 2 3\n"));
-        const PaletteFileReading reading = readPaletteFile(path, 0);
-        QCOMPARE(reading.problem, QString());
-        QCOMPARE(reading.contents.leftOut, 1);
-    }
-
-    void refusesFiles_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("problem");
-        QTest::newRow("empty") << "empty.gpl" << QByteArray() << "'empty.gpl' holds no colors";
-        QTest::newRow("comments only")
-            << "notes.txt" << QByteArray("# nothing\n\n") << "'notes.txt' holds no colors";
-        QTest::newRow("GIMP header only") << "bare.gpl" << QByteArray("GIMP Palette\nName: bare\n")
-                                          << "'bare.gpl' holds no colors";
-        QTest::newRow("bad lines only")
-            << "bad.txt" << QByteArray("\nfoo\n999 0 0\n")
-            << "'bad.txt' holds no colors that can be read (line 2: not a color; write RGB(r, "
-               "g, b), #RRGGBB or r g b)";
-    }
-    void refusesFiles() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, problem);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(name);
-        QVERIFY(putFile(path, bytes));
-        const PaletteFileReading reading = readPaletteFile(path, FullList);
-        QCOMPARE(reading.problem, problem);
-        QVERIFY(reading.contents.entries.isEmpty());
-    }
-
-    void refusesWhatIsNoFile_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("problem");
-        QTest::newRow("missing") << "missing.gpl"
-                                 << "'missing.gpl' does not exist";
-        QTest::newRow("folder") << "folder"
-                                << "'folder' is a folder, not a palette file";
-        QTest::newRow("device") << "/dev/zero"
-                                << "'zero' is not a regular file (a pipe, socket or device)";
-    }
-    void refusesWhatIsNoFile() {
-        QFETCH(QString, path);
-        QFETCH(QString, problem);
-        QTemporaryDir folder;
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder")));
-        const PaletteFileReading reading =
-            readPaletteFile(QDir(folder.path()).filePath(path), FullList);
-        QCOMPARE(reading.problem, problem);
-    }
-
-    void refusesAPipeWithoutBlocking() {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("pipe.gpl"));
-        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        auto reading =
-            std::async(std::launch::async, [&path] { return readPaletteFile(path, FullList); });
-        if (reading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
-            // A writer lets the blocked open return, so the test ends instead of hanging.
-            const int writer = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
-            if (writer >= 0)
-                ::close(writer);
-            reading.wait();
-            QFAIL("reading a pipe blocked");
-        }
-        QCOMPARE(reading.get().problem,
-                 QStringLiteral("'pipe.gpl' is not a regular file (a pipe, socket or device)"));
-    }
-
-    void refusesLargeFilesUnread_data() {
-        QTest::addColumn<qint64>("size");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("100 MB") << qint64(100) * 1024 * 1024 << true;
-        QTest::newRow("one byte over") << LargestPaletteFile + 1 << true;
-        QTest::newRow("at the limit") << LargestPaletteFile << false;
-    }
-    void refusesLargeFilesUnread() {
-        QFETCH(qint64, size);
-        QFETCH(bool, refused);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("huge.gpl"));
-        // Sparse: a color line, then zeros that take no disk.
-        QVERIFY(putFile(path, "1 2 3\n"));
-        QVERIFY(QFile::resize(path, size));
-        const PaletteFileReading reading = readPaletteFile(path, FullList);
-        if (refused) {
-            QCOMPARE(reading.problem,
-                     QStringLiteral("'huge.gpl' is larger than 16 MB; no palette is that large"));
-            QVERIFY(reading.contents.entries.isEmpty());
-        } else {
-            QCOMPARE(reading.problem, QString());
-            QCOMPARE(reading.contents.entries, QStringList{"RGB(1, 2, 3)"});
-        }
-    }
-
-    void refusesUnreadableFiles() {
-        if (::geteuid() == 0)
-            QSKIP("root reads every file");
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("locked.gpl"));
-        QVERIFY(putFile(path, "1 2 3\n"));
-        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
-        const PaletteFileReading reading = readPaletteFile(path, FullList);
-        QVERIFY2(reading.problem.startsWith(QStringLiteral("'locked.gpl' cannot be read: ")),
-                 qPrintable(reading.problem));
-    }
-
-    void writesFilesInTheFormatOfTheirSuffix_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("gpl") << "warm.gpl"
-                             << QByteArray("GIMP Palette\nName: warm\nColumns: 0\n#\n"
-                                           "255   0   0\n");
-        QTest::newRow("txt") << "warm.txt" << QByteArray("RGB(255, 0, 0)\n");
-    }
-    void writesFilesInTheFormatOfTheirSuffix() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(name);
-        QVERIFY(putFile(path, "an older and longer file that is replaced as a whole\n"));
-        const PaletteFileWriting writing = writePaletteFile(path, {"RGB(255, 0, 0)", "junk"});
-        QCOMPARE(writing.problem, QString());
-        QCOMPARE(writing.skipped, 1);
-        QCOMPARE(fileBytes(path), bytes);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{name});
-    }
-
-    void leavesTheFileAloneWithoutAColor_data() {
-        QTest::addColumn<QStringList>("entries");
-        QTest::newRow("no entries") << QStringList{};
-        QTest::newRow("only entries that are no color") << QStringList{"junk", "RGB(1, 2)"};
-    }
-    void leavesTheFileAloneWithoutAColor() {
-        QFETCH(QStringList, entries);
-        QTemporaryDir folder;
-        const QString path = folder.filePath("kept.gpl");
-        QVERIFY(putFile(path, "GIMP Palette\n1 2 3\n"));
-        const PaletteFileWriting writing = writePaletteFile(path, entries);
-        QCOMPARE(writing.problem,
-                 QStringLiteral("no entry is a color, so 'kept.gpl' was not written"));
-        QCOMPARE(writing.skipped, entries.size());
-        QCOMPARE(fileBytes(path), QByteArray("GIMP Palette\n1 2 3\n"));
-    }
-
-    void reportsFilesItCannotWrite_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("folder missing") << "missing/colors.gpl";
-        QTest::newRow("a folder in the way") << "folder";
-    }
-    void reportsFilesItCannotWrite() {
-        QFETCH(QString, name);
-        QTemporaryDir folder;
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder")));
-        const PaletteFileWriting writing =
-            writePaletteFile(folder.filePath(name), {"RGB(255, 0, 0)"});
-        const QString shown = QStringLiteral("'%1' cannot be written: ")
-                                  .arg(QFileInfo(folder.filePath(name)).fileName());
-        QVERIFY2(writing.problem.startsWith(shown), qPrintable(writing.problem));
-        QVERIFY(writing.problem.size() > shown.size());
     }
 };
 

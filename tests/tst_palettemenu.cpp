@@ -230,7 +230,7 @@ private slots:
         QTest::newRow("missing") << "missing.gpl"
                                  << "'missing.gpl' does not exist.\n\nNothing was imported.";
         QTest::newRow("a folder") << "sub"
-                                  << "'sub' is a folder, not a palette file.\n\n"
+                                  << "'sub' is a folder, not a file.\n\n"
                                      "Nothing was imported.";
         QTest::newRow("no colors") << "empty.gpl"
                                    << "'empty.gpl' holds no colors.\n\nNothing was imported.";

@@ -217,6 +217,36 @@ private slots:
             QVERIFY(!view->isVisible());
     }
 
+    void handStepsOnAnyScreenShowOnAll_data() {
+        QTest::addColumn<int>("typedOn");
+        QTest::newRow("first screen") << 0;
+        QTest::newRow("second screen") << 1;
+    }
+    void handStepsOnAnyScreenShowOnAll() {
+        QFETCH(int, typedOn);
+        Loaded main({{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep},
+                     {"Option1", "False"},
+                     {"Option2", "True"},
+                     {"Text1", "250"}});
+        placeOn(main, 0);
+        main.form->startFlashOn(ScreenChoice::Kind::All);
+        FlashSession& flash = *main.form->flashSession();
+        Form2* typing = flash.views()[typedOn];
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Home, Qt::Key_Right})
+            QTest::keyClick(typing, key);
+        const SolidStep blue{0xFF0000};
+        for (const Form2* view : flash.views())
+            QCOMPARE(std::get<SolidStep>(view->shownStep()), blue);
+        // Told once, on the screen of the keyboard.
+        QCOMPARE(flash.views()[0]->readout().text(), QStringLiteral("RGB(0, 0, 255), step 2"));
+        QVERIFY(flash.views()[0]->readout().isVisible());
+        QVERIFY(!flash.views()[1]->readout().isVisible());
+        QTest::keyClick(typing, Qt::Key_Left);
+        for (const Form2* view : flash.views())
+            QCOMPARE(std::get<SolidStep>(view->shownStep()), SolidStep{0x0000FF});
+        flash.close();
+    }
+
     void closingOneWindowClosesAll() {
         Loaded main({{"Text1", "250"}});
         placeOn(main, 0);

@@ -99,11 +99,11 @@ private slots:
         const mode_t nodeBefore = nodeType(node);
         {
             ToldStore told;
-            QCOMPARE(told.store.ReadSetting(Keys::Text1), QStringLiteral("500"));
-            QCOMPARE(told.store.ReadSetting(Keys::Option2), QStringLiteral("0"));
+            QCOMPARE(told.store.ReadSetting(Keys::DelayText), QStringLiteral("500"));
+            QCOMPARE(told.store.ReadSetting(Keys::CycleOrder), QStringLiteral("0"));
             QVERIFY_THROWS_EXCEPTION(Failure,
                                      told.store.WriteSetting(Keys::Colors, QStringLiteral("x")));
-            told.store.writeTellingTrouble(Keys::Text1, QStringLiteral("250"));
+            told.store.writeTellingTrouble(Keys::DelayText, QStringLiteral("250"));
             QCOMPARE(told.told.size(), 1);
             QVERIFY2(told.told[0].contains(storeFile() + " is " + said), qPrintable(told.told[0]));
             QVERIFY(told.told[0].contains("will not be kept"));
@@ -123,8 +123,8 @@ private slots:
         QVERIFY(QFile::link(target, storeFile()));
         {
             ToldStore told;
-            QCOMPARE(told.store.ReadSetting(Keys::Text1), QStringLiteral("250"));
-            told.store.WriteSetting(Keys::Text1, QStringLiteral("750"));
+            QCOMPARE(told.store.ReadSetting(Keys::DelayText), QStringLiteral("250"));
+            told.store.WriteSetting(Keys::DelayText, QStringLiteral("750"));
             QVERIFY(told.told.isEmpty());
         }
         QVERIFY(QFileInfo(storeFile()).isSymLink());
@@ -150,13 +150,13 @@ private slots:
         {
             UserSettingsStore store;
             store.setTroubleTeller([&](const QString& text) { told << text; });
-            read = store.ReadSetting(Keys::Text1);
+            read = store.ReadSetting(Keys::DelayText);
             try {
-                store.WriteSetting(Keys::Text1, QStringLiteral("750"));
+                store.WriteSetting(Keys::DelayText, QStringLiteral("750"));
             } catch (const Failure&) {
                 threw = true;
             }
-            store.writeTellingTrouble(Keys::Option1, true, Keys::Option2, false);
+            store.writeTellingTrouble(Keys::RandomOrder, true, Keys::CycleOrder, false);
         }
         if (user == 0)
             QCOMPARE(::seteuid(0), 0);
@@ -172,15 +172,15 @@ private slots:
 
     void troubleWithWritingIsToldOnceWhenFound() {
         ToldStore told;
-        QCOMPARE(told.store.ReadSetting(Keys::Text1), QStringLiteral("500"));
-        told.store.writeTellingTrouble(Keys::Text1, QStringLiteral("250"));
+        QCOMPARE(told.store.ReadSetting(Keys::DelayText), QStringLiteral("500"));
+        told.store.writeTellingTrouble(Keys::DelayText, QStringLiteral("250"));
         QVERIFY(told.told.isEmpty());
         // The file turns into a folder under the running program.
         QVERIFY(QFile::remove(storeFile()));
         QVERIFY(QDir().mkpath(storeFile()));
-        told.store.writeTellingTrouble(Keys::Text1, QStringLiteral("300"));
-        told.store.writeTellingTrouble(Keys::Option1, false, Keys::Option2, true);
-        QVERIFY_THROWS_EXCEPTION(Failure, told.store.WriteSetting(Keys::Text1, "1"));
+        told.store.writeTellingTrouble(Keys::DelayText, QStringLiteral("300"));
+        told.store.writeTellingTrouble(Keys::RandomOrder, false, Keys::CycleOrder, true);
+        QVERIFY_THROWS_EXCEPTION(Failure, told.store.WriteSetting(Keys::DelayText, "1"));
         QDir(storeFile()).removeRecursively();
         QCOMPARE(told.told.size(), 1);
         QVERIFY2(

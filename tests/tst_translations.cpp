@@ -314,13 +314,23 @@ private slots:
             << "en_US"
             << "Milliseconds Delay Between Each Color"
             << "RGB Colors"
-            << "Press Escape to leave the flash. Type hide to hide the hint in the top left "
-               "corner.";
+            << "In the flash, Escape leaves it and typing hide hides its texts. Space pauses and "
+               "resumes; while paused, Right or Page Down shows the next color, Left or Page Up "
+               "the previous one, Home the first one of the list.";
         QTest::newRow("German") << "de_DE"
                                 << "Pause zwischen den Farben in Millisekunden"
                                 << "RGB-Farben"
-                                << "Escape beendet das Blinken. Tippen Sie hide, um den Hinweis "
-                                   "oben links auszublenden.";
+                                << "Im Blinken beendet Escape es, und wer hide tippt, blendet "
+                                   "seine Texte aus. Leertaste hält an und setzt fort; angehalten "
+                                   "zeigt Rechts oder Bild ab die nächste Farbe, Links oder Bild "
+                                   "auf die vorige, Pos1 die erste der Liste.";
+        QTest::newRow("French") << "fr_FR"
+                                << "Délai entre les couleurs en millisecondes"
+                                << "Couleurs RVB"
+                                << "Pendant le clignotement, Échap le quitte et taper hide masque "
+                                   "ses textes. Espace met en pause et reprend ; en pause, Droite "
+                                   "ou Page suivante montre la couleur suivante, Gauche ou Page "
+                                   "précédente la précédente, Début la première de la liste.";
     }
     void accessibleNames() {
         QFETCH(QString, locale);

@@ -107,10 +107,6 @@
         <translation>Auf allen Bildschirmen zugleich blinken.</translation>
     </message>
     <message>
-        <source>Replace the color list with the colors of a palette file: GIMP (.gpl) or text, one RGB(r, g, b), #RRGGBB or r g b a line.</source>
-        <translation>Die Farbliste durch die Farben einer Palettendatei ersetzen: GIMP (.gpl) oder Text, je Zeile ein RGB(r, g, b), #RRGGBB oder r g b.</translation>
-    </message>
-    <message>
         <source>FILE</source>
         <translation>DATEI</translation>
     </message>
@@ -141,6 +137,14 @@
     <message>
         <source>--colors: %1</source>
         <translation>--colors: %1</translation>
+    </message>
+    <message>
+        <source>Show and flash the colors of a palette file (GIMP .gpl, or text with one RGB(r, g, b), #RRGGBB, #RGB or r g b a line) for this run. The stored list stays as it was unless you change the list; then the changed list is stored and the one it replaces is kept as a .before-colors copy beside the settings file. To keep a palette for good, use Import in the list&apos;s menu.</source>
+        <translation>Die Farben einer Palettendatei (GIMP .gpl oder Text mit einer Farbe RGB(r, g, b), #RRGGBB, #RGB oder r g b je Zeile) in diesem Lauf zeigen und blinken. Die gespeicherte Liste bleibt, wie sie war, außer Sie ändern die Liste; dann wird die geänderte Liste gespeichert und die ersetzte als Kopie .before-colors neben der Einstellungsdatei aufbewahrt. Um eine Palette dauerhaft zu behalten, nutzen Sie Importieren im Menü der Liste.</translation>
+    </message>
+    <message>
+        <source>Unknown option %1</source>
+        <translation>Unbekannte Option %1</translation>
     </message>
 </context>
 <context>
@@ -190,6 +194,13 @@
     <message>
         <source>The cursor file %1 could not be read: %2</source>
         <translation>Die Zeigerdatei %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FlashKeys</name>
+    <message>
+        <source>In the flash, Escape leaves it and typing hide hides its texts. Space pauses and resumes; while paused, Right or Page Down shows the next color, Left or Page Up the previous one, Home the first one of the list.</source>
+        <translation>Im Blinken beendet Escape es, und wer hide tippt, blendet seine Texte aus. Leertaste hält an und setzt fort; angehalten zeigt Rechts oder Bild ab die nächste Farbe, Links oder Bild auf die vorige, Pos1 die erste der Liste.</translation>
     </message>
 </context>
 <context>
@@ -285,16 +296,24 @@ Start the flash anyway?</source>
 
 Das Blinken trotzdem starten?</translation>
     </message>
+    <message>
+        <source>the changed list was not stored: no copy of the stored list could be kept</source>
+        <translation>die geänderte Liste wurde nicht gespeichert: keine Kopie der gespeicherten Liste konnte angelegt werden</translation>
+    </message>
+    <message>
+        <source>the changed list was stored; the stored list it replaces was kept in %1</source>
+        <translation>die geänderte Liste wurde gespeichert; die ersetzte gespeicherte Liste wurde in %1 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>the screen %1 is not there; flashing on the main window&apos;s screen</source>
+        <translation>der Bildschirm %1 ist nicht da; es blinkt auf dem Bildschirm des Hauptfensters</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>Chromaflick color flash</source>
         <translation>Chromaflick-Farbblinken</translation>
-    </message>
-    <message>
-        <source>Press Escape to leave the flash. Type hide to hide the hint in the top left corner.</source>
-        <translation>Escape beendet das Blinken. Tippen Sie hide, um den Hinweis oben links auszublenden.</translation>
     </message>
     <message>
         <source>Press ESCape key to exit flash. Type &apos;hide&apos; to hide this text.</source>
@@ -306,6 +325,13 @@ Das Blinken trotzdem starten?</translation>
     <message>
         <source>Overflow</source>
         <translation>Überlauf</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>keine Anzeige für das Fenster: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
     </message>
 </context>
 <context>
@@ -376,36 +402,12 @@ Entries that are no color, skipped: %3</source>
 <context>
     <name>PaletteFile</name>
     <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB; no palette is that large</source>
-        <translation>%1 ist größer als %2 MB; so groß ist keine Palette</translation>
-    </message>
-    <message>
-        <source>%1 does not exist</source>
-        <translation>%1 existiert nicht</translation>
-    </message>
-    <message>
-        <source>%1 is a folder, not a palette file</source>
-        <translation>%1 ist ein Ordner, keine Palettendatei</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file (a pipe, socket or device)</source>
-        <translation>%1 ist keine gewöhnliche Datei (eine Pipe, ein Socket oder ein Gerät)</translation>
-    </message>
-    <message>
         <source>%1 holds no colors</source>
         <translation>%1 enthält keine Farben</translation>
     </message>
     <message>
         <source>%1 holds no colors that can be read (line %2: %3)</source>
         <translation>%1 enthält keine lesbaren Farben (Zeile %2: %3)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>no entry is a color, so %1 was not written</source>
@@ -472,6 +474,14 @@ Entries that are no color, skipped: %3</source>
         <source>not a color; write RGB(r, g, b), #RRGGBB or r g b</source>
         <translation>keine Farbe; schreiben Sie RGB(r, g, b), #RRGGBB oder r g b</translation>
     </message>
+    <message>
+        <source>%1 is not a hex color; write #RRGGBB or #RGB, and a comment after a blank and #</source>
+        <translation>%1 ist keine Hex-Farbe; schreiben Sie #RRGGBB oder #RGB und einen Kommentar nach einem Leerzeichen und #</translation>
+    </message>
+    <message>
+        <source>the file is UTF-16 text without a byte order mark; save it as UTF-8</source>
+        <translation>die Datei ist UTF-16-Text ohne Byte-Order-Mark; speichern Sie sie als UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -497,21 +507,26 @@ Entries that are no color, skipped: %3</source>
     </message>
 </context>
 <context>
-    <name>ScreenSaverInhibitor</name>
+    <name>RegularFile</name>
     <message>
-        <source>the screen may blank during the flash: nothing on this desktop keeps it awake</source>
-        <translation>der Bildschirm kann während des Blinkens dunkel werden: nichts auf diesem Desktop hält ihn wach</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsBacking</name>
-    <message>
-        <source>The settings are not kept: %1</source>
-        <translation>Die Einstellungen werden nicht gespeichert: %1</translation>
+        <source>the name of %1 is not UTF-8 text, so the file cannot be opened; rename it</source>
+        <translation>der Name von %1 ist kein UTF-8-Text, daher kann die Datei nicht geöffnet werden; benennen Sie sie um</translation>
     </message>
     <message>
-        <source>The settings file %1 could not be written: %2</source>
-        <translation>Die Einstellungsdatei %1 konnte nicht geschrieben werden: %2</translation>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 is a loop of links that leads to no file</source>
+        <translation>%1 ist eine Schleife von Verknüpfungen, die zu keiner Datei führt</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a file</source>
+        <translation>%1 ist %2, keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>a folder</source>
@@ -534,6 +549,32 @@ Entries that are no color, skipped: %3</source>
         <translation>keine gewöhnliche Datei</translation>
     </message>
     <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 ist größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenSaverInhibitor</name>
+    <message>
+        <source>the screen may blank during the flash: nothing on this desktop keeps it awake</source>
+        <translation>der Bildschirm kann während des Blinkens dunkel werden: nichts auf diesem Desktop hält ihn wach</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsBacking</name>
+    <message>
+        <source>The settings are not kept: %1</source>
+        <translation>Die Einstellungen werden nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written: %2</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
         <source>the disk may be full or read-only</source>
         <translation>der Datenträger ist vielleicht voll oder schreibgeschützt</translation>
     </message>
@@ -544,6 +585,10 @@ Entries that are no color, skipped: %3</source>
     <message>
         <source>%1 is %2, not a file</source>
         <translation>%1 ist %2, keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 is a loop of links, not a file</source>
+        <translation>%1 ist eine Schleife von Verknüpfungen, keine Datei</translation>
     </message>
 </context>
 <context>
@@ -570,6 +615,21 @@ Entries that are no color, skipped: %3</source>
     <message>
         <source>Start on All Screens</source>
         <translation>Auf allen Bildschirmen starten</translation>
+    </message>
+</context>
+<context>
+    <name>StepReadout</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1, step %2</source>
+        <translation>%1, Schritt %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 Hz</source>
+        <translation>%1, %2 Hz</translation>
     </message>
 </context>
 </TS>

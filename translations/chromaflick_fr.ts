@@ -107,10 +107,6 @@
         <translation>Clignoter sur tous les écrans à la fois.</translation>
     </message>
     <message>
-        <source>Replace the color list with the colors of a palette file: GIMP (.gpl) or text, one RGB(r, g, b), #RRGGBB or r g b a line.</source>
-        <translation>Remplacer la liste par les couleurs d’un fichier de palette : GIMP (.gpl) ou texte, un RGB(r, g, b), #RRGGBB ou r g b par ligne.</translation>
-    </message>
-    <message>
         <source>FILE</source>
         <translation>FICHIER</translation>
     </message>
@@ -141,6 +137,14 @@
     <message>
         <source>--colors: %1</source>
         <translation>--colors : %1</translation>
+    </message>
+    <message>
+        <source>Show and flash the colors of a palette file (GIMP .gpl, or text with one RGB(r, g, b), #RRGGBB, #RGB or r g b a line) for this run. The stored list stays as it was unless you change the list; then the changed list is stored and the one it replaces is kept as a .before-colors copy beside the settings file. To keep a palette for good, use Import in the list&apos;s menu.</source>
+        <translation>Afficher et faire clignoter les couleurs d&apos;un fichier de palette (GIMP .gpl, ou texte avec une couleur RGB(r, g, b), #RRGGBB, #RGB ou r g b par ligne) pour cette exécution. La liste enregistrée reste telle quelle sauf si vous modifiez la liste ; la liste modifiée est alors enregistrée et celle qu&apos;elle remplace est gardée en copie .before-colors à côté du fichier de réglages. Pour garder une palette, utilisez Importer dans le menu de la liste.</translation>
+    </message>
+    <message>
+        <source>Unknown option %1</source>
+        <translation>Option inconnue %1</translation>
     </message>
 </context>
 <context>
@@ -190,6 +194,13 @@
     <message>
         <source>The cursor file %1 could not be read: %2</source>
         <translation>Le fichier de curseur %1 n’a pas pu être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>FlashKeys</name>
+    <message>
+        <source>In the flash, Escape leaves it and typing hide hides its texts. Space pauses and resumes; while paused, Right or Page Down shows the next color, Left or Page Up the previous one, Home the first one of the list.</source>
+        <translation>Pendant le clignotement, Échap le quitte et taper hide masque ses textes. Espace met en pause et reprend ; en pause, Droite ou Page suivante montre la couleur suivante, Gauche ou Page précédente la précédente, Début la première de la liste.</translation>
     </message>
 </context>
 <context>
@@ -285,16 +296,24 @@ Start the flash anyway?</source>
 
 Démarrer le clignotement malgré tout ?</translation>
     </message>
+    <message>
+        <source>the changed list was not stored: no copy of the stored list could be kept</source>
+        <translation>la liste modifiée n&apos;a pas été enregistrée : aucune copie de la liste enregistrée n&apos;a pu être gardée</translation>
+    </message>
+    <message>
+        <source>the changed list was stored; the stored list it replaces was kept in %1</source>
+        <translation>la liste modifiée a été enregistrée ; la liste enregistrée qu&apos;elle remplace a été gardée dans %1</translation>
+    </message>
+    <message>
+        <source>the screen %1 is not there; flashing on the main window&apos;s screen</source>
+        <translation>l&apos;écran %1 n&apos;est pas là ; le clignotement a lieu sur l&apos;écran de la fenêtre principale</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>Chromaflick color flash</source>
         <translation>Clignotement de couleurs Chromaflick</translation>
-    </message>
-    <message>
-        <source>Press Escape to leave the flash. Type hide to hide the hint in the top left corner.</source>
-        <translation>Échap quitte le clignotement. Tapez hide pour masquer l’indication en haut à gauche.</translation>
     </message>
     <message>
         <source>Press ESCape key to exit flash. Type &apos;hide&apos; to hide this text.</source>
@@ -306,6 +325,13 @@ Démarrer le clignotement malgré tout ?</translation>
     <message>
         <source>Overflow</source>
         <translation>Dépassement de capacité</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>aucun affichage pour la fenêtre : ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini</translation>
     </message>
 </context>
 <context>
@@ -376,36 +402,12 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
 <context>
     <name>PaletteFile</name>
     <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 ne peut pas être lu : %2</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB; no palette is that large</source>
-        <translation>%1 dépasse %2 Mo ; aucune palette n’est si grande</translation>
-    </message>
-    <message>
-        <source>%1 does not exist</source>
-        <translation>%1 n’existe pas</translation>
-    </message>
-    <message>
-        <source>%1 is a folder, not a palette file</source>
-        <translation>%1 est un dossier, pas un fichier de palette</translation>
-    </message>
-    <message>
-        <source>%1 is not a regular file (a pipe, socket or device)</source>
-        <translation>%1 n’est pas un fichier ordinaire (un tube, un socket ou un périphérique)</translation>
-    </message>
-    <message>
         <source>%1 holds no colors</source>
         <translation>%1 ne contient aucune couleur</translation>
     </message>
     <message>
         <source>%1 holds no colors that can be read (line %2: %3)</source>
         <translation>%1 ne contient aucune couleur lisible (ligne %2 : %3)</translation>
-    </message>
-    <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 ne peut pas être écrit : %2</translation>
     </message>
     <message>
         <source>no entry is a color, so %1 was not written</source>
@@ -472,6 +474,14 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
         <source>not a color; write RGB(r, g, b), #RRGGBB or r g b</source>
         <translation>pas une couleur ; écrivez RGB(r, g, b), #RRGGBB ou r g b</translation>
     </message>
+    <message>
+        <source>%1 is not a hex color; write #RRGGBB or #RGB, and a comment after a blank and #</source>
+        <translation>%1 n&apos;est pas une couleur hexadécimale ; écrivez #RRGGBB ou #RGB, et un commentaire après un blanc et #</translation>
+    </message>
+    <message>
+        <source>the file is UTF-16 text without a byte order mark; save it as UTF-8</source>
+        <translation>le fichier est du texte UTF-16 sans indicateur d&apos;ordre des octets ; enregistrez-le en UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -497,21 +507,26 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
     </message>
 </context>
 <context>
-    <name>ScreenSaverInhibitor</name>
+    <name>RegularFile</name>
     <message>
-        <source>the screen may blank during the flash: nothing on this desktop keeps it awake</source>
-        <translation>l’écran peut s’éteindre pendant le clignotement : rien sur ce bureau ne le garde allumé</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsBacking</name>
-    <message>
-        <source>The settings are not kept: %1</source>
-        <translation>Les réglages ne sont pas conservés : %1</translation>
+        <source>the name of %1 is not UTF-8 text, so the file cannot be opened; rename it</source>
+        <translation>le nom de %1 n&apos;est pas du texte UTF-8, le fichier ne peut donc pas être ouvert ; renommez-le</translation>
     </message>
     <message>
-        <source>The settings file %1 could not be written: %2</source>
-        <translation>Le fichier de réglages %1 n’a pas pu être écrit : %2</translation>
+        <source>%1 does not exist</source>
+        <translation>%1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>%1 is a loop of links that leads to no file</source>
+        <translation>%1 est une boucle de liens qui ne mène à aucun fichier</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a file</source>
+        <translation>%1 est %2, pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>a folder</source>
@@ -534,6 +549,32 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
         <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 dépasse %2 Mo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenSaverInhibitor</name>
+    <message>
+        <source>the screen may blank during the flash: nothing on this desktop keeps it awake</source>
+        <translation>l’écran peut s’éteindre pendant le clignotement : rien sur ce bureau ne le garde allumé</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsBacking</name>
+    <message>
+        <source>The settings are not kept: %1</source>
+        <translation>Les réglages ne sont pas conservés : %1</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be written: %2</source>
+        <translation>Le fichier de réglages %1 n’a pas pu être écrit : %2</translation>
+    </message>
+    <message>
         <source>the disk may be full or read-only</source>
         <translation>le disque est peut-être plein ou en lecture seule</translation>
     </message>
@@ -544,6 +585,10 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
     <message>
         <source>%1 is %2, not a file</source>
         <translation>%1 est %2, pas un fichier</translation>
+    </message>
+    <message>
+        <source>%1 is a loop of links, not a file</source>
+        <translation>%1 est une boucle de liens, pas un fichier</translation>
     </message>
 </context>
 <context>
@@ -570,6 +615,21 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
     <message>
         <source>Start on All Screens</source>
         <translation>Démarrer sur tous les écrans</translation>
+    </message>
+</context>
+<context>
+    <name>StepReadout</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1, step %2</source>
+        <translation>%1, étape %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 Hz</source>
+        <translation>%1, %2 Hz</translation>
     </message>
 </context>
 </TS>

@@ -23,30 +23,42 @@ std::int32_t ColorSequencer::randomPick() const {
 ColorSequencer::Tick ColorSequencer::tick(ErrorTrap& trap, const FlashSettings& settings,
                                           std::int32_t surfaceWidth, std::int32_t surfaceHeight) {
     Tick tick;
-    const auto last = static_cast<std::int32_t>(palette.size()) - 1;
+    tick.hintTimeUp = countHint(trap);
+    tick.step = nextStep(trap, settings, surfaceWidth, surfaceHeight);
+    return tick;
+}
+
+bool ColorSequencer::countHint(ErrorTrap& trap) {
+    bool timeUp = false;
     if (trap.test(100, [&] { return hintTicks < 15; }))
         trap.step(102, [&] { ++hintTicks; });
     else
-        trap.step(104, [&] { tick.hintTimeUp = true; });
+        trap.step(104, [&] { timeUp = true; });
+    return timeUp;
+}
 
+FlashStep ColorSequencer::nextStep(ErrorTrap& trap, const FlashSettings& settings,
+                                   std::int32_t surfaceWidth, std::int32_t surfaceHeight) {
+    FlashStep step;
+    const auto last = static_cast<std::int32_t>(palette.size()) - 1;
     if (trap.test(106, [&] { return settings.mode == ColorMode::Solid; })) {
         if (trap.test(108, [&] { return firstIndex > last; })) {
             trap.step(110, [&] { firstIndex = 0; });
-            return tick;
+            return step;
         }
         if (trap.test(112, [&] { return settings.order == FlashOrder::Random; })) {
             std::int32_t pick = 0;
             trap.step(114, [&] { pick = randomPick(); });
-            trap.step(116, [&] { tick.step = SolidStep{colorAt(pick)}; });
-            return tick;
+            trap.step(116, [&] { step = SolidStep{colorAt(pick)}; });
+            return step;
         }
-        trap.step(118, [&] { tick.step = SolidStep{colorAt(firstIndex)}; });
+        trap.step(118, [&] { step = SolidStep{colorAt(firstIndex)}; });
         trap.step(120, [&] { ++firstIndex; });
-        return tick;
+        return step;
     }
 
     if (!trap.test(122, [&] { return settings.mode == ColorMode::Gradient; }))
-        return tick;
+        return step;
     GradientStep gradient{0, 0, {0, 0, 0, 0}, false};
     if (trap.test(124, [&] { return settings.direction == GradientDirection::LeftToRight; }))
         trap.step(126, [&] { gradient.vertical = false; });
@@ -74,6 +86,5 @@ ColorSequencer::Tick ColorSequencer::tick(ErrorTrap& trap, const FlashSettings& 
         trap.step(166, [&] { ++firstIndex; });
         trap.step(168, [&] { ++secondIndex; });
     }
-    tick.step = gradient;
-    return tick;
+    return gradient;
 }

@@ -42,6 +42,11 @@ public:
     // gradient spans a surface of the given size in pixels.
     Tick tick(ErrorTrap& trap, const FlashSettings& settings, std::int32_t surfaceWidth,
               std::int32_t surfaceHeight);
+    // The tick's first part: whether the hint's time is up.
+    bool countHint(ErrorTrap& trap);
+    // The tick's choice of color alone, as a hand step takes it: the hint count stays.
+    FlashStep nextStep(ErrorTrap& trap, const FlashSettings& settings, std::int32_t surfaceWidth,
+                       std::int32_t surfaceHeight);
 
 private:
     std::int32_t colorAt(std::int32_t position) const;

@@ -2,10 +2,9 @@
 
 #include "core/durationtext.h"
 #include "core/failure.h"
-#include "core/palettefile.h"
+#include "core/flashkeys.h"
 #include "core/plainnumber.h"
 #include "core/programversion.h"
-#include "core/storedlist.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -48,10 +47,10 @@ QString optionForms(const QList<QCommandLineOption>& options) {
 std::optional<ScreenChoice> screenNamed(const QString& value, const QStringList& screenNames) {
     const qsizetype byName = screenNames.indexOf(value);
     if (byName >= 0)
-        return ScreenChoice{ScreenChoice::Kind::One, byName};
+        return ScreenChoice{ScreenChoice::Kind::One, byName, value};
     const std::optional<qint64> number = readPlainNumber(value, screenNames.size() + 1);
     if (number && *number >= 1 && *number <= screenNames.size())
-        return ScreenChoice{ScreenChoice::Kind::One, *number - 1};
+        return ScreenChoice{ScreenChoice::Kind::One, *number - 1, screenNames[*number - 1]};
     return std::nullopt;
 }
 
@@ -91,15 +90,19 @@ struct KnownOptions {
                                   Texts::tr("Flash on every screen at once.")};
     QCommandLineOption colors{
         QStringLiteral("colors"),
-        Texts::tr("Replace the color list with the colors of a palette file: GIMP (.gpl) or "
-                  "text, one RGB(r, g, b), #RRGGBB or r g b a line."),
+        Texts::tr("Show and flash the colors of a palette file (GIMP .gpl, or text with one "
+                  "RGB(r, g, b), #RRGGBB, #RGB or r g b a line) for this run. The stored list "
+                  "stays as it was unless you change the list; then the changed list is stored "
+                  "and the one it replaces is kept as a .before-colors copy beside the settings "
+                  "file. To keep a palette for good, use Import in the list's menu."),
         Texts::tr("FILE")};
     QList<QCommandLineOption> all{help, version, start, duration, screen, allScreens, colors};
     QCommandLineParser parser;
 
     KnownOptions() {
         parser.setApplicationDescription(
-            Texts::tr("Fills the whole screen with a sequence of colors."));
+            Texts::tr("Fills the whole screen with a sequence of colors.") + u'\n' +
+            flashKeysText());
         parser.addOptions(all);
     }
 
@@ -123,7 +126,8 @@ std::optional<CommandLine> readPrintRequest(const QStringList& arguments) {
     return known.printRequest();
 }
 
-CommandLine readCommandLine(const QStringList& arguments, const QStringList& screenNames) {
+CommandLine readCommandLine(const QStringList& arguments,
+                            const std::optional<QStringList>& screenNames) {
     KnownOptions known;
     QCommandLineParser& parser = known.parser;
     const QList<QCommandLineOption>& options = known.all;
@@ -139,8 +143,13 @@ CommandLine readCommandLine(const QStringList& arguments, const QStringList& scr
         return refusal(Texts::tr("%1; the options are %2").arg(problem, optionForms(options)));
     };
 
-    if (!parser.parse(arguments))
+    if (!parser.parse(arguments)) {
+        // Qt's text would echo an option of any length whole.
+        if (!parser.unknownOptionNames().isEmpty())
+            return withForms(Texts::tr("Unknown option %1")
+                                 .arg(quotedForMessage(parser.unknownOptionNames().constFirst())));
         return withForms(parser.errorText());
+    }
     if (std::optional<CommandLine> print = known.printRequest())
         return *print;
     if (!parser.positionalArguments().isEmpty()) {
@@ -166,19 +175,16 @@ CommandLine readCommandLine(const QStringList& arguments, const QStringList& scr
     }
     if (parser.isSet(allScreens))
         launch.screen.kind = ScreenChoice::Kind::All;
-    if (parser.isSet(screen)) {
-        const std::optional<ScreenChoice> choice = screenNamed(parser.value(screen), screenNames);
+    if (parser.isSet(screen) && !screenNames) {
+        launch.screen = ScreenChoice{ScreenChoice::Kind::One, -1, parser.value(screen)};
+    } else if (parser.isSet(screen)) {
+        const std::optional<ScreenChoice> choice = screenNamed(parser.value(screen), *screenNames);
         if (!choice)
-            return refusal(noSuchScreen(parser.value(screen), screenNames));
+            return refusal(noSuchScreen(parser.value(screen), *screenNames));
         launch.screen = *choice;
     }
-    if (parser.isSet(colors)) {
-        // The list is replaced, so the whole of it is room.
-        PaletteFileReading reading = readPaletteFile(parser.value(colors), MaxListEntries);
-        if (!reading.problem.isEmpty())
-            return refusal(Texts::tr("--colors: %1").arg(reading.problem));
-        launch.colors = std::move(reading.contents);
-    }
+    if (parser.isSet(colors))
+        launch.colorsFile = parser.value(colors);
 
     CommandLine line;
     line.options = std::move(launch);

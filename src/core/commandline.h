@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/palettereader.h"
-
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -16,13 +14,14 @@ struct ScreenChoice {
     };
     Kind kind = Kind::MainWindowScreen;
     qsizetype index = -1; // into the screen names given, for One
+    QString name;         // of that screen, for One; looked for again at each flash
 };
 
 struct LaunchOptions {
     bool start = false;
     std::optional<std::chrono::milliseconds> duration;
     ScreenChoice screen;
-    std::optional<PaletteContents> colors; // replaces the list; its bad lines are still to report
+    std::optional<QString> colorsFile; // the palette whose colors the run shows, still unread
 };
 
 // The exit status for a command line the program cannot follow.
@@ -41,8 +40,10 @@ struct CommandLine {
 };
 
 // The program's arguments, the program itself first, against the names of the screens in the
-// order Qt lists them. Reads the palette file that --colors names.
-CommandLine readCommandLine(const QStringList& arguments, const QStringList& screenNames);
+// order Qt lists them. Without the names (before the windowing system is reached) everything but
+// the screen is checked, and a --screen value is kept as given. Reads no file.
+CommandLine readCommandLine(const QStringList& arguments,
+                            const std::optional<QStringList>& screenNames);
 
 // Help or the version, when the arguments ask for one of them; reads no file and needs no screen.
 std::optional<CommandLine> readPrintRequest(const QStringList& arguments);

@@ -5,6 +5,7 @@
 #include "core/plainnumber.h"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -81,17 +82,44 @@ LineReading readGimpColor(QStringView line) {
     return readComponents(words);
 }
 
-bool isHexColor(QStringView line) {
-    return line.size() == 7 && line[0] == u'#' &&
-           std::all_of(line.begin() + 1, line.end(), [](QChar c) {
-               return isAsciiDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-           });
+bool isHexDigit(QChar c) {
+    return isAsciiDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// "#RRGGBB" or its short form "#RGB", as web colors are written.
+std::optional<Components> readHexColor(QStringView word) {
+    const QStringView digits = word.mid(1);
+    if (!word.startsWith(u'#') || (digits.size() != 3 && digits.size() != 6) ||
+        !std::all_of(digits.begin(), digits.end(), isHexDigit))
+        return std::nullopt;
+    const int value = digits.toInt(nullptr, 16);
+    if (digits.size() == 3) {
+        // Each digit stands for itself twice: #F80 is #FF8800.
+        return Components{((value >> 8) & 0xF) * 17, ((value >> 4) & 0xF) * 17, (value & 0xF) * 17};
+    }
+    return Components{value >> 16, (value >> 8) & 0xFF, value & 0xFF};
+}
+
+// A hash that starts the line and is followed by a blank, or one after a blank, starts a
+// comment; a hash directly before digits is a color.
+QStringView withoutComment(QStringView trimmed) {
+    if (trimmed.startsWith(u'#') && (trimmed.size() == 1 || trimmed[1].isSpace()))
+        return {};
+    for (qsizetype at = 1; at < trimmed.size(); ++at) {
+        if (trimmed[at] == u'#' && trimmed[at - 1].isSpace())
+            return trimmed.first(at).trimmed();
+    }
+    return trimmed;
 }
 
 LineReading readPlainColor(QStringView trimmed) {
-    if (isHexColor(trimmed)) {
-        const int value = trimmed.mid(1).toInt(nullptr, 16);
-        return {Components{value >> 16, (value >> 8) & 0xFF, value & 0xFF}, QString()};
+    if (trimmed.startsWith(u'#')) {
+        if (const std::optional<Components> color = readHexColor(trimmed))
+            return {color, QString()};
+        return {std::nullopt,
+                Texts::tr("%1 is not a hex color; write #RRGGBB or #RGB, and a comment after "
+                          "a blank and #")
+                    .arg(quotedForMessage(trimmed.toString()))};
     }
     const QLatin1StringView prefix("RGB(");
     if (trimmed.startsWith(prefix, Qt::CaseInsensitive) && trimmed.endsWith(u')')) {
@@ -132,9 +160,9 @@ public:
             take(number, readGimpColor(trimmed));
             return;
         }
-        if (trimmed.startsWith(u'#') && !isHexColor(trimmed))
-            return;
-        take(number, readPlainColor(trimmed));
+        const QStringView color = withoutComment(trimmed);
+        if (!color.isEmpty())
+            take(number, readPlainColor(color));
     }
 
     PaletteContents contents;
@@ -161,20 +189,50 @@ private:
 
 } // namespace
 
-PaletteContents readPalette(const QByteArray& bytes, qsizetype room) {
-    QByteArrayView rest(bytes);
-    const QByteArrayView byteOrderMark("\xEF\xBB\xBF");
-    if (rest.startsWith(byteOrderMark))
-        rest = rest.sliced(byteOrderMark.size());
+namespace {
 
+// The file's text, from UTF-8 or from UTF-16 with its byte order mark. Empty, with the reason,
+// for UTF-16 without one, whose every other byte is zero and would read as garbage.
+QString decodedText(const QByteArray& bytes, QString& problem) {
+    const QByteArrayView view(bytes);
+    const auto utf16 = [&](QStringConverter::Encoding encoding) {
+        return QString(QStringDecoder(encoding)(view.sliced(2)));
+    };
+    if (view.startsWith("\xFF\xFE"))
+        return utf16(QStringConverter::Utf16LE);
+    if (view.startsWith("\xFE\xFF"))
+        return utf16(QStringConverter::Utf16BE);
+    if (view.size() >= 2 && (view[0] == '\0') != (view[1] == '\0')) {
+        problem = Texts::tr("the file is UTF-16 text without a byte order mark; save it as UTF-8");
+        return {};
+    }
+    const QByteArrayView byteOrderMark("\xEF\xBB\xBF");
+    return QString::fromUtf8(view.startsWith(byteOrderMark) ? view.sliced(3) : view);
+}
+
+} // namespace
+
+PaletteContents readPalette(const QByteArray& bytes, qsizetype room) {
     PaletteReader reader(room);
+    QString problem;
+    const QString text = decodedText(bytes, problem);
+    if (!problem.isEmpty()) {
+        reader.contents.badLineCount = 1;
+        reader.contents.badLines.append({1, problem});
+        return reader.contents;
+    }
+    QStringView rest(text);
     qsizetype number = 0;
     while (!rest.isEmpty()) {
-        const qsizetype end = rest.indexOf('\n');
-        const QByteArrayView line = end < 0 ? rest : rest.first(end);
-        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
-        // A CR before the LF goes with the other blanks around the line.
-        reader.readLine(++number, QString::fromUtf8(line));
+        // LF, CR LF and CR alone each end a line, whatever system wrote the file.
+        qsizetype end = 0;
+        while (end < rest.size() && rest[end] != u'\n' && rest[end] != u'\r')
+            ++end;
+        reader.readLine(++number, rest.first(end));
+        if (end < rest.size() && rest[end] == u'\r' && end + 1 < rest.size() &&
+            rest[end + 1] == u'\n')
+            ++end;
+        rest = end < rest.size() ? rest.sliced(end + 1) : QStringView();
     }
     return reader.contents;
 }

@@ -34,3 +34,11 @@ PaletteText writePalette(const QStringList& entries, PaletteFormat format, const
     text.bytes = out.toUtf8();
     return text;
 }
+
+PaletteFormat paletteFormatForPath(const QString& path) {
+    const QStringView name = QStringView(path).mid(path.lastIndexOf(u'/') + 1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot >= 0 && name.mid(dot + 1).compare(QLatin1StringView("txt"), Qt::CaseInsensitive) == 0
+               ? PaletteFormat::PlainText
+               : PaletteFormat::Gimp;
+}

@@ -16,3 +16,6 @@ struct PaletteText {
 
 // The palette file of the entries that are colors, in list order; name titles a GIMP palette.
 PaletteText writePalette(const QStringList& entries, PaletteFormat format, const QString& name);
+
+// Plain text for a ".txt" file; GIMP, the default, for any other.
+PaletteFormat paletteFormatForPath(const QString& path);

@@ -1,6 +1,5 @@
 #include "core/randomint.h"
 
-#include <QTime>
 #include <bit>
 #include <cmath>
 #include <random>
@@ -34,8 +33,4 @@ double RandomInt(std::int32_t n) {
     const double u = std::generate_canonical<double, 53>(generator());
     // generate_canonical may round up to 1.0 on some libraries; that would give n + 1.
     return std::floor((u < 1.0 ? u : std::nextafter(1.0, 0.0)) * n) + 1.0;
-}
-
-double secondsSinceMidnight() {
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/flashoption.h"
 #include "core/flashsettings.h"
 #include "core/settingsfile.h"
 
 #include <QObject>
 #include <QString>
-#include <array>
 #include <functional>
 #include <memory>
 
@@ -16,17 +16,17 @@ struct SettingKey {
 };
 
 namespace Keys {
-inline constexpr SettingKey Text1{"Text1", DefaultDelayText};
-inline constexpr SettingKey Option1{"Option1", "1"};
-inline constexpr SettingKey Option2{"Option2", "0"};
+// The stored names are those the program has always written; existing files must still read.
+inline constexpr SettingKey DelayText{"Text1", DefaultDelayText};
+inline constexpr SettingKey RandomOrder{"Option1", "1"};
+inline constexpr SettingKey CycleOrder{"Option2", "0"};
 inline constexpr SettingKey Colors{"Colors", ""};
-inline constexpr SettingKey Option3{"Option3", "1"};
-inline constexpr SettingKey Option4{"Option4", "0"};
-inline constexpr SettingKey Option5{"Option5", "1"};
-inline constexpr SettingKey Option6{"Option6", "0"};
-// Option1 .. Option6 by their number less one.
-inline constexpr std::array<SettingKey, 6> Options{Option1, Option2, Option3,
-                                                   Option4, Option5, Option6};
+inline constexpr SettingKey SolidColors{"Option3", "1"};
+inline constexpr SettingKey GradientColors{"Option4", "0"};
+inline constexpr SettingKey LeftToRight{"Option5", "1"};
+inline constexpr SettingKey UpAndDown{"Option6", "0"};
+inline constexpr PerFlashOption<SettingKey> Options{
+    {RandomOrder, CycleOrder, SolidColors, GradientColors, LeftToRight, UpAndDown}};
 } // namespace Keys
 
 // The application name the settings file is kept under; the section is the product's name.

@@ -9,11 +9,22 @@
 namespace {
 
 int pipeEnds[2] = {-1, -1};
+volatile std::sig_atomic_t firstSignal = 0;
 
-void onSignal(int) {
+// The main thread did not answer: it may be stuck in a call that never returns. Ending without
+// writing leaves the store as it was, since every write of it replaces the file at once.
+void onNoAnswer(int) {
+    ::_exit(128 + firstSignal);
+}
+
+void onSignal(int signal) {
     const char byte = 1;
     // Only async-signal-safe work here; the notifier does the rest on the event loop.
     [[maybe_unused]] const auto written = ::write(pipeEnds[0], &byte, 1);
+    if (firstSignal == 0) {
+        firstSignal = signal;
+        ::alarm(CloseSignals::AnswerSeconds);
+    }
 }
 
 } // namespace
@@ -36,6 +47,10 @@ CloseSignals::CloseSignals(QObject* parent) : QObject(parent) {
     action.sa_flags = SA_RESTART;
     for (int signal : {SIGTERM, SIGINT, SIGHUP})
         ::sigaction(signal, &action, nullptr);
+    struct sigaction noAnswer = {};
+    noAnswer.sa_handler = onNoAnswer;
+    sigemptyset(&noAnswer.sa_mask);
+    ::sigaction(SIGALRM, &noAnswer, nullptr);
 }
 
 CloseSignals::~CloseSignals() {

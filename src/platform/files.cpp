@@ -1,9 +1,10 @@
 #include "platform/files.h"
 
 #include "core/failure.h"
+#include "platform/regularfile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPixmap>
@@ -23,11 +24,14 @@ bool isVisibleFile(const QString& path) {
 }
 
 QCursor loadCursorFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Far above a cursor of 256 x 256 pixels.
+    constexpr qint64 largestCursorFile = 4 * 1024 * 1024;
+    const FileReading file = readRegularFile(path, largestCursorFile);
+    if (!file.problem.isEmpty())
         throw Failure(QCoreApplication::translate("Files", "The cursor file %1 could not be opened")
-                          .arg(path));
-    const QByteArray bytes = file.readAll();
+                          .arg(path) +
+                      QStringLiteral(": ") + file.problem);
+    const QByteArray& bytes = file.bytes;
     // Header: reserved 0, type 2 (cursor), count; then the first entry, whose bytes 4..7 are the
     // hot spot.
     constexpr int headerSize = 6;
@@ -38,7 +42,9 @@ QCursor loadCursorFile(const QString& path) {
     if (bytes.size() < headerSize + entrySize || field(0) != 0 || field(2) != 2 || field(4) == 0)
         throw Failure(
             QCoreApplication::translate("Files", "The file %1 is not a cursor file").arg(path));
-    QImageReader reader(path, "cur");
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, "cur");
     const QImage image = reader.read();
     if (image.isNull())
         throw Failure(

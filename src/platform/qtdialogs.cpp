@@ -2,6 +2,7 @@
 
 #include "core/applicationtitle.h"
 #include "core/colorvalue.h"
+#include "platform/regularfile.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -90,7 +91,14 @@ public:
             if (kind.filter == selectedNameFilter())
                 setDefaultSuffix(kind.suffix);
         }
+        // A device or a FIFO is not "replaced": no question, the export refuses it by its kind.
+        const QStringList chosen = selectedFiles();
+        const bool refused = !chosen.isEmpty() &&
+                             !unreplaceableFileReason(chosen.constFirst()).isEmpty() &&
+                             !QFileInfo(chosen.constFirst()).isDir();
+        setOption(DontConfirmOverwrite, refused);
         QFileDialog::accept();
+        setOption(DontConfirmOverwrite, false);
     }
 
 private:

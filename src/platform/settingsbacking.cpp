@@ -3,6 +3,7 @@
 #include "core/apptitle.h"
 #include "core/failure.h"
 #include "platform/inicodec.h"
+#include "platform/regularfile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,7 +13,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,18 +23,6 @@ namespace {
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(SettingsBacking)
 };
-
-QString kindOfNonFile(mode_t mode) {
-    if (S_ISDIR(mode))
-        return Texts::tr("a folder");
-    if (S_ISFIFO(mode))
-        return Texts::tr("a FIFO");
-    if (S_ISSOCK(mode))
-        return Texts::tr("a socket");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return Texts::tr("a device");
-    return Texts::tr("not a regular file");
-}
 
 // The system's own words for why the file cannot be replaced, found by trying without replacing.
 QString whyNotWritable(const QString& path) {
@@ -50,20 +41,32 @@ QString userSettingsFile(const QString& application) {
 }
 
 QString unusableSettingsFileReason(const QString& path) {
-    struct stat status {};
-    // stat follows a link, so a link to a regular file counts as that file.
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+    // Opening never waits (a FIFO opens at once), and the opened file is what is judged, so a
+    // link to a regular file counts as that file and nothing swapped in meanwhile slips by.
+    const int descriptor =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (descriptor < 0) {
         // Nothing there yet is fine; a folder that may not be looked into is not.
         if (errno == ENOENT || errno == ENOTDIR)
             return {};
+        if (errno == ELOOP)
+            return Texts::tr("%1 is a loop of links, not a file").arg(path);
+        // A socket cannot be opened at all; what it is tells more than why.
+        if (struct stat status{};
+            errno == ENXIO && ::stat(QFile::encodeName(path).constData(), &status) == 0)
+            return Texts::tr("%1 is %2, not a file").arg(path, kindOfNonFile(status.st_mode));
         return Texts::tr("%1 could not be read: %2")
             .arg(path, QString::fromLocal8Bit(strerror(errno)));
     }
+    struct stat status {};
+    const int statResult = ::fstat(descriptor, &status);
+    const int statError = errno;
+    ::close(descriptor);
+    if (statResult != 0)
+        return Texts::tr("%1 could not be read: %2")
+            .arg(path, QString::fromLocal8Bit(strerror(statError)));
     if (!S_ISREG(status.st_mode))
         return Texts::tr("%1 is %2, not a file").arg(path, kindOfNonFile(status.st_mode));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Texts::tr("%1 could not be read: %2").arg(path, file.errorString());
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include "core/errortrap.h"
 #include "core/failure.h"
 #include "core/numbertext.h"
+#include "core/stepreadout.h"
 #include "core/storedlist.h"
 #include "core/virtualkey.h"
 #include "platform/appicon.h"
@@ -99,6 +100,7 @@ void FlashSession::showFlash() {
         view->resetForOpening();
     shownStep_ = std::monostate{};
     paused_ = false;
+    stepper_.reset();
     Form_Load();
     for (std::size_t i = 0; i < views_.size(); ++i)
         views_[i]->cover(i < static_cast<std::size_t>(screens.size()) ? screens[qsizetype(i)]
@@ -178,7 +180,7 @@ void FlashSession::Timer1_Timer() {
     ErrorTrap trap(dialogs_, QStringLiteral("Form2.Timer1_Timer"));
     const QSize pixels = views_.empty() ? QSize(0, 0) : views_.front()->devicePixelSize();
     const ColorSequencer::Tick tick =
-        sequencer_.tick(trap, source_.flashSettings(), pixels.width(), pixels.height());
+        stepper_.tick(trap, source_.flashSettings(), pixels.width(), pixels.height());
     if (tick.hintTimeUp) {
         for (const std::unique_ptr<Form2>& view : views_)
             view->Label1().setVisible(false);
@@ -196,13 +198,19 @@ void FlashSession::paintStep(const FlashStep& step) {
 
 void FlashSession::keyPressed(int keyCode) {
     Form_KeyDown(keyCode);
-    // Space is no letter of "hide", so the key handler has already started the word afresh.
-    if (keyCode == VirtualKey::Space && isVisible())
+    // Neither Space nor a stepping key is a letter of "hide", so the key handler has already
+    // started the word afresh.
+    if (!isVisible())
+        return;
+    if (keyCode == VirtualKey::Space)
         togglePause();
+    else if (paused_)
+        stepByHand(keyCode);
 }
 
 void FlashSession::togglePause() {
     paused_ = !paused_;
+    tellShownStep(paused_);
     if (paused_) {
         timer1_->stop();
         return;
@@ -212,6 +220,39 @@ void FlashSession::togglePause() {
         return;
     Timer1_Timer();
     timer1_->start();
+}
+
+bool FlashSession::stepByHand(int keyCode) {
+    // The steps are the tick's own, so a failing one is told as the tick would tell it.
+    ErrorTrap trap(dialogs_, QStringLiteral("Form2.Timer1_Timer"));
+    const QSize pixels = views_.empty() ? QSize(0, 0) : views_.front()->devicePixelSize();
+    std::optional<NumberedStep> step;
+    switch (keyCode) {
+    case VirtualKey::Right:
+    case VirtualKey::PageDown:
+        step = stepper_.next(trap, source_.flashSettings(), pixels.width(), pixels.height());
+        break;
+    case VirtualKey::Left:
+    case VirtualKey::PageUp:
+        step = stepper_.previous();
+        break;
+    case VirtualKey::Home:
+        step = stepper_.first(source_.flashSettings(), pixels.width(), pixels.height());
+        break;
+    default:
+        return false;
+    }
+    if (step)
+        trap.step(170, [&] { paintStep(step->step); });
+    tellShownStep(true);
+    return true;
+}
+
+void FlashSession::tellShownStep(bool shown) {
+    if (views_.empty())
+        return;
+    const NumberedStep* step = stepper_.shown();
+    views_.front()->showReadout(shown && step ? stepReadout(*step) : QString());
 }
 
 void FlashSession::Form_KeyDown(int keyCode) {
@@ -244,6 +285,8 @@ void FlashSession::Form_KeyDown(int keyCode) {
     case VirtualKey::Numpad5:
         if (trap.test(136, [&] { return hideProgress_ == 3; })) {
             hideHint(trap);
+            // The readout goes with the hint, until the next pause tells the step again.
+            tellShownStep(false);
             trap.step(164, [&] { hideProgress_ = 0; });
         }
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/colorsequencer.h"
+#include "core/flashstepper.h"
 
 #include <QList>
 #include <QObject>
@@ -39,13 +40,18 @@ public:
     void keyPressed(int keyCode);
     void Form_KeyDown(int keyCode);
     void Timer1_Timer();
-    // The timer stops and the shown step stays; resuming shows the next step at once.
+    // The timer stops and the shown step stays, told at the bottom left; resuming shows the next
+    // step at once.
     void togglePause();
+    // While paused: Right or Page Down the next step, Left or Page Up the one before, Home the
+    // list's first color; whether the key is one of these.
+    bool stepByHand(int keyCode);
     bool isPaused() const { return paused_; }
 
     // One window per screen, the keyboard's first.
     QList<Form2*> views() const;
     const ColorSequencer& sequencer() const { return sequencer_; }
+    const FlashStepper& stepper() const { return stepper_; }
     const FlashStep& shownStep() const { return shownStep_; }
     int timerInterval() const;
     bool timerRunning() const;
@@ -59,12 +65,15 @@ private:
     void Form_Load();
     void hideHint(ErrorTrap& trap);
     void paintStep(const FlashStep& step);
+    // The readout of the step shown, or none; only the keyboard's screen tells it.
+    void tellShownStep(bool shown);
     // As many windows as screens, at least one.
     void provideViews(qsizetype count);
 
     const FlashSource& source_;
     Dialogs& dialogs_;
     ColorSequencer sequencer_;
+    FlashStepper stepper_{sequencer_};
     int hideProgress_ = 0;
     bool paused_ = false;
     bool closing_ = false;

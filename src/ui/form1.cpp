@@ -11,6 +11,7 @@
 #include "core/storedlist.h"
 #include "platform/appicon.h"
 #include "platform/files.h"
+#include "platform/timeofday.h"
 #include "ui/appearance.h"
 #include "ui/colorlistmenu.h"
 #include "ui/colorlistview.h"
@@ -24,12 +25,14 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -90,99 +93,110 @@ Form1::Form1(Dialogs& dialogs, SettingsStore& store, QWidget* parent)
       dialogs_(dialogs), store_(store) {
     presentWindowsAsFrames();
     compose();
-    options_ = new OptionsPanel({text1_, frames_[3], optionButtons_}, store_, dialogs_, this);
+    options_ =
+        new OptionsPanel({delayField_, gradientFrame_, optionButtons_}, store_, dialogs_, this);
     commands_ = std::make_unique<ColorListCommands>(*listView1_, dialogs_);
     new ColorListMenu(*listView1_, dialogs_);
     pointer_ = new PointerState(*this);
     pointer_->watch(this, PointerState::Default);
-    for (QGroupBox* frame : frames_)
+    for (QGroupBox* frame : {delayFrame_, orderFrame_, colorModeFrame_, gradientFrame_})
         pointer_->watch(frame, PointerState::Default);
     pointer_->watch(listView1_, PointerState::Default);
-    for (QPushButton* button : pushButtons_)
+    for (QPushButton* button : buttons())
         pointer_->watch(button, PointerState::Custom);
 
     store_.setTroubleTeller(
         [this](const QString& text) { dialogs_.warn(tr("Settings Not Kept"), text); });
 
-    connect(pushButtons_[0], &QPushButton::clicked, this,
-            [this] { commands_->PushButton1_Click(); });
-    connect(pushButtons_[1], &QPushButton::clicked, this, &Form1::PushButton2_Click);
-    auto* startMenu = new StartMenu(*pushButtons_[1]);
+    connect(addButton_, &QPushButton::clicked, this, [this] { commands_->PushButton1_Click(); });
+    connect(startButton_, &QPushButton::clicked, this, &Form1::PushButton2_Click);
+    auto* startMenu = new StartMenu(*startButton_);
     connect(startMenu, &StartMenu::startRequested, this,
             [this](ScreenChoice::Kind kind, QScreen* screen) { startFlashOn(kind, screen); });
-    connect(pushButtons_[2], &QPushButton::clicked, this,
-            [this] { commands_->PushButton3_Click(); });
-    connect(pushButtons_[3], &QPushButton::clicked, this,
-            [this] { commands_->PushButton4_Click(); });
-    connect(pushButtons_[4], &QPushButton::clicked, this,
+    connect(deleteButton_, &QPushButton::clicked, this, [this] { commands_->PushButton3_Click(); });
+    connect(clearButton_, &QPushButton::clicked, this, [this] { commands_->PushButton4_Click(); });
+    connect(defaultsButton_, &QPushButton::clicked, this,
             [this] { commands_->PushButton5_Click(); });
 }
 
 Form1::~Form1() = default;
 
+std::array<QPushButton*, 5> Form1::buttons() const {
+    return {addButton_, startButton_, deleteButton_, clearButton_, defaultsButton_};
+}
+
 void Form1::compose() {
     setObjectName(QStringLiteral("Form1"));
     setFixedSize(twipsToPixels(8040), twipsToPixels(8055));
 
-    frames_[2] = place<QGroupBox>(this, "Frame3", tr("Milliseconds Delay Between Each Color"),
-                                  twipsRect(120, 120, 7800, 810));
-    text1_ = new QLineEdit(QLatin1String(DefaultDelayText), frames_[2]);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(twipsRect(240, 300, 7320, 345));
+    delayFrame_ = place<QGroupBox>(this, "Frame3", tr("Milliseconds Delay Between Each Color"),
+                                   twipsRect(120, 120, 7800, 810));
+    delayField_ = new QLineEdit(QLatin1String(DefaultDelayText), delayFrame_);
+    delayField_->setObjectName(QStringLiteral("Text1"));
+    delayField_->setGeometry(twipsRect(240, 300, 7320, 345));
 
-    frames_[0] =
+    orderFrame_ =
         place<QGroupBox>(this, "Frame1", tr("Flash Option"), twipsRect(120, 990, 7800, 1065));
-    optionButtons_[0] = place<QRadioButton>(frames_[0], "Option1", tr("Random color"),
-                                            twipsRect(240, 300, 3375, 255));
-    optionButtons_[1] =
-        place<QRadioButton>(frames_[0], "Option2", tr("Cycle through all colors and repeat"),
+    optionButtons_[FlashOption::RandomOrder] = place<QRadioButton>(
+        orderFrame_, "Option1", tr("Random color"), twipsRect(240, 300, 3375, 255));
+    optionButtons_[FlashOption::CycleOrder] =
+        place<QRadioButton>(orderFrame_, "Option2", tr("Cycle through all colors and repeat"),
                             twipsRect(240, 650, 3375, 255));
-    frames_[1] =
+    colorModeFrame_ =
         place<QGroupBox>(this, "Frame2", tr("Color Option"), twipsRect(120, 2100, 7800, 1065));
-    optionButtons_[2] = place<QRadioButton>(frames_[1], "Option3", tr("Solid colors"),
-                                            twipsRect(240, 300, 3375, 255));
-    optionButtons_[3] =
-        place<QRadioButton>(frames_[1], "Option4", tr("Gradient colors (2 color spectrum)"),
+    optionButtons_[FlashOption::SolidColors] = place<QRadioButton>(
+        colorModeFrame_, "Option3", tr("Solid colors"), twipsRect(240, 300, 3375, 255));
+    optionButtons_[FlashOption::GradientColors] =
+        place<QRadioButton>(colorModeFrame_, "Option4", tr("Gradient colors (2 color spectrum)"),
                             twipsRect(240, 650, 3375, 255));
-    frames_[3] =
+    gradientFrame_ =
         place<QGroupBox>(this, "Frame4", tr("Gradient Option"), twipsRect(120, 3210, 7800, 1065));
-    optionButtons_[4] = place<QRadioButton>(frames_[3], "Option5", tr("Left to right"),
-                                            twipsRect(240, 300, 3375, 255));
-    optionButtons_[5] = place<QRadioButton>(frames_[3], "Option6", tr("Up and down"),
-                                            twipsRect(240, 650, 3375, 255));
-    for (int design : {0, 2, 4})
+    optionButtons_[FlashOption::LeftToRight] = place<QRadioButton>(
+        gradientFrame_, "Option5", tr("Left to right"), twipsRect(240, 300, 3375, 255));
+    optionButtons_[FlashOption::UpAndDown] = place<QRadioButton>(
+        gradientFrame_, "Option6", tr("Up and down"), twipsRect(240, 650, 3375, 255));
+    for (FlashOption design :
+         {FlashOption::RandomOrder, FlashOption::SolidColors, FlashOption::LeftToRight})
         optionButtons_[design]->setChecked(true);
 
     listView1_ = new ColorListView(this);
     listView1_->setObjectName(QStringLiteral("ListView1"));
     listView1_->setGeometry(twipsRect(120, 4380, 7800, 2055));
 
-    pushButtons_[0] =
+    addButton_ =
         place<QPushButton>(this, "PushButton1", tr("Add Color"), twipsRect(120, 6525, 3840, 405));
-    pushButtons_[2] = place<QPushButton>(this, "PushButton3", tr("Delete Selected Color"),
-                                         twipsRect(4080, 6525, 3840, 405));
-    pushButtons_[3] =
+    deleteButton_ = place<QPushButton>(this, "PushButton3", tr("Delete Selected Color"),
+                                       twipsRect(4080, 6525, 3840, 405));
+    clearButton_ =
         place<QPushButton>(this, "PushButton4", tr("Clear List"), twipsRect(120, 7035, 3840, 405));
-    pushButtons_[4] = place<QPushButton>(this, "PushButton5", tr("Load Default Colors"),
+    defaultsButton_ = place<QPushButton>(this, "PushButton5", tr("Load Default Colors"),
                                          twipsRect(4080, 7035, 3840, 405));
-    pushButtons_[1] =
+    startButton_ =
         place<QPushButton>(this, "PushButton2", tr("Start Chromaflick (Press 'ESC' To Stop)"),
                            twipsRect(120, 7545, 7800, 405));
     auto* enterClicks = new EnterClicks(this);
-    for (QPushButton* button : pushButtons_) {
+    for (QPushButton* button : buttons()) {
         button->setAutoDefault(false);
         enterClicks->watch(button);
     }
     // A screen reader names the field after its frame, as a sighted user reads it.
-    text1_->setAccessibleName(frames_[2]->title());
+    delayField_->setAccessibleName(delayFrame_->title());
     listView1_->setAccessibleName(tr("RGB Colors"));
 
     // Frames take no focus, so the chain holds the focusable controls in their designed order.
-    const QList<QWidget*> tabOrder{
-        text1_,           optionButtons_[0], optionButtons_[1], listView1_,
-        pushButtons_[0],  pushButtons_[2],   pushButtons_[3],   pushButtons_[4],
-        pushButtons_[1],  optionButtons_[3], optionButtons_[2], optionButtons_[4],
-        optionButtons_[5]};
+    const QList<QWidget*> tabOrder{delayField_,
+                                   optionButtons_[FlashOption::RandomOrder],
+                                   optionButtons_[FlashOption::CycleOrder],
+                                   listView1_,
+                                   addButton_,
+                                   deleteButton_,
+                                   clearButton_,
+                                   defaultsButton_,
+                                   startButton_,
+                                   optionButtons_[FlashOption::GradientColors],
+                                   optionButtons_[FlashOption::SolidColors],
+                                   optionButtons_[FlashOption::LeftToRight],
+                                   optionButtons_[FlashOption::UpAndDown]};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -210,38 +224,66 @@ void Form1::Form_Load() {
     });
     trap.step(128, [&] { listView1_->addColumnHeader(tr("RGB Colors")); });
     trap.step(130, [&] { listView1_->setColumnWidth(0, twipsToPixels(7300)); });
-    trap.step(132, [&] { options_->setDelayText(store_.ReadSetting(Keys::Text1)); });
-    const auto restoreOption = [&](int line, int option) {
+    trap.step(132, [&] { options_->setDelayText(store_.ReadSetting(Keys::DelayText)); });
+    const auto restoreOption = [&](int line, FlashOption option) {
         trap.step(line, [&] {
-            options_->setSelected(option,
-                                  textToBoolean(store_.ReadSetting(Keys::Options[option - 1])));
+            options_->setSelected(option, textToBoolean(store_.ReadSetting(Keys::Options[option])));
         });
     };
-    restoreOption(134, 1);
-    restoreOption(136, 2);
+    restoreOption(134, FlashOption::RandomOrder);
+    restoreOption(136, FlashOption::CycleOrder);
     LoadColorList(trap, store_, *listView1_);
-    restoreOption(166, 3);
-    restoreOption(168, 4);
-    restoreOption(170, 5);
-    restoreOption(172, 6);
-    if (trap.test(174, [&] { return options_->isSelected(4); })) {
-        trap.step(176, [&] { frames_[3]->setEnabled(true); });
-        return;
-    }
-    if (trap.test(178, [&] { return options_->isSelected(3); }))
-        trap.step(180, [&] { frames_[3]->setEnabled(false); });
+    restoreOption(166, FlashOption::SolidColors);
+    restoreOption(168, FlashOption::GradientColors);
+    restoreOption(170, FlashOption::LeftToRight);
+    restoreOption(172, FlashOption::UpAndDown);
+    // The rule the option clicks keep. One that cannot be evaluated counts as gradient mode, as
+    // a failed test does.
+    std::optional<bool> gradientEnabled = true;
+    trap.step(174, [&] { gradientEnabled = options_->gradientFrameEnabled(); });
+    if (gradientEnabled)
+        trap.step(*gradientEnabled ? 176 : 180,
+                  [&] { gradientFrame_->setEnabled(*gradientEnabled); });
 }
 
 void Form1::showCentred() {
     const QRect available = screen()->availableGeometry();
     move(available.center() - QPoint(width() / 2, height() / 2));
     show();
-    text1_->setFocus(Qt::TabFocusReason);
+    delayField_->setFocus(Qt::TabFocusReason);
+}
+
+void Form1::showRunColors(const QStringList& entries) {
+    listView1_->clear();
+    listView1_->append(entries);
+    runColors_ = listView1_->entries();
+}
+
+bool Form1::listIsToBeStored() {
+    if (!runColors_)
+        return true;
+    if (listView1_->entries() == *runColors_)
+        return false;
+    // The user made a list of the palette; both it and the list stored before stay.
+    if (!QFileInfo::exists(store_.fileName()))
+        return true;
+    const QString kept = store_.keepCopy(QStringLiteral(".before-colors"));
+    if (kept.isEmpty()) {
+        std::fprintf(stderr, "chromaflick: %s\n",
+                     qPrintable(tr("the changed list was not stored: no copy of the stored list "
+                                   "could be kept")));
+        return false;
+    }
+    std::fprintf(stderr, "chromaflick: %s\n",
+                 qPrintable(tr("the changed list was stored; the stored list it replaces was "
+                               "kept in %1")
+                                .arg(kept)));
+    return true;
 }
 
 bool Form1::Form_QueryUnload() {
     ErrorTrap trap(dialogs_, QStringLiteral("Form1.Form_QueryUnload"));
-    const bool stored = SaveColorList(trap, store_, *listView1_);
+    const bool stored = !listIsToBeStored() || SaveColorList(trap, store_, *listView1_);
     trap.step(110, [] { QCoreApplication::processEvents(); });
     trap.step(112, [] { QCoreApplication::processEvents(); });
     return stored;
@@ -307,9 +349,9 @@ FlashSettings Form1::flashSettings() const {
     return options_->settings();
 }
 
-void Form1::setFlashScreens(ScreenChoice::Kind kind, QScreen* screen) {
+void Form1::setFlashScreens(ScreenChoice::Kind kind, const QString& screenName) {
     screensKind_ = kind;
-    chosenScreen_ = screen;
+    chosenScreenName_ = screenName;
 }
 
 void Form1::setFlashDuration(std::optional<std::chrono::milliseconds> duration) {
@@ -325,21 +367,36 @@ void Form1::startFlash() {
 void Form1::startFlashOn(ScreenChoice::Kind kind, QScreen* screen) {
     // This once; the next plain Start opens where the run says.
     const ScreenChoice::Kind standingKind = std::exchange(screensKind_, kind);
-    const QPointer<QScreen> standingScreen = std::exchange(chosenScreen_, screen);
+    menuScreen_ = screen;
     PushButton2_Click();
     screensKind_ = standingKind;
-    chosenScreen_ = standingScreen;
+    menuScreen_ = nullptr;
 }
 
 QList<QScreen*> Form1::flashScreens() const {
     switch (screensKind_) {
     case ScreenChoice::Kind::All:
         return QGuiApplication::screens();
-    case ScreenChoice::Kind::One:
-        // An unplugged screen leaves the one that holds the main window.
-        if (chosenScreen_)
-            return {chosenScreen_.data()};
+    case ScreenChoice::Kind::One: {
+        if (menuScreen_)
+            return {menuScreen_.data()};
+        if (chosenScreenName_.isEmpty())
+            break;
+        for (QScreen* candidate : QGuiApplication::screens()) {
+            if (candidate->name() == chosenScreenName_) {
+                absentScreenTold_ = false;
+                return {candidate};
+            }
+        }
+        // Unplugged: the main window's screen stands in until it is back.
+        if (!std::exchange(absentScreenTold_, true)) {
+            std::fprintf(stderr, "chromaflick: %s\n",
+                         qPrintable(tr("the screen %1 is not there; flashing on the main "
+                                       "window's screen")
+                                        .arg(chosenScreenName_)));
+        }
         break;
+    }
     case ScreenChoice::Kind::MainWindowScreen:
         break;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/commandline.h"
+#include "core/flashoption.h"
 #include "ui/flashsource.h"
 
 #include <QPointer>
@@ -48,8 +49,12 @@ public:
     // The flash, once the start button has made it.
     FlashSession* flashSession() const { return flash_.get(); }
 
-    // Where every flash of this run opens (the screen for One); the main window's by default.
-    void setFlashScreens(ScreenChoice::Kind kind, QScreen* screen = nullptr);
+    // Where every flash of this run opens; the main window's screen by default. The screen of
+    // One is looked for by name at each start, so one unplugged and plugged back still serves.
+    void setFlashScreens(ScreenChoice::Kind kind, const QString& screenName = QString());
+    // The list shows these colors for this run. The stored list stays as it was unless the user
+    // changes the list; then the changed list is stored and the stored one kept aside.
+    void showRunColors(const QStringList& entries);
     // How long every flash of this run lasts; until Escape when unset.
     void setFlashDuration(std::optional<std::chrono::milliseconds> duration);
     // Starts the flash as the start button does, on the screens set for the run or on these.
@@ -71,21 +76,35 @@ private:
     void compose();
     void Form_Load();
     bool Form_QueryUnload();
+    bool listIsToBeStored();
     void PushButton2_Click();
+    std::array<QPushButton*, 5> buttons() const;
 
     Dialogs& dialogs_;
     SettingsStore& store_;
-    std::array<QGroupBox*, 4> frames_{};
-    QLineEdit* text1_ = nullptr;
-    std::array<QRadioButton*, 6> optionButtons_{};
+    // The designed controls; their object names are the designed ones (Frame1, Text1, ...).
+    QGroupBox* delayFrame_ = nullptr;             // Frame3
+    QLineEdit* delayField_ = nullptr;             // Text1
+    QGroupBox* orderFrame_ = nullptr;             // Frame1
+    QGroupBox* colorModeFrame_ = nullptr;         // Frame2
+    QGroupBox* gradientFrame_ = nullptr;          // Frame4
+    PerFlashOption<QRadioButton*> optionButtons_; // Option1 .. Option6
     ColorListView* listView1_ = nullptr;
-    std::array<QPushButton*, 5> pushButtons_{};
+    QPushButton* addButton_ = nullptr;      // PushButton1
+    QPushButton* startButton_ = nullptr;    // PushButton2
+    QPushButton* deleteButton_ = nullptr;   // PushButton3
+    QPushButton* clearButton_ = nullptr;    // PushButton4
+    QPushButton* defaultsButton_ = nullptr; // PushButton5
     OptionsPanel* options_ = nullptr;
     PointerState* pointer_ = nullptr;
     std::unique_ptr<ColorListCommands> commands_;
     std::unique_ptr<FlashSession> flash_;
     ScreenChoice::Kind screensKind_ = ScreenChoice::Kind::MainWindowScreen;
-    QPointer<QScreen> chosenScreen_;
+    QString chosenScreenName_;
+    // A screen the start menu chose for one start.
+    QPointer<QScreen> menuScreen_;
+    mutable bool absentScreenTold_ = false;
+    std::optional<QStringList> runColors_;
     std::optional<std::chrono::milliseconds> flashDuration_;
     // Until the list is loaded a close waits, so that a partial list is never stored.
     bool loaded_ = false;

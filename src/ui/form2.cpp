@@ -1,6 +1,7 @@
 #include "ui/form2.h"
 
 #include "core/colorvalue.h"
+#include "core/flashkeys.h"
 #include "core/gradientpainter.h"
 #include "core/virtualkey.h"
 #include "platform/imagesurface.h"
@@ -47,13 +48,23 @@ Form2::Form2() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Too
     setAccessibleName(tr("Chromaflick color flash"));
     // Window lists name it as screen readers do.
     setWindowTitle(accessibleName());
-    setAccessibleDescription(
-        tr("Press Escape to leave the flash. Type hide to hide the hint in the top left corner."));
+    setAccessibleDescription(flashKeysText());
 
     label1_ =
         new QLabel(tr("Press ESCape key to exit flash. Type 'hide' to hide this text."), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    // In the hint's font, on a plate of the window's face, so that it reads over any color; at
+    // the bottom, out of the hint's way.
+    readout_ = new QLabel(this);
+    readout_->setObjectName(QStringLiteral("Readout"));
+    readout_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    readout_->setAutoFillBackground(true);
+    readout_->setBackgroundRole(QPalette::Button);
+    readout_->setForegroundRole(QPalette::ButtonText);
+    readout_->setContentsMargins(4, 2, 4, 2);
+    readout_->hide();
 }
 
 Form2::~Form2() = default;
@@ -70,6 +81,7 @@ void Form2::resetForOpening() {
     label1_->setGeometry(0, 0, 0, 0);
     label1_->adjustSize();
     label1_->show();
+    showReadout(QString());
     shownStep_ = std::monostate{};
 }
 
@@ -86,6 +98,24 @@ void Form2::showStep(const FlashStep& step) {
                       gradient->vertical);
     }
     update();
+}
+
+void Form2::showReadout(const QString& text) {
+    readout_->setText(text);
+    readout_->setVisible(!text.isEmpty());
+    // A screen reader hears the change of the window's description, the step first.
+    setAccessibleDescription(text.isEmpty() ? flashKeysText() : text + u'\n' + flashKeysText());
+    placeReadout();
+}
+
+void Form2::placeReadout() {
+    readout_->adjustSize();
+    readout_->move(0, height() - readout_->height());
+}
+
+void Form2::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeReadout();
 }
 
 QSize Form2::devicePixelSize() const {
@@ -129,6 +159,16 @@ int Form2::virtualKeyCode(const QKeyEvent& event) {
         return VirtualKey::Alt;
     case Qt::Key_Space:
         return VirtualKey::Space;
+    case Qt::Key_PageUp:
+        return VirtualKey::PageUp;
+    case Qt::Key_PageDown:
+        return VirtualKey::PageDown;
+    case Qt::Key_Home:
+        return VirtualKey::Home;
+    case Qt::Key_Left:
+        return VirtualKey::Left;
+    case Qt::Key_Right:
+        return VirtualKey::Right;
     default:
         if (key >= Qt::Key_0 && key <= Qt::Key_9)
             return VirtualKey::Digit0 + (key - Qt::Key_0);

@@ -25,6 +25,9 @@ public:
     // The window's size in device pixels, the surface a step covers.
     QSize devicePixelSize() const;
     QLabel& Label1() const { return *label1_; }
+    // The line at the bottom left that tells a paused flash's step; hidden while empty.
+    void showReadout(const QString& text);
+    QLabel& readout() const { return *readout_; }
 
     // Virtual-key code of a key press, as the key handler sees it: a letter of a layout without
     // Latin letters counts as the letter of its key on a US keyboard.
@@ -38,9 +41,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void placeReadout();
 
 private:
     QLabel* label1_ = nullptr;
+    QLabel* readout_ = nullptr;
     FlashStep shownStep_;
     QImage gradientImage_;
 };

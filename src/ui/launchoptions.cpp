@@ -2,24 +2,17 @@
 
 #include "core/commandline.h"
 #include "core/paletteproblemlines.h"
-#include "ui/colorlistview.h"
 #include "ui/form1.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
-QStringList applyLaunchOptions(Form1& form, const LaunchOptions& options) {
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    const ScreenChoice& choice = options.screen;
-    const bool known = choice.index >= 0 && choice.index < screens.size();
-    form.setFlashScreens(choice.kind, known ? screens[choice.index] : nullptr);
+QStringList applyLaunchOptions(Form1& form, const LaunchOptions& options,
+                               const std::optional<PaletteContents>& colors) {
+    form.setFlashScreens(options.screen.kind, options.screen.name);
     form.setFlashDuration(options.duration);
-    if (!options.colors)
+    if (!colors)
         return {};
-    form.ListView1().clear();
-    form.ListView1().append(options.colors->entries);
+    form.showRunColors(colors->entries);
     QStringList told;
-    for (const QString& line : paletteProblemLines(*options.colors))
+    for (const QString& line : paletteProblemLines(*colors))
         told << QStringLiteral("--colors: ") + line;
     return told;
 }

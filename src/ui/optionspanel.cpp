@@ -13,23 +13,23 @@
 OptionsPanel::OptionsPanel(const OptionControls& controls, SettingsStore& store, Dialogs& dialogs,
                            QObject* parent)
     : QObject(parent), controls_(controls), store_(store), dialogs_(dialogs) {
-    for (int option = 1; option <= 6; ++option) {
-        connect(controls_.options[option - 1], &QRadioButton::toggled, this,
+    for (FlashOption option : AllFlashOptions) {
+        connect(controls_.buttons[option], &QRadioButton::toggled, this,
                 [this, option](bool checked) {
                     if (checked)
                         optionSelected(option);
                 });
     }
-    connect(controls_.text1, &QLineEdit::textChanged, this, &OptionsPanel::Text1_Change);
-    controls_.text1->installEventFilter(this);
+    connect(controls_.delayField, &QLineEdit::textChanged, this, &OptionsPanel::Text1_Change);
+    controls_.delayField->installEventFilter(this);
 }
 
-bool OptionsPanel::isSelected(int option) const {
-    return controls_.options[option - 1]->isChecked();
+bool OptionsPanel::isSelected(FlashOption option) const {
+    return controls_.buttons[option]->isChecked();
 }
 
-void OptionsPanel::setSelected(int option, bool selected) {
-    QRadioButton* button = controls_.options[option - 1];
+void OptionsPanel::setSelected(FlashOption option, bool selected) {
+    QRadioButton* button = controls_.buttons[option];
     if (button->isChecked() == selected)
         return;
     if (selected) {
@@ -43,73 +43,67 @@ void OptionsPanel::setSelected(int option, bool selected) {
 }
 
 QString OptionsPanel::delayText() const {
-    return controls_.text1->text();
+    return controls_.delayField->text();
 }
 
 FlashSettings OptionsPanel::settings() const {
-    // Either button of a group, or neither.
-    const auto chosen = [this](int first, auto firstValue, auto secondValue) {
+    // Either button of a pair, or neither.
+    const auto chosen = [this](FlashOption first, auto firstValue, auto secondValue) {
         using Value = decltype(firstValue);
         if (isSelected(first))
             return std::optional<Value>(firstValue);
-        if (isSelected(first + 1))
+        if (isSelected(partnerOf(first)))
             return std::optional<Value>(secondValue);
         return std::optional<Value>();
     };
-    return {chosen(1, FlashOrder::Random, FlashOrder::Cycle),
-            chosen(3, ColorMode::Solid, ColorMode::Gradient),
-            chosen(5, GradientDirection::LeftToRight, GradientDirection::UpAndDown), delayText()};
+    return {chosen(FlashOption::RandomOrder, FlashOrder::Random, FlashOrder::Cycle),
+            chosen(FlashOption::SolidColors, ColorMode::Solid, ColorMode::Gradient),
+            chosen(FlashOption::LeftToRight, GradientDirection::LeftToRight,
+                   GradientDirection::UpAndDown),
+            delayText()};
 }
 
 void OptionsPanel::setDelayText(const QString& text) {
-    controls_.text1->setText(text);
+    controls_.delayField->setText(text);
+}
+
+std::optional<bool> OptionsPanel::gradientFrameEnabled() const {
+    if (isSelected(FlashOption::GradientColors))
+        return true;
+    if (isSelected(FlashOption::SolidColors))
+        return false;
+    return std::nullopt;
 }
 
 void OptionsPanel::applyGradientFrameRule() {
-    if (isSelected(4))
-        controls_.frame4->setEnabled(true);
-    else if (isSelected(3))
-        controls_.frame4->setEnabled(false);
+    if (const std::optional<bool> enabled = gradientFrameEnabled())
+        controls_.gradientFrame->setEnabled(*enabled);
 }
 
-void OptionsPanel::optionSelected(int option) {
-    switch (option) {
-    case 1:
-        return Option1_Click();
-    case 2:
-        return Option2_Click();
-    case 3:
-        return Option3_Click();
-    case 4:
-        return Option4_Click();
-    case 5:
-        return Option5_Click();
-    default:
-        return Option6_Click();
-    }
+void OptionsPanel::optionSelected(FlashOption option) {
+    storePair(option);
+    if (firstOfPair(option) == FlashOption::SolidColors)
+        applyGradientFrameRule();
 }
 
-void OptionsPanel::storeGroup(int firstOption) {
-    store_.writeTellingTrouble(Keys::Options[firstOption - 1], isSelected(firstOption),
-                               Keys::Options[firstOption], isSelected(firstOption + 1));
-}
-
-void OptionsPanel::Option3_Click() {
-    storeGroup(3);
-    applyGradientFrameRule();
+void OptionsPanel::storePair(FlashOption option) {
+    const FlashOption first = firstOfPair(option);
+    const FlashOption second = partnerOf(first);
+    store_.writeTellingTrouble(Keys::Options[first], isSelected(first), Keys::Options[second],
+                               isSelected(second));
 }
 
 void OptionsPanel::Text1_Change() {
-    store_.writeTellingTrouble(Keys::Text1, delayText());
+    store_.writeTellingTrouble(Keys::DelayText, delayText());
 }
 
 void OptionsPanel::Text1_GotFocus() {
-    QLineEdit* text1 = controls_.text1;
-    text1->setSelection(0, static_cast<int>(text1->text().size()));
+    QLineEdit* field = controls_.delayField;
+    field->setSelection(0, static_cast<int>(field->text().size()));
     // A mouse press that brought the focus would place the cursor after this; select again then.
-    QTimer::singleShot(0, text1, [text1] {
-        if (text1->hasFocus())
-            text1->selectAll();
+    QTimer::singleShot(0, field, [field] {
+        if (field->hasFocus())
+            field->selectAll();
     });
 }
 
@@ -123,7 +117,7 @@ void OptionsPanel::Text1_LostFocus() {
 }
 
 bool OptionsPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == controls_.text1) {
+    if (watched == controls_.delayField) {
         if (event->type() == QEvent::FocusIn) {
             Text1_GotFocus();
         } else if (event->type() == QEvent::FocusOut) {

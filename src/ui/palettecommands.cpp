@@ -2,9 +2,9 @@
 
 #include "core/dialogs.h"
 #include "core/failure.h"
-#include "core/palettefile.h"
 #include "core/paletteimportreport.h"
 #include "core/storedlist.h"
+#include "platform/palettefile.h"
 #include "ui/colorlistview.h"
 
 #include <QCoreApplication>

@@ -77,20 +77,32 @@ private slots:
     void badCommandLinesAreRefused_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("named");
-        QTest::newRow("unknown option") << QStringList{"--bogus"} << "bogus";
-        QTest::newRow("zero duration") << QStringList{"--duration", "0"} << "--duration";
-        QTest::newRow("no such screen") << QStringList{"--screen", "9"} << "--screen";
-        QTest::newRow("missing palette")
-            << QStringList{"--colors", "/nonexistent/p.gpl"} << "--colors";
-        QTest::newRow("stray argument") << QStringList{"extra"} << "extra";
+        QTest::addColumn<bool>("display");
+        // Without a display every fault but the screen's is still told by the program itself.
+        for (bool display : {true, false}) {
+            const char* where = display ? "" : ", no display";
+            QTest::addRow("unknown option%s", where)
+                << QStringList{"--bogus"} << "bogus" << display;
+            QTest::addRow("zero duration%s", where)
+                << QStringList{"--duration", "0"} << "--duration" << display;
+            QTest::addRow("missing palette%s", where)
+                << QStringList{"--colors", "/nonexistent/p.gpl"} << "--colors" << display;
+            QTest::addRow("stray argument%s", where) << QStringList{"extra"} << "extra" << display;
+        }
+        QTest::newRow("no such screen") << QStringList{"--screen", "9"} << "--screen" << true;
     }
     void badCommandLinesAreRefused() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, named);
+        QFETCH(bool, display);
         resetStore({{"Colors", "RGB(1, 2, 3)" + sep}});
         const QDateTime before = QFileInfo(storePath()).lastModified();
         QTest::qWait(20);
         RunningProgram program;
+        if (!display) {
+            program.removeEnvironment("DISPLAY");
+            program.removeEnvironment("WAYLAND_DISPLAY");
+        }
         program.setArguments(arguments);
         program.launch();
         QVERIFY(program.waitForEnd());
@@ -101,6 +113,28 @@ private slots:
         QVERIFY2(told.size() == 1 && said.endsWith(told[0] + '\n'), qPrintable(said));
         QVERIFY2(told[0].contains(named), qPrintable(said));
         QCOMPARE(storedValue("Colors"), "RGB(1, 2, 3)" + sep);
+        QCOMPARE(QFileInfo(storePath()).lastModified(), before);
+    }
+
+    void aGoodCommandLineWithoutADisplayIsToldInOneLine_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("nothing") << QStringList{};
+        QTest::newRow("a screen that cannot be looked up yet") << QStringList{"--screen", "9"};
+        QTest::newRow("start for an hour") << QStringList{"--start", "--duration", "1h"};
+    }
+    void aGoodCommandLineWithoutADisplayIsToldInOneLine() {
+        QFETCH(QStringList, arguments);
+        resetStore({{"Colors", "RGB(1, 2, 3)" + sep}});
+        const QDateTime before = QFileInfo(storePath()).lastModified();
+        RunningProgram program;
+        program.removeEnvironment("DISPLAY");
+        program.removeEnvironment("WAYLAND_DISPLAY");
+        program.setArguments(arguments);
+        program.launch();
+        QVERIFY(program.waitForEnd());
+        QCOMPARE(program.exitCode(), 1);
+        QCOMPARE(program.output(), QStringLiteral("chromaflick: no display to show the window on: "
+                                                  "neither DISPLAY nor WAYLAND_DISPLAY is set\n"));
         QCOMPARE(QFileInfo(storePath()).lastModified(), before);
     }
 

@@ -140,6 +140,81 @@ private slots:
         QCOMPARE(program.closeMainWindow(), 0);
     }
 
+    // Paused, the list's first color, three steps on and two back: each shows exactly.
+    void handStepsShowTheirPixels_data() {
+        QTest::addColumn<bool>("gradient");
+        QTest::addColumn<QList<QColor>>("colors");
+        QTest::newRow("solid") << false << QList<QColor>{red, green, blue, QColor(255, 255, 0)};
+        QTest::newRow("gradient") << true << QList<QColor>{red, green, blue};
+    }
+    void handStepsShowTheirPixels() {
+        QFETCH(bool, gradient);
+        QFETCH(QList<QColor>, colors);
+        QString list;
+        for (const QColor& color : colors)
+            list += QStringLiteral("RGB(%1, %2, %3)")
+                        .arg(color.red())
+                        .arg(color.green())
+                        .arg(color.blue()) +
+                    sep;
+        resetStore({{"Colors", list},
+                    {"Option1", "False"},
+                    {"Option2", "True"},
+                    {"Option3", gradient ? "False" : "True"},
+                    {"Option4", gradient ? "True" : "False"},
+                    {"Option5", "True"},
+                    {"Option6", "False"},
+                    {"Text1", "3000"}});
+        RunningProgram program;
+        QVERIFY(program.start());
+        clickAt(startButton(program));
+        QVERIFY(!waitForScreen([&](const QImage& shot) {
+                     return colors.contains(QColor(shot.pixel(1919, 540)));
+                 }).isNull());
+        xdotool({"key", "h", "i", "d", "e"});
+        QVERIFY(!waitForScreen([](const QImage& shot) { return !hintShows(shot); }).isNull());
+        xdotool({"key", "space", "Home"});
+
+        // The readout's line at the bottom left is left out of the comparison; the rest of the
+        // screen is the step's.
+        const QRect aboveReadout(0, 0, screenSize.width(), screenSize.height() - 60);
+        const qsizetype n = colors.size();
+        const auto expectedAt = [&](qsizetype position) {
+            const QColor& first = colors[position % n];
+            return gradient ? paintedGradient(screenSize, first, colors[(position + 1) % n], false)
+                            : solidScreen(screenSize, first);
+        };
+        const QList<QPair<QString, qsizetype>> steps{{"Home", 0},  {"Right", 1}, {"Right", 2},
+                                                     {"Right", 3}, {"Left", 2},  {"Left", 1}};
+        QImage shot;
+        for (qsizetype i = 0; i < steps.size(); ++i) {
+            if (i > 0)
+                xdotool({"key", steps[i].first});
+            const QImage expected = expectedAt(steps[i].second).copy(aboveReadout);
+            shot = waitForScreen([&](const QImage& shown) {
+                return differences(shown.copy(aboveReadout), expected).isEmpty();
+            });
+            QVERIFY2(!shot.isNull(),
+                     qPrintable(QStringLiteral("step %1 (%2): %3")
+                                    .arg(i + 1)
+                                    .arg(steps[i].first,
+                                         differences(screenshot().copy(aboveReadout), expected))));
+        }
+        // The readout is there, on a plate of its own over the step.
+        const QImage corner = shot.copy(0, screenSize.height() - 10, 200, 10);
+        QVERIFY(corner != expectedAt(1).copy(0, screenSize.height() - 10, 200, 10));
+        saveForLooking(shot, gradient ? "paused-readout-gradient" : "paused-readout-solid");
+
+        // Resuming goes on from the step shown: the one after it comes first, and stays for a
+        // delay long enough to be seen.
+        xdotool({"key", "space"});
+        const QImage expected = expectedAt(2).copy(aboveReadout);
+        QVERIFY(!waitForScreen([&](const QImage& shown) {
+                     return differences(shown.copy(aboveReadout), expected).isEmpty();
+                 }).isNull());
+        QCOMPARE(program.closeMainWindow(), 0);
+    }
+
     void everyDevicePixelIsPainted_data() {
         QTest::addColumn<qreal>("scale");
         QTest::addColumn<QString>("mode");

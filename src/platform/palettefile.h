@@ -14,12 +14,9 @@ struct PaletteFileReading {
     QString problem; // one line; set when the file gave no color, contents may still hold why
 };
 
-// Reads a palette file of at most LargestPaletteFile bytes. Only a regular file is opened, so a
-// pipe or a device never blocks the caller.
+// Reads a palette file of at most LargestPaletteFile bytes. Only a regular file is read, and
+// opening never waits, so a pipe or a device never blocks the caller.
 PaletteFileReading readPaletteFile(const QString& path, qsizetype room);
-
-// Plain text for a ".txt" file; GIMP, the default, for any other.
-PaletteFormat paletteFormatForPath(const QString& path);
 
 struct PaletteFileWriting {
     qsizetype skipped = 0; // entries that are no color
@@ -27,5 +24,5 @@ struct PaletteFileWriting {
 };
 
 // Replaces the file at once, never leaving half a palette behind; with no color among the
-// entries the file is left as it was.
+// entries, or a target that is no regular file, the file is left as it was.
 PaletteFileWriting writePaletteFile(const QString& path, const QStringList& entries);

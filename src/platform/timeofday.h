@@ -1,0 +1,4 @@
+#pragma once
+
+// Seconds since midnight, fractions included: the seed of each run's random order.
+double secondsSinceMidnight();
