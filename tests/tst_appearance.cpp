@@ -3,6 +3,7 @@
 #include "loadedform.h"
 #include "platform/files.h"
 #include "ui/appearance.h"
+#include "ui/pointerstate.h"
 
 #include <QApplication>
 #include <QBuffer>

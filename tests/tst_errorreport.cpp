@@ -1,5 +1,4 @@
 #include "core/applicationtitle.h"
-#include "core/apptitle.h"
 #include "core/errortrap.h"
 #include "core/failure.h"
 #include "platform/qtdialogs.h"

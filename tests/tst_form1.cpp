@@ -3,12 +3,12 @@
 #include "loadedform.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
-#include "ui/appearance.h"
 #include "ui/colorlistview.h"
 #include "ui/flashsession.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/optionspanel.h"
+#include "ui/pointerstate.h"
 
 #include <QApplication>
 #include <QFile>

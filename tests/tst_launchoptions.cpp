@@ -1,6 +1,7 @@
 // Runs on an offscreen desktop of two screens side by side (see data/two-screens.json).
-#include "core/apptitle.h"
-#include "core/paletteproblemlines.h"
+#include "core/applicationtitle.h"
+#include "core/palettereport.h"
+#include "core/storedlist.h"
 #include "loadedform.h"
 #include "platform/launchpalette.h"
 #include "platform/settingsbacking.h"
@@ -157,8 +158,12 @@ private slots:
         }
         if (badLines > MostBadLinesDescribed)
             QVERIFY(told[MostBadLinesDescribed].startsWith(QString::number(50) + " more"));
-        if (leftOut > 0)
+        if (leftOut > 0) {
             QVERIFY(told.last().startsWith(QString::number(leftOut) + " colors left out"));
+            // The list's maximum, not the number of colors the palette gave.
+            QVERIFY2(told.last().endsWith(QString::number(MaxListEntries) + " at most"),
+                     qPrintable(told.last()));
+        }
         for (const QString& line : told)
             QVERIFY(!line.contains('\n'));
     }

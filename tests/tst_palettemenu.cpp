@@ -128,6 +128,9 @@ private slots:
     void otherKeysLeaveTheMenuClosed() {
         QTest::keyClick(&list, Qt::Key_F10);
         QTest::keyClick(&list, Qt::Key_F10, Qt::ControlModifier);
+        // As on the start button: a modifier makes the Menu key another key.
+        QTest::keyClick(&list, Qt::Key_Menu, Qt::ControlModifier);
+        QTest::keyClick(&list, Qt::Key_F10, Qt::ShiftModifier | Qt::ControlModifier);
         QTest::keyClick(&list, Qt::Key_Down);
         QVERIFY(!menu().isVisible());
         QCOMPARE(list.currentIndex().row(), 1);

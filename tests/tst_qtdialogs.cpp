@@ -1,4 +1,4 @@
-#include "core/apptitle.h"
+#include "core/applicationtitle.h"
 #include "platform/qtdialogs.h"
 #include "testsupport.h"
 

@@ -26,13 +26,13 @@
         <source>%1; the whole list was kept in %2</source>
         <translation>%1; die ganze Liste wurde in %2 aufbewahrt</translation>
     </message>
+    <message>
+        <source>The list is full: it holds %1 colors, the most it can keep.</source>
+        <translation>Die Liste ist voll: Sie enthält %1 Farben, mehr kann sie nicht aufnehmen.</translation>
+    </message>
 </context>
 <context>
     <name>ColorListCommands</name>
-    <message>
-        <source>The list is full: it holds %1 colors, the most it can keep. Delete a color to make room for a new one.</source>
-        <translation>Die Liste ist voll: Sie enthält %1 Farben, mehr geht nicht. Löschen Sie eine Farbe, um Platz für eine neue zu schaffen.</translation>
-    </message>
     <message>
         <source>No color is selected</source>
         <translation>Keine Farbe ausgewählt</translation>
@@ -44,6 +44,10 @@
     <message>
         <source>Are you sure you want to clear the list and load the default colors?</source>
         <translation>Möchten Sie die Liste wirklich leeren und die Standardfarben laden?</translation>
+    </message>
+    <message>
+        <source>Delete a color to make room for a new one.</source>
+        <translation>Löschen Sie eine Farbe, um Platz für eine neue zu schaffen.</translation>
     </message>
 </context>
 <context>
@@ -367,10 +371,6 @@ Das Blinken trotzdem starten?</translation>
         <translation>Farben exportieren</translation>
     </message>
     <message>
-        <source>The list is full: it holds %1 colors, the most it can keep. Delete colors to make room for imported ones.</source>
-        <translation>Die Liste ist voll: Sie enthält %1 Farben, mehr kann sie nicht aufnehmen. Löschen Sie Farben, um Platz für importierte zu schaffen.</translation>
-    </message>
-    <message>
         <source>%1
 
 Nothing was imported.</source>
@@ -397,6 +397,10 @@ Entries that are no color, skipped: %3</source>
         <translation>Nach %1 exportierte Farben: %2
 
 Übersprungene Einträge, die keine Farbe sind: %3</translation>
+    </message>
+    <message>
+        <source>Delete colors to make room for imported ones.</source>
+        <translation>Löschen Sie Farben, um Platz für importierte zu schaffen.</translation>
     </message>
 </context>
 <context>

@@ -26,13 +26,13 @@
         <source>%1; the whole list was kept in %2</source>
         <translation>%1 ; la liste entière a été gardée dans %2</translation>
     </message>
+    <message>
+        <source>The list is full: it holds %1 colors, the most it can keep.</source>
+        <translation>La liste est pleine : elle contient %1 couleurs, le maximum possible.</translation>
+    </message>
 </context>
 <context>
     <name>ColorListCommands</name>
-    <message>
-        <source>The list is full: it holds %1 colors, the most it can keep. Delete a color to make room for a new one.</source>
-        <translation>La liste est pleine : elle contient %1 couleurs, le maximum possible. Supprimez une couleur pour faire de la place.</translation>
-    </message>
     <message>
         <source>No color is selected</source>
         <translation>Aucune couleur n’est sélectionnée</translation>
@@ -44,6 +44,10 @@
     <message>
         <source>Are you sure you want to clear the list and load the default colors?</source>
         <translation>Voulez-vous vraiment vider la liste et charger les couleurs par défaut ?</translation>
+    </message>
+    <message>
+        <source>Delete a color to make room for a new one.</source>
+        <translation>Supprimez une couleur pour faire de la place.</translation>
     </message>
 </context>
 <context>
@@ -367,10 +371,6 @@ Démarrer le clignotement malgré tout ?</translation>
         <translation>Exporter les couleurs</translation>
     </message>
     <message>
-        <source>The list is full: it holds %1 colors, the most it can keep. Delete colors to make room for imported ones.</source>
-        <translation>La liste est pleine : elle contient %1 couleurs, le maximum possible. Supprimez des couleurs pour faire de la place aux couleurs importées.</translation>
-    </message>
-    <message>
         <source>%1
 
 Nothing was imported.</source>
@@ -397,6 +397,10 @@ Entries that are no color, skipped: %3</source>
         <translation>Couleurs exportées vers %1 : %2
 
 Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
+    </message>
+    <message>
+        <source>Delete colors to make room for imported ones.</source>
+        <translation>Supprimez des couleurs pour faire de la place aux couleurs importées.</translation>
     </message>
 </context>
 <context>

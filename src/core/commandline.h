@@ -1,21 +1,11 @@
 #pragma once
 
+#include "core/screenchoice.h"
+
 #include <QString>
 #include <QStringList>
 #include <chrono>
 #include <optional>
-
-// Where the flash opens.
-struct ScreenChoice {
-    enum class Kind {
-        MainWindowScreen, // as a click on Start does
-        One,
-        All,
-    };
-    Kind kind = Kind::MainWindowScreen;
-    qsizetype index = -1; // into the screen names given, for One
-    QString name;         // of that screen, for One; looked for again at each flash
-};
 
 struct LaunchOptions {
     bool start = false;

@@ -10,8 +10,9 @@ class Dialogs;
 QString errorReportText(const QString& description, const QString& location, int line);
 void ReportError(Dialogs& dialogs, const QString& description, const QString& location, int line);
 
-// The guard of one run of a handler whose statements are numbered 100, 102, 104, ...: a failing
-// step is reported with its line number and the handler goes on with the next step.
+// The guard of one run of a handler whose lines are numbered 100, 102, 104, ... in the order they
+// stand (lines that do no work take a number too, hence the gaps): a failing step is reported with
+// its line number and the handler goes on with the next step.
 class ErrorTrap {
 public:
     // windowAndHandler as the window's name, a dot and the handler's name.
@@ -31,7 +32,8 @@ public:
         return false;
     }
 
-    // Runs the test of a condition; a test that fails counts as passed, so the guarded steps run.
+    // Runs the test of a condition. A test whose evaluation throws is reported and counts as true,
+    // so the steps it guards still run.
     template <typename Test> bool test(int line, Test&& condition) {
         bool passed = true;
         step(line, [&] { passed = condition(); });

@@ -82,10 +82,6 @@ LineReading readGimpColor(QStringView line) {
     return readComponents(words);
 }
 
-bool isHexDigit(QChar c) {
-    return isAsciiDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
-
 // "#RRGGBB" or its short form "#RGB", as web colors are written.
 std::optional<Components> readHexColor(QStringView word) {
     const QStringView digits = word.mid(1);

@@ -6,6 +6,10 @@ bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
+bool isHexDigit(QChar c) {
+    return isAsciiDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
 std::optional<qint64> readPlainNumber(QStringView text, qint64 ceiling) {
     if (text.isEmpty() || !std::all_of(text.begin(), text.end(), isAsciiDigit))
         return std::nullopt;

@@ -8,3 +8,5 @@
 std::optional<qint64> readPlainNumber(QStringView text, qint64 ceiling);
 
 bool isAsciiDigit(QChar c);
+// 0-9, a-f or A-F.
+bool isHexDigit(QChar c);

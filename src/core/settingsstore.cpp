@@ -1,6 +1,6 @@
 #include "core/settingsstore.h"
 
-#include "core/apptitle.h"
+#include "core/applicationtitle.h"
 #include "core/settingsfile.h"
 
 #include <QCoreApplication>

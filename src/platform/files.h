@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCursor>
 #include <QString>
 
 // The folder that holds the program file, without a trailing separator.
@@ -11,6 +10,3 @@ bool FileExists(const QString& path);
 
 // Whether the path names a file that is not hidden.
 bool isVisibleFile(const QString& path);
-
-// A Windows cursor file (.cur) as a pointer, with the hot spot the file gives; throws Failure.
-QCursor loadCursorFile(const QString& path);

@@ -1,5 +1,7 @@
 #include "platform/inicodec.h"
 
+#include "core/plainnumber.h"
+
 #include <QFile>
 #include <QIODevice>
 #include <QSet>
@@ -7,12 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-bool isHexDigit(QChar c) {
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-           (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
-           (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
-}
 
 int hexValue(QChar c) {
     const char16_t u = c.unicode();

@@ -1,6 +1,6 @@
 #include "platform/settingsbacking.h"
 
-#include "core/apptitle.h"
+#include "core/applicationtitle.h"
 #include "core/failure.h"
 #include "platform/inicodec.h"
 #include "platform/regularfile.h"

@@ -2,19 +2,11 @@
 
 #include "core/errortrap.h"
 #include "ui/colorlistview.h"
+#include "ui/contextmenukey.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-
-namespace {
-
-bool opensTheMenu(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Menu ||
-           (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
-}
-
-} // namespace
 
 ColorListMenu::ColorListMenu(ColorListView& list, Dialogs& dialogs)
     : QObject(&list), list_(list), commands_(list, dialogs), menu_(new QMenu(&list)) {
@@ -42,7 +34,7 @@ bool ColorListMenu::eventFilter(QObject* watched, QEvent* event) {
     // Where the platform turns the Menu key into a menu request the menu is already up and takes
     // the key itself.
     if (event->type() == QEvent::KeyPress && watched == &list_ && !menu_->isVisible() &&
-        opensTheMenu(*static_cast<QKeyEvent*>(event))) {
+        opensContextMenu(*static_cast<QKeyEvent*>(event))) {
         menu_->popup(keyboardPosition());
         return true;
     }

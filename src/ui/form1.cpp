@@ -1,6 +1,6 @@
 #include "ui/form1.h"
 
-#include "core/apptitle.h"
+#include "core/applicationtitle.h"
 #include "core/dialogs.h"
 #include "core/errortrap.h"
 #include "core/failure.h"
@@ -10,6 +10,7 @@
 #include "core/settingsstore.h"
 #include "core/storedlist.h"
 #include "platform/appicon.h"
+#include "platform/cursorfile.h"
 #include "platform/files.h"
 #include "platform/timeofday.h"
 #include "ui/appearance.h"
@@ -19,6 +20,7 @@
 #include "ui/flashsession.h"
 #include "ui/listcommands.h"
 #include "ui/optionspanel.h"
+#include "ui/pointerstate.h"
 #include "ui/startmenu.h"
 #include "ui/twips.h"
 #include "ui/windowaccessibility.h"

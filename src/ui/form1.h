@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/commandline.h"
 #include "core/flashoption.h"
+#include "core/screenchoice.h"
 #include "ui/flashsource.h"
 
 #include <QPointer>

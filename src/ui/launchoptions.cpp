@@ -1,7 +1,8 @@
 #include "ui/launchoptions.h"
 
 #include "core/commandline.h"
-#include "core/paletteproblemlines.h"
+#include "core/palettereport.h"
+#include "ui/colorlistview.h"
 #include "ui/form1.h"
 
 QStringList applyLaunchOptions(Form1& form, const LaunchOptions& options,

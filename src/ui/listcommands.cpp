@@ -6,6 +6,7 @@
 #include "core/failure.h"
 #include "core/storedlist.h"
 #include "ui/colorlistview.h"
+#include "ui/listfulltext.h"
 
 #include <QCoreApplication>
 #include <optional>
@@ -35,9 +36,7 @@ void ColorListCommands::PushButton1_Click() {
     std::optional<std::int32_t> picked;
     trap.step(102, [&] {
         if (list_.count() >= MaxListEntries) {
-            dialogs_.inform(Texts::tr("The list is full: it holds %1 colors, the most it can "
-                                      "keep. Delete a color to make room for a new one.")
-                                .arg(MaxListEntries));
+            dialogs_.inform(listFullText(Texts::tr("Delete a color to make room for a new one.")));
             return;
         }
         picked = dialogs_.pickColor();

@@ -2,10 +2,11 @@
 
 #include "core/dialogs.h"
 #include "core/failure.h"
-#include "core/paletteimportreport.h"
+#include "core/palettereport.h"
 #include "core/storedlist.h"
 #include "platform/palettefile.h"
 #include "ui/colorlistview.h"
+#include "ui/listfulltext.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -38,9 +39,7 @@ PaletteCommands::PaletteCommands(ColorListView& list, Dialogs& dialogs)
 void PaletteCommands::importColors() {
     if (list_.count() >= MaxListEntries) {
         dialogs_.warn(importTitle(),
-                      Texts::tr("The list is full: it holds %1 colors, the most it can keep. "
-                                "Delete colors to make room for imported ones.")
-                          .arg(MaxListEntries));
+                      listFullText(Texts::tr("Delete colors to make room for imported ones.")));
         return;
     }
     const std::optional<QString> path = dialogs_.choosePaletteToOpen();

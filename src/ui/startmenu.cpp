@@ -1,5 +1,7 @@
 #include "ui/startmenu.h"
 
+#include "ui/contextmenukey.h"
+
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -53,14 +55,10 @@ bool StartMenu::eventFilter(QObject* watched, QEvent* event) {
         openAt(request->reason() == QContextMenuEvent::Mouse ? request->globalPos() : belowButton);
         return true;
     }
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        // Not every platform turns the Menu key into a context menu request.
-        const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
-        if (menuKey || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
-            openAt(belowButton);
-            return true;
-        }
+    // Not every platform turns the Menu key into a context menu request.
+    if (event->type() == QEvent::KeyPress && opensContextMenu(*static_cast<QKeyEvent*>(event))) {
+        openAt(belowButton);
+        return true;
     }
     return QMenu::eventFilter(watched, event);
 }

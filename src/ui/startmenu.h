@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/commandline.h"
+#include "core/screenchoice.h"
 
 #include <QMenu>
 
