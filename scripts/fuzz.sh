@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-20}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in fuzz_parse_color_entry fuzz_stored_list fuzz_number_text fuzz_palette; do
+for target in $(grep -E '^[a-z_]+$' fuzz/targets.txt); do
     mkdir -p "$work/$target"
     echo "fuzz: $target for ${seconds}s"
     # New inputs go to the scratch folder; the committed seeds are only read.

@@ -1,3 +1,4 @@
+#include "core/centring.h"
 #include "core/errortrap.h"
 #include "core/settingsstore.h"
 #include "loadedform.h"
@@ -21,6 +22,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -31,7 +33,6 @@ const QString loadLocation = QStringLiteral("in Tintrova2021/08/31.Form1.Form_Lo
 const QStringList defaults{"RGB(255, 0, 0)",  "RGB(255, 127, 0)", "RGB(255, 255, 0)",
                            "RGB(0, 255, 0)",  "RGB(0, 0, 255)",   "RGB(75, 0, 130)",
                            "RGB(143, 0, 255)"};
-const QString sep = QStringLiteral("||MySeparator123||");
 
 } // namespace
 
@@ -152,6 +153,70 @@ private slots:
         QCOMPARE(main.form->ListView1().columnWidth(0), 487);
     }
 
+    // Frames and option buttons are white inside, to the pixel: every pixel of a frame that is
+    // neither its border, its title nor a control is #FFFFFF.
+    void framesAndOptionButtonsAreWhiteInside_data() {
+        QTest::addColumn<QString>("frame");
+        for (const char* frame : {"Frame1", "Frame2", "Frame3", "Frame4"})
+            QTest::newRow(frame) << frame;
+    }
+    void framesAndOptionButtonsAreWhiteInside() {
+        QFETCH(QString, frame);
+        Loaded main({});
+        main.form->showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(main.form.get()));
+        auto* box = main.child<QGroupBox>(qPrintable(frame));
+        const QImage image = box->grab().toImage();
+        QRect inside = box->contentsRect().adjusted(3, 3, -3, -3);
+        QList<QRect> controls;
+        for (QWidget* control : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            controls << control->geometry();
+        int checked = 0;
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const QPoint at(x, y);
+                if (std::any_of(controls.begin(), controls.end(),
+                                [&](const QRect& r) { return r.contains(at); }))
+                    continue;
+                ++checked;
+                const QColor color = image.pixelColor(at * image.devicePixelRatio());
+                QVERIFY2(color == QColor(Qt::white),
+                         qPrintable(QStringLiteral("%1 at %2,%3").arg(color.name()).arg(x).arg(y)));
+            }
+        }
+        QVERIFY(checked > 1000);
+        // The option buttons' own background, around their indicator and caption.
+        for (QRadioButton* option : box->findChildren<QRadioButton*>()) {
+            const QImage shown = option->grab().toImage();
+            const QPoint corner(option->width() - 2, option->height() / 2);
+            QCOMPARE(shown.pixelColor(corner * shown.devicePixelRatio()), QColor(Qt::white));
+        }
+    }
+
+    // Equal room on both sides, the odd pixel rounded to even: at 1280 and 1366 pixels wide the
+    // window sits exactly in the middle.
+    void centresExactly_data() {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("origin");
+        const QSize window(536, 537);
+        QTest::newRow("1280x1024") << QRect(0, 0, 1280, 1024) << window << QPoint(372, 244);
+        QTest::newRow("1366x768") << QRect(0, 0, 1366, 768) << window << QPoint(415, 116);
+        QTest::newRow("1920x1080 beside another screen")
+            << QRect(1280, 0, 1920, 1080) << window << QPoint(1280 + 692, 272);
+        QTest::newRow("odd room, half rounded to even")
+            << QRect(0, 0, 1281, 1026) << window << QPoint(372, 244);
+        QTest::newRow("odd room, half rounded up to even")
+            << QRect(0, 0, 1283, 1028) << window << QPoint(374, 246);
+        QTest::newRow("below a panel") << QRect(0, 27, 1280, 997) << window << QPoint(372, 257);
+    }
+    void centresExactly() {
+        QFETCH(QRect, area);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, origin);
+        QCOMPARE(centredOrigin(area, size), origin);
+    }
+
     void tabOrderFollowsTheDesign() {
         Loaded main({});
         main.form->showCentred();
@@ -189,12 +254,16 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QStringList>("entries");
         QTest::newRow("empty text gives the defaults") << "" << defaults;
-        QTest::newRow("separators only give an empty list") << sep + sep << QStringList{};
+        QTest::newRow("separators only give an empty list")
+            << StoredSeparator + StoredSeparator << QStringList{};
         QTest::newRow("no separator") << "abc" << QStringList{"abc"};
-        QTest::newRow("two entries") << "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep
-                                     << QStringList{"RGB(1, 2, 3)", "RGB(4, 5, 6)"};
+        QTest::newRow("two entries")
+            << "RGB(1, 2, 3)" + StoredSeparator + "RGB(4, 5, 6)" + StoredSeparator
+            << QStringList{"RGB(1, 2, 3)", "RGB(4, 5, 6)"};
         QTest::newRow("duplicates and empty pieces")
-            << sep + "a" + sep + sep + "a" + sep + "b" << QStringList{"a", "a", "b"};
+            << StoredSeparator + "a" + StoredSeparator + StoredSeparator + "a" + StoredSeparator +
+                   "b"
+            << QStringList{"a", "a", "b"};
     }
     void restoresTheListFromTheStore() {
         QFETCH(QString, stored);
@@ -240,7 +309,7 @@ private slots:
     void reportsAnOptionThatIsNoBoolean() {
         QFETCH(QString, key);
         QFETCH(int, line);
-        Loaded main({{key, "maybe"}, {"Colors", "x" + sep}});
+        Loaded main({{key, "maybe"}, {"Colors", "x" + StoredSeparator}});
         QCOMPARE(main.dialogs.warningTexts(),
                  QStringList{"'maybe' is neither True, False nor a number\r\n" + loadLocation +
                              "at line " + QString::number(line) +
@@ -260,7 +329,8 @@ private slots:
     }
 
     void closingStoresTheListExactly() {
-        const QString stored = "RGB(1, 2, 3)" + sep + "not a color" + sep + "RGB(1, 2, 3)" + sep;
+        const QString stored = "RGB(1, 2, 3)" + StoredSeparator + "not a color" + StoredSeparator +
+                               "RGB(1, 2, 3)" + StoredSeparator;
         Loaded main({{"Colors", stored}});
         QSignalSpy unloaded(main.form.get(), &Form1::unloaded);
         main.form->show();
@@ -270,7 +340,7 @@ private slots:
     }
 
     void aCloseDuringTheLoadWaitsForTheWholeList() {
-        const QString stored = "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep;
+        const QString stored = "RGB(1, 2, 3)" + StoredSeparator + "RGB(4, 5, 6)" + StoredSeparator;
         // The stored option makes the load show a report before the list is loaded.
         Loaded main({{"Colors", stored}, {"Option1", "maybe"}}, false);
         QSignalSpy unloaded(main.form.get(), &Form1::unloaded);
@@ -291,7 +361,7 @@ private slots:
     void aCutListIsKeptWholeBesideTheStore() {
         QString stored;
         for (int i = 0; i < 32769; ++i)
-            stored += QStringLiteral("RGB(%1, %2, 0)").arg(i % 256).arg(i / 256) + sep;
+            stored += QStringLiteral("RGB(%1, %2, 0)").arg(i % 256).arg(i / 256) + StoredSeparator;
         Loaded main({{"Colors", stored}});
         const QString kept = main.store.fileName() + ".uncut";
         QCOMPARE(main.entries().size(), 32767);
@@ -308,7 +378,7 @@ private slots:
     }
 
     void closingAnEmptyListStoresTheEmptyText() {
-        Loaded main({{"Colors", "a" + sep}});
+        Loaded main({{"Colors", "a" + StoredSeparator}});
         main.form->ListView1().clear();
         main.form->close();
         QCOMPARE(storedValue("Colors"), QString(""));
@@ -347,7 +417,7 @@ private slots:
     }
 
     void startWithAnEmptyListOpensNothing() {
-        Loaded main({{"Colors", sep}});
+        Loaded main({{"Colors", StoredSeparator}});
         main.form->show();
         QTest::mouseClick(main.child<QPushButton>("PushButton2"), Qt::LeftButton);
         QCOMPARE(main.dialogs.informs, QStringList{"The color list is empty. Add a color or load "
@@ -401,7 +471,8 @@ private slots:
 
     void fastBrightFlashAsksOncePerRun() {
         Loaded main(
-            {{"Colors", "RGB(255, 255, 255)" + sep + "RGB(0, 0, 0)" + sep}, {"Text1", "50"}});
+            {{"Colors", "RGB(255, 255, 255)" + StoredSeparator + "RGB(0, 0, 0)" + StoredSeparator},
+             {"Text1", "50"}});
         main.form->show();
         auto* start = main.child<QPushButton>("PushButton2");
         main.dialogs.riskAnswers << false;
@@ -422,9 +493,11 @@ private slots:
     void slowOrGentleFlashesStartWithoutAsking_data() {
         QTest::addColumn<QString>("colors");
         QTest::addColumn<QString>("delay");
-        QTest::newRow("slow") << "RGB(255, 255, 255)" + sep + "RGB(0, 0, 0)" + sep << "143";
+        QTest::newRow("slow") << "RGB(255, 255, 255)" + StoredSeparator + "RGB(0, 0, 0)" +
+                                     StoredSeparator
+                              << "143";
         QTest::newRow("similar colors")
-            << "RGB(60, 60, 60)" + sep + "RGB(64, 64, 64)" + sep << "20";
+            << "RGB(60, 60, 60)" + StoredSeparator + "RGB(64, 64, 64)" + StoredSeparator << "20";
     }
     void slowOrGentleFlashesStartWithoutAsking() {
         QFETCH(QString, colors);

@@ -16,8 +16,6 @@
 
 namespace {
 
-const QString sep = QStringLiteral("||MySeparator123||");
-
 QStringList arguments(const QStringList& options) {
     return QStringList{"chromaflick"} + options;
 }
@@ -85,7 +83,7 @@ private slots:
         const LaunchPalette palette = readLaunchPalette(line.options);
         QCOMPARE(palette.problem, QString());
 
-        const QString stored = "RGB(9, 9, 9)" + sep;
+        const QString stored = "RGB(9, 9, 9)" + StoredSeparator;
         const QString kept = storeFilePath() + ".before-colors";
         QFile::remove(kept);
         Loaded main({{"Colors", stored}});
@@ -103,8 +101,8 @@ private slots:
             QVERIFY(!QFile::exists(kept));
             return;
         }
-        QCOMPARE(storedValue("Colors"),
-                 "RGB(16, 32, 48)" + sep + "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep);
+        QCOMPARE(storedValue("Colors"), "RGB(16, 32, 48)" + StoredSeparator + "RGB(1, 2, 3)" +
+                                            StoredSeparator + "RGB(4, 5, 6)" + StoredSeparator);
         QVERIFY(fileBytes(kept).contains("RGB(9, 9, 9)"));
         QFile::remove(kept);
     }
@@ -127,6 +125,34 @@ private slots:
             QVERIFY(open.elapsed() >= 990);
         }
         QVERIFY(main.form->isVisible());
+    }
+
+    // The duration counts flashing time: paused past its end the flash stays, and after the
+    // resume it closes when the rest has gone by.
+    void aPauseHoldsTheDuration() {
+        const CommandLine line = readCommandLine(arguments({"--duration", "1s"}), screenNames());
+        Loaded main({{"Text1", "250"}});
+        applyLaunchOptions(*main.form, line.options);
+        main.form->showCentred();
+        QElapsedTimer flashing;
+        flashing.start();
+        main.form->startFlash();
+        FlashSession* flash = main.form->flashSession();
+        QVERIFY(flash->isVisible());
+        flash->togglePause();
+        const qint64 beforePause = flashing.elapsed();
+        QTest::qWait(1500);
+        QVERIFY2(flash->isVisible(), "the paused flash closed at the end of the duration");
+        flash->togglePause();
+        QElapsedTimer resumed;
+        resumed.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!flash->isVisible(), 5000);
+        QVERIFY(resumed.elapsed() + beforePause >= 990);
+        // Each flash of the run gets the whole duration again.
+        flashing.restart();
+        main.form->startFlash();
+        QTRY_VERIFY_WITH_TIMEOUT(!flash->isVisible(), 5000);
+        QVERIFY(flashing.elapsed() >= 990);
     }
 
     void paletteProblemsOneLineEach_data() {

@@ -9,8 +9,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -234,6 +237,49 @@ private slots:
         const std::optional<QString> chosen = dialogs.choosePaletteToSave();
         QVERIFY2(question.contains("warm.gpl"), qPrintable(question));
         QCOMPARE(chosen, replace ? std::optional<QString>(existing) : std::nullopt);
+    }
+
+    // What is no regular file is not "replaced": the chooser hands it on without a question,
+    // and the export refuses it by its kind.
+    void saveChooserAsksNothingAboutWhatIsNoFile_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("FIFO") << "pipe.gpl";
+        QTest::newRow("link to a FIFO") << "to-pipe.gpl";
+        QTest::newRow("device") << "device.gpl";
+        QTest::newRow("link to a device") << "to-device.gpl";
+    }
+    void saveChooserAsksNothingAboutWhatIsNoFile() {
+        QFETCH(QString, name);
+        QTemporaryDir folder;
+        QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath("pipe.gpl")).constData(), 0600), 0);
+        QVERIFY(QFile::link(folder.filePath("pipe.gpl"), folder.filePath("to-pipe.gpl")));
+        if (name.contains("device")) {
+            if (::mknod(QFile::encodeName(folder.filePath("device.gpl")).constData(),
+                        S_IFCHR | 0600, makedev(1, 3)) != 0)
+                QSKIP("no right to make a device node");
+            QVERIFY(QFile::link(folder.filePath("device.gpl"), folder.filePath("to-device.gpl")));
+        }
+        // Any question the chooser asks is seen and answered No, so the test ends either way.
+        bool asked = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = true;
+                question->button(QMessageBox::No)->click();
+            }
+        });
+        watch.start(10);
+        answerNextBox([&](QWidget* widget) {
+            auto* chooser = qobject_cast<QFileDialog*>(widget);
+            chooser->setDirectory(folder.path());
+            typeName(chooser, name);
+            static_cast<QDialog*>(chooser)->accept();
+            if (chooser->isVisible())
+                chooser->reject();
+        });
+        const std::optional<QString> chosen = dialogs.choosePaletteToSave();
+        QVERIFY(!asked);
+        QCOMPARE(chosen, std::optional<QString>(folder.filePath(name)));
     }
 
     void endingClosesAnOpenChooserAndShowsNoMore_data() {

@@ -14,8 +14,6 @@
 
 namespace {
 
-const QString sep = QStringLiteral("||MySeparator123||");
-
 QList<QRect> geometries(const FlashSession& flash) {
     QList<QRect> shown;
     for (const Form2* view : flash.views())
@@ -147,7 +145,7 @@ private slots:
     }
 
     void startMenuKeepsTheEmptyListMessage() {
-        Loaded main({{"Colors", sep}});
+        Loaded main({{"Colors", StoredSeparator}});
         placeOn(main, 0);
         entry(*openStartMenu(main, "right click"), "Start on All Screens")->trigger();
         QCOMPARE(main.dialogs.informs.size(), 1);
@@ -162,12 +160,13 @@ private slots:
     }
     void everyScreenShowsTheSameStepAtTheSameTick() {
         QFETCH(bool, gradient);
-        Loaded main({{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep},
-                     {"Option1", "False"},
-                     {"Option2", "True"},
-                     {"Option3", gradient ? "False" : "True"},
-                     {"Option4", gradient ? "True" : "False"},
-                     {"Text1", "250"}});
+        Loaded main(
+            {{"Colors", "RGB(255, 0, 0)" + StoredSeparator + "RGB(0, 0, 255)" + StoredSeparator},
+             {"Option1", "False"},
+             {"Option2", "True"},
+             {"Option3", gradient ? "False" : "True"},
+             {"Option4", gradient ? "True" : "False"},
+             {"Text1", "250"}});
         placeOn(main, 0);
         main.form->startFlashOn(ScreenChoice::Kind::All);
         FlashSession& flash = *main.form->flashSession();
@@ -224,10 +223,11 @@ private slots:
     }
     void handStepsOnAnyScreenShowOnAll() {
         QFETCH(int, typedOn);
-        Loaded main({{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep},
-                     {"Option1", "False"},
-                     {"Option2", "True"},
-                     {"Text1", "250"}});
+        Loaded main(
+            {{"Colors", "RGB(255, 0, 0)" + StoredSeparator + "RGB(0, 0, 255)" + StoredSeparator},
+             {"Option1", "False"},
+             {"Option2", "True"},
+             {"Text1", "250"}});
         placeOn(main, 0);
         main.form->startFlashOn(ScreenChoice::Kind::All);
         FlashSession& flash = *main.form->flashSession();

@@ -27,8 +27,6 @@
 
 namespace {
 
-const QString sep = QStringLiteral("||MySeparator123||");
-
 struct Message {
     QString context;
     QString source;
@@ -255,7 +253,7 @@ private slots:
         const QStringList defaults{"RGB(255, 0, 0)",  "RGB(255, 127, 0)", "RGB(255, 255, 0)",
                                    "RGB(0, 255, 0)",  "RGB(0, 0, 255)",   "RGB(75, 0, 130)",
                                    "RGB(143, 0, 255)"};
-        QCOMPARE(storedValue("Colors"), defaults.join(sep) + sep);
+        QCOMPARE(storedValue("Colors"), defaults.join(StoredSeparator) + StoredSeparator);
     }
 
     void storeReadsBackInAnotherLanguage_data() {
@@ -273,7 +271,8 @@ private slots:
     void storeReadsBackInAnotherLanguage() {
         QFETCH(QString, writer);
         QFETCH(QString, reader);
-        const QString list = "RGB(1, 2, 3)" + sep + "RGB(250, 128, 7)" + sep;
+        const QString list =
+            "RGB(1, 2, 3)" + StoredSeparator + "RGB(250, 128, 7)" + StoredSeparator;
         QMap<QString, QString> written;
         {
             const ProgramTranslations translations{QLocale(writer)};

@@ -28,9 +28,14 @@ QtDialogs::~QtDialogs() {
 }
 
 int QtDialogs::run(QDialog& box) {
+    const QPointer<QWidget> owner = QApplication::activeWindow();
     openBoxes_.append(&box);
     const int result = box.exec();
     openBoxes_.removeAll(&box);
+    // Without a window manager the keyboard would go to the root window; the window the box
+    // came over takes it back, with its own focus widget.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
     return result;
 }
 

@@ -6,8 +6,12 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
+#include <QStyleOption>
 
 QFont designedFont(qreal pointSize) {
     QFont font(QStringLiteral("Arial"));
@@ -32,16 +36,48 @@ bool takesSkinColor(const QWidget* widget) {
 
 } // namespace
 
+namespace {
+
+// The style draws a frame from a shaded picture; the design's frames are white inside, with a
+// plain border.
+class WhiteFrameStyle final : public QProxyStyle {
+public:
+    explicit WhiteFrameStyle(QObject* owner)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
+        setParent(owner);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_FrameGroupBox) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(option->palette.color(QPalette::Mid));
+        painter->setBrush(Qt::white);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+};
+
+} // namespace
+
 void applyDesignedLook(QWidget& form) {
     const QPalette system = QApplication::palette();
     form.setFont(designedFont(9));
+    auto* frameStyle = new WhiteFrameStyle(&form);
     setBackground(form, Qt::white);
     for (QWidget* child : form.findChildren<QWidget*>()) {
         if (qobject_cast<QGroupBox*>(child) || qobject_cast<QRadioButton*>(child)) {
             setBackground(*child, Qt::white);
             QPalette palette = child->palette();
             palette.setColor(QPalette::WindowText, system.color(QPalette::ButtonText));
+            palette.setColor(QPalette::Button, Qt::white);
             child->setPalette(palette);
+            if (qobject_cast<QGroupBox*>(child))
+                child->setStyle(frameStyle);
         } else if (auto* button = qobject_cast<QPushButton*>(child)) {
             QPalette palette = button->palette();
             palette.setColor(QPalette::Button, Qt::white);

@@ -100,6 +100,7 @@ void FlashSession::showFlash() {
         view->resetForOpening();
     shownStep_ = std::monostate{};
     paused_ = false;
+    durationLeft_.reset();
     stepper_.reset();
     Form_Load();
     for (std::size_t i = 0; i < views_.size(); ++i)
@@ -211,9 +212,18 @@ void FlashSession::keyPressed(int keyCode) {
 void FlashSession::togglePause() {
     paused_ = !paused_;
     tellShownStep(paused_);
+    // A timed run counts flashing time only: a pause holds what is left of it.
     if (paused_) {
         timer1_->stop();
+        if (durationTimer_->isActive()) {
+            durationLeft_ = durationTimer_->remainingTimeAsDuration();
+            durationTimer_->stop();
+        }
         return;
+    }
+    if (durationLeft_) {
+        durationTimer_->start(*durationLeft_);
+        durationLeft_.reset();
     }
     // A delay that never ticks stays that way.
     if (timer1_->interval() <= 0)

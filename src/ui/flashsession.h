@@ -78,6 +78,7 @@ private:
     bool paused_ = false;
     bool closing_ = false;
     std::optional<std::chrono::milliseconds> duration_;
+    std::optional<std::chrono::milliseconds> durationLeft_; // of a timed run, while paused
     QTimer* timer1_ = nullptr;
     QTimer* durationTimer_ = nullptr;
     FlashStep shownStep_;

@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "core/applicationtitle.h"
+#include "core/centring.h"
 #include "core/dialogs.h"
 #include "core/errortrap.h"
 #include "core/failure.h"

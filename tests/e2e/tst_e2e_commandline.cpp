@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString sep = QStringLiteral("||MySeparator123||");
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
 const QColor blue(0, 0, 255);
@@ -30,7 +29,7 @@ class CommandLineEndToEnd : public QObject {
     Q_OBJECT
 private slots:
     void timedRunClosesItselfAndTheProgramGoesOn() {
-        resetStore({{"Colors", "RGB(0, 0, 255)" + sep}, {"Text1", "500"}});
+        resetStore({{"Colors", "RGB(0, 0, 255)" + StoredSeparator}, {"Text1", "500"}});
         RunningProgram program;
         program.setArguments({"--start", "--duration", "3"});
         QVERIFY(program.start());
@@ -95,7 +94,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, named);
         QFETCH(bool, display);
-        resetStore({{"Colors", "RGB(1, 2, 3)" + sep}});
+        resetStore({{"Colors", "RGB(1, 2, 3)" + StoredSeparator}});
         const QDateTime before = QFileInfo(storePath()).lastModified();
         QTest::qWait(20);
         RunningProgram program;
@@ -112,7 +111,7 @@ private slots:
         const QStringList told = said.split('\n').filter(QRegularExpression("^chromaflick: "));
         QVERIFY2(told.size() == 1 && said.endsWith(told[0] + '\n'), qPrintable(said));
         QVERIFY2(told[0].contains(named), qPrintable(said));
-        QCOMPARE(storedValue("Colors"), "RGB(1, 2, 3)" + sep);
+        QCOMPARE(storedValue("Colors"), "RGB(1, 2, 3)" + StoredSeparator);
         QCOMPARE(QFileInfo(storePath()).lastModified(), before);
     }
 
@@ -124,7 +123,7 @@ private slots:
     }
     void aGoodCommandLineWithoutADisplayIsToldInOneLine() {
         QFETCH(QStringList, arguments);
-        resetStore({{"Colors", "RGB(1, 2, 3)" + sep}});
+        resetStore({{"Colors", "RGB(1, 2, 3)" + StoredSeparator}});
         const QDateTime before = QFileInfo(storePath()).lastModified();
         RunningProgram program;
         program.removeEnvironment("DISPLAY");

@@ -13,7 +13,6 @@
 
 namespace {
 
-const QString sep = QStringLiteral("||MySeparator123||");
 const QStringList defaults{"RGB(255, 0, 0)",  "RGB(255, 127, 0)", "RGB(255, 255, 0)",
                            "RGB(0, 255, 0)",  "RGB(0, 0, 255)",   "RGB(75, 0, 130)",
                            "RGB(143, 0, 255)"};
@@ -43,7 +42,7 @@ StoreReading readStore() {
 QString bigList(int entries) {
     QString stored;
     for (int i = 0; i < entries; ++i)
-        stored += QStringLiteral("RGB(%1, %2, 0)").arg(i % 256).arg(i / 256) + sep;
+        stored += QStringLiteral("RGB(%1, %2, 0)").arg(i % 256).arg(i / 256) + StoredSeparator;
     return stored;
 }
 
@@ -105,9 +104,11 @@ private slots:
             << QStringList{};
         const QString huge(1 << 20, QLatin1Char('x'));
         QTest::newRow("1 MB entry")
-            << ("[Chromaflick]\nColors=" + huge + sep + "\n").toUtf8() << QStringList{huge};
+            << ("[Chromaflick]\nColors=" + huge + StoredSeparator + "\n").toUtf8()
+            << QStringList{huge};
         QTest::newRow("100000 separators")
-            << ("[Chromaflick]\nColors=" + sep.repeated(100000) + "\n").toUtf8() << QStringList{};
+            << ("[Chromaflick]\nColors=" + StoredSeparator.repeated(100000) + "\n").toUtf8()
+            << QStringList{};
         QTest::newRow("Text1 of 10000 characters")
             << ("[Chromaflick]\nText1=" + QString(10000, QLatin1Char('7')) + "\n").toUtf8()
             << defaults;
@@ -127,23 +128,24 @@ private slots:
         const StoreReading after = readStore();
         QVERIFY(after.clean);
         if (!shown.isEmpty() && shown != defaults)
-            QCOMPARE(after.colors, shown.join(sep) + sep);
+            QCOMPARE(after.colors, shown.join(StoredSeparator) + StoredSeparator);
         if (shown == defaults)
-            QCOMPARE(after.colors, defaults.join(sep) + sep);
+            QCOMPARE(after.colors, defaults.join(StoredSeparator) + StoredSeparator);
 
         // What was written starts and closes again unchanged; an emptied list comes back as the
         // defaults.
         RunningProgram again;
         QVERIFY(again.start());
         QCOMPARE(again.closeMainWindow(), 0);
-        QCOMPARE(readStore().colors,
-                 after.colors.isEmpty() ? defaults.join(sep) + sep : after.colors);
+        QCOMPARE(readStore().colors, after.colors.isEmpty()
+                                         ? defaults.join(StoredSeparator) + StoredSeparator
+                                         : after.colors);
     }
 
     void killedWhileClosingLeavesAWholeList() {
         const QString old = bigList(32767);
         // The close stores the list less its first entry: about 700 kB that must land whole.
-        const QString fresh = old.mid(old.indexOf(sep) + sep.size());
+        const QString fresh = old.mid(old.indexOf(StoredSeparator) + StoredSeparator.size());
         QRandomGenerator random(42);
         int sawOld = 0, sawFresh = 0;
         for (int run = 0; run < 20; ++run) {
@@ -188,7 +190,8 @@ private slots:
     void signalsWhileTheFlashOrABoxIsOpenStoreTheList() {
         QFETCH(int, signal);
         QFETCH(bool, flash);
-        resetStore({{"Colors", "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep}, {"Text1", "100"}});
+        resetStore({{"Colors", "RGB(1, 2, 3)" + StoredSeparator + "RGB(4, 5, 6)" + StoredSeparator},
+                    {"Text1", "100"}});
         RunningProgram program;
         QVERIFY(program.start());
         const QPoint corner = program.mainWindowGeometry().topLeft();
@@ -206,7 +209,8 @@ private slots:
         }
         QCOMPARE(program.endWith(signal), 0);
         QCOMPARE(readStore().colors,
-                 flash ? "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep : "RGB(4, 5, 6)" + sep);
+                 flash ? "RGB(1, 2, 3)" + StoredSeparator + "RGB(4, 5, 6)" + StoredSeparator
+                       : "RGB(4, 5, 6)" + StoredSeparator);
     }
 
     void aSignalDuringAStartUpReportEndsWithTheWholeList_data() {
@@ -217,7 +221,7 @@ private slots:
     }
     void aSignalDuringAStartUpReportEndsWithTheWholeList() {
         QFETCH(int, signal);
-        const QString list = "RGB(1, 2, 3)" + sep + "RGB(4, 5, 6)" + sep;
+        const QString list = "RGB(1, 2, 3)" + StoredSeparator + "RGB(4, 5, 6)" + StoredSeparator;
         // An option that is no boolean is reported before the list is loaded.
         resetStore({{"Colors", list}, {"Option1", "maybe"}});
         RunningProgram program;
@@ -228,7 +232,7 @@ private slots:
     }
 
     void aSignalWithThePickerOpenEndsWithTheList() {
-        const QString list = "RGB(1, 2, 3)" + sep;
+        const QString list = "RGB(1, 2, 3)" + StoredSeparator;
         resetStore({{"Colors", list}});
         RunningProgram program;
         QVERIFY(program.start());
@@ -286,7 +290,7 @@ private slots:
     }
 
     void twoCopiesMergeTheirOptions() {
-        resetStore({{"Colors", "RGB(1, 1, 1)" + sep}});
+        resetStore({{"Colors", "RGB(1, 1, 1)" + StoredSeparator}});
         RunningProgram first;
         QVERIFY(first.start());
         RunningProgram second;
@@ -309,7 +313,7 @@ private slots:
         QCOMPARE(settings.value("Chromaflick/Option2").toString(), QStringLiteral("True"));
         QCOMPARE(settings.value("Chromaflick/Option3").toString(), QStringLiteral("False"));
         QCOMPARE(settings.value("Chromaflick/Option4").toString(), QStringLiteral("True"));
-        QCOMPARE(settings.value("Chromaflick/Colors").toString(), "RGB(1, 1, 1)" + sep);
+        QCOMPARE(settings.value("Chromaflick/Colors").toString(), "RGB(1, 1, 1)" + StoredSeparator);
     }
 };
 

@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString sep = QStringLiteral("||MySeparator123||");
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
 const QColor blue(0, 0, 255);
@@ -40,12 +39,13 @@ class FlashEndToEnd : public QObject {
     Q_OBJECT
 private slots:
     void gradientCycleShowsThePaintersPixels() {
-        resetStore({{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep},
-                    {"Option1", "False"},
-                    {"Option2", "True"},
-                    {"Option3", "False"},
-                    {"Option4", "True"},
-                    {"Text1", "2000"}});
+        resetStore(
+            {{"Colors", "RGB(255, 0, 0)" + StoredSeparator + "RGB(0, 0, 255)" + StoredSeparator},
+             {"Option1", "False"},
+             {"Option2", "True"},
+             {"Option3", "False"},
+             {"Option4", "True"},
+             {"Text1", "2000"}});
         RunningProgram program;
         QVERIFY(program.start());
         clickAt(startButton(program));
@@ -156,7 +156,7 @@ private slots:
                         .arg(color.red())
                         .arg(color.green())
                         .arg(color.blue()) +
-                    sep;
+                    StoredSeparator;
         resetStore({{"Colors", list},
                     {"Option1", "False"},
                     {"Option2", "True"},
@@ -227,14 +227,15 @@ private slots:
         QFETCH(QString, mode);
         const bool solid = mode == "solid";
         const bool vertical = mode == "up and down";
-        resetStore({{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep},
-                    {"Option1", "False"},
-                    {"Option2", "True"},
-                    {"Option3", solid ? "True" : "False"},
-                    {"Option4", solid ? "False" : "True"},
-                    {"Option5", vertical ? "False" : "True"},
-                    {"Option6", vertical ? "True" : "False"},
-                    {"Text1", "1000"}});
+        resetStore(
+            {{"Colors", "RGB(255, 0, 0)" + StoredSeparator + "RGB(0, 0, 255)" + StoredSeparator},
+             {"Option1", "False"},
+             {"Option2", "True"},
+             {"Option3", solid ? "True" : "False"},
+             {"Option4", solid ? "False" : "True"},
+             {"Option5", vertical ? "False" : "True"},
+             {"Option6", vertical ? "True" : "False"},
+             {"Text1", "1000"}});
         RunningProgram program;
         program.setEnvironment("QT_SCALE_FACTOR", QString::number(scale));
         QVERIFY(program.start());

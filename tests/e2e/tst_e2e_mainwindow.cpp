@@ -8,12 +8,11 @@
 
 namespace {
 
-const QString sep = QStringLiteral("||MySeparator123||");
 const QString defaultList =
     QStringList{"RGB(255, 0, 0)", "RGB(255, 127, 0)", "RGB(255, 255, 0)", "RGB(0, 255, 0)",
                 "RGB(0, 0, 255)", "RGB(75, 0, 130)",  "RGB(143, 0, 255)"}
-        .join(sep) +
-    sep;
+        .join(StoredSeparator) +
+    StoredSeparator;
 
 // Centre of an option button's round indicator, in window coordinates.
 QPoint indicatorOf(QPoint frameTopLeft, int optionTop) {
@@ -46,7 +45,7 @@ private slots:
     }
 
     void storedListAndOptionsComeBackOnScreen() {
-        const QString list = "RGB(10, 20, 30)" + sep + "not a color" + sep;
+        const QString list = "RGB(10, 20, 30)" + StoredSeparator + "not a color" + StoredSeparator;
         resetStore({{"Colors", list},
                     {"Option1", "False"},
                     {"Option2", "True"},
@@ -75,7 +74,7 @@ private slots:
     }
 
     void clearListAnsweredYesThenClosedStoresNothing() {
-        resetStore({{"Colors", "RGB(1, 2, 3)" + sep}});
+        resetStore({{"Colors", "RGB(1, 2, 3)" + StoredSeparator}});
         {
             RunningProgram program;
             QVERIFY(program.start());
@@ -106,7 +105,7 @@ private slots:
         QTemporaryDir folder;
         const QString palette = folder.filePath("warm.gpl");
         QVERIFY(putFile(palette, "GIMP Palette\nName: Warm\n#\n255 128   0 Orange\n 10  20  30\n"));
-        resetStore({{"Colors", "RGB(1, 2, 3)" + sep}});
+        resetStore({{"Colors", "RGB(1, 2, 3)" + StoredSeparator}});
         RunningProgram program;
         QVERIFY(program.start());
         const QPoint inList = program.mainWindowGeometry().topLeft() + QPoint(100, 320);
@@ -136,8 +135,9 @@ private slots:
             10000);
         QCOMPARE(program.closeMainWindow(), 0);
         QCOMPARE(storedValue("Colors"),
-                 QStringList({"RGB(1, 2, 3)", "RGB(255, 128, 0)", "RGB(10, 20, 30)"}).join(sep) +
-                     sep);
+                 QStringList({"RGB(1, 2, 3)", "RGB(255, 128, 0)", "RGB(10, 20, 30)"})
+                         .join(StoredSeparator) +
+                     StoredSeparator);
     }
 
     // The German window: same size, German captions, the color entries untouched.

@@ -9,7 +9,6 @@
 
 namespace {
 
-const QString sep = QStringLiteral("||MySeparator123||");
 const QColor red(255, 0, 0);
 const QColor blue(0, 0, 255);
 const QSize monitor(1280, 720);
@@ -28,7 +27,7 @@ bool showsWholeGradient(const QImage& shot, const QRect& area) {
 }
 
 void storeGradientCycle() {
-    resetStore({{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep},
+    resetStore({{"Colors", "RGB(255, 0, 0)" + StoredSeparator + "RGB(0, 0, 255)" + StoredSeparator},
                 {"Option1", "False"},
                 {"Option2", "True"},
                 {"Option3", "False"},
@@ -36,6 +35,13 @@ void storeGradientCycle() {
                 {"Option5", "True"},
                 {"Option6", "False"},
                 {"Text1", "1500"}});
+}
+
+QString xrandrMonitors() {
+    QProcess xrandr;
+    xrandr.start("xrandr", {"--listmonitors"});
+    xrandr.waitForFinished();
+    return QString::fromLocal8Bit(xrandr.readAllStandardOutput());
 }
 
 } // namespace
@@ -78,6 +84,41 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(pixelAt({2500, 700}), QColor(Qt::black), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(pixelAt({5, 5}), QColor(Qt::black), 10000);
         QCOMPARE(program.closeMainWindow(), 0);
+    }
+
+    // A screen chosen by name is looked for at each Start: unplugged, the flash goes to the main
+    // window's screen (told once); plugged back, to it again.
+    void aScreenChosenByNameIsFoundAtEachStart() {
+        resetStore({{"Colors", "RGB(0, 0, 255)||MySeparator123||"}, {"Text1", "500"}});
+        RunningProgram program;
+        program.setArguments({"--screen", "RIGHT"});
+        QVERIFY(program.start());
+        const QPoint onLeft(640, 700);
+        const QPoint onRight(1920, 700);
+        const auto flashOnce = [&](QPoint flashed, QPoint dark) {
+            clickAt(startButton(program));
+            QTRY_COMPARE_WITH_TIMEOUT(pixelAt(flashed), blue, 10000);
+            QCOMPARE(pixelAt(dark), QColor(Qt::black));
+            xdotool({"key", "Escape"});
+            QTRY_COMPARE_WITH_TIMEOUT(pixelAt(flashed), QColor(Qt::black), 10000);
+        };
+        flashOnce(onRight, onLeft);
+        QCOMPARE(QProcess::execute("xrandr", {"--delmonitor", "RIGHT"}), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!xrandrMonitors().contains("RIGHT"), 5000);
+        // Qt hears of the change on its own; the flash follows what it knows at Start.
+        QTest::qWait(500);
+        flashOnce(onLeft, {2500, 700});
+        flashOnce(onLeft, {2500, 700});
+        QCOMPARE(QProcess::execute("xrandr",
+                                   {"--setmonitor", "RIGHT", "1280/339x720/191+1280+0", "none"}),
+                 0);
+        QTRY_VERIFY_WITH_TIMEOUT(xrandrMonitors().contains("RIGHT"), 5000);
+        QTest::qWait(500);
+        flashOnce(onRight, onLeft);
+        QCOMPARE(program.closeMainWindow(), 0);
+        const QString said = program.output();
+        QCOMPARE(said.count("the screen RIGHT is not there; flashing on the main window's screen"),
+                 1);
     }
 
     void startMenuOpensOnAllScreens() {

@@ -9,7 +9,6 @@
 
 namespace {
 
-const QString sep = QStringLiteral("||MySeparator123||");
 const QColor red(255, 0, 0);
 const QColor blue(0, 0, 255);
 const QSize outputSize(1280, 720);
@@ -108,7 +107,7 @@ private:
 private slots:
     void solidStepCoversTheOutput() {
         const int delay = 1000;
-        const QString list = "RGB(0, 0, 255)" + sep;
+        const QString list = "RGB(0, 0, 255)" + StoredSeparator;
         resetStore({{"Colors", list},
                     {"Option1", "False"},
                     {"Option2", "True"},
@@ -152,7 +151,8 @@ private slots:
     }
     void gradientStepMatchesThePainter() {
         QFETCH(bool, vertical);
-        const QString list = "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep;
+        const QString list =
+            "RGB(255, 0, 0)" + StoredSeparator + "RGB(0, 0, 255)" + StoredSeparator;
         resetStore({{"Colors", list},
                     {"Option1", "False"},
                     {"Option2", "True"},

@@ -2,8 +2,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QString>
 #include <QTest>
 #include <cstdint>
+
+// The separator the stored list is written with, spelled out here rather than taken from the
+// program, so that a change to the stored format shows in the suites.
+inline const QString StoredSeparator = QStringLiteral("||MySeparator123||");
 
 // A color value 0x00BBGGRR from its channels.
 inline std::int32_t rgb(int red, int green, int blue) {

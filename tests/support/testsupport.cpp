@@ -30,7 +30,7 @@ void resetStore(const QMap<QString, QString>& values) {
 }
 
 void storeSolidCycle(const QStringList& entries, int delayMs) {
-    const QString separator = QStringLiteral("||MySeparator123||");
+    const QString& separator = StoredSeparator;
     resetStore({{QStringLiteral("Colors"), entries.join(separator) + separator},
                 {QStringLiteral("Option1"), QStringLiteral("False")},
                 {QStringLiteral("Option2"), QStringLiteral("True")},
