@@ -8,6 +8,7 @@
 #include "platform/translations.h"
 #include "ui/form1.h"
 #include "ui/launchoptions.h"
+#include "ui/whenplaced.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -130,8 +131,9 @@ int main(int argc, char* argv[]) {
     for (const QString& line : applyLaunchOptions(form, commandLine.options, checked.colors))
         tell(stderr, QStringLiteral("chromaflick: %1\n").arg(line));
     form.showCentred();
-    // Once the main window is up, so that the flash and any box open over it.
+    // Once the main window is up and placed, so that the flash and any box open over it, on its
+    // screen.
     if (commandLine.options.start)
-        QTimer::singleShot(0, &form, &Form1::startFlash);
+        whenPlaced(form, [&form] { form.startFlash(); });
     return QApplication::exec();
 }

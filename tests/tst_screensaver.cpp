@@ -1,4 +1,5 @@
-// Runs on a private session bus (dbus-run-session), with a stand-in screensaver service.
+// Runs on a private session bus (dbus-run-session), with stand-ins for the desktop's services.
+#include "platform/screensaverinhibitor.h"
 #include "scripteddialogs.h"
 #include "testsupport.h"
 #include "ui/flashsession.h"
@@ -6,6 +7,8 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusObjectPath>
 #include <QScreen>
 #include <QtTest>
 
@@ -27,6 +30,49 @@ public slots:
     Q_SCRIPTABLE void UnInhibit(uint cookie) { released << cookie; }
 };
 
+class StandInSessionManager : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.gnome.SessionManager")
+public:
+    QList<uint> flags;
+    QList<uint> released;
+    uint nextCookie = 70;
+
+public slots:
+    Q_SCRIPTABLE uint Inhibit(const QString&, uint, const QString&, uint flagsAsked) {
+        flags << flagsAsked;
+        return ++nextCookie;
+    }
+    Q_SCRIPTABLE void Uninhibit(uint cookie) { released << cookie; }
+};
+
+class StandInPortalRequest : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
+public:
+    int closed = 0;
+public slots:
+    Q_SCRIPTABLE void Close() { ++closed; }
+};
+
+class StandInPortal : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Inhibit")
+public:
+    static inline const QString requestPath =
+        QStringLiteral("/org/freedesktop/portal/desktop/request/1/t");
+    QList<uint> flags;
+    QStringList reasons;
+
+public slots:
+    Q_SCRIPTABLE QDBusObjectPath Inhibit(const QString&, uint flagsAsked,
+                                         const QVariantMap& options) {
+        flags << flagsAsked;
+        reasons << options.value("reason").toString();
+        return QDBusObjectPath(requestPath);
+    }
+};
+
 class Source final : public FlashSource {
 public:
     QStringList colorEntries() const override { return {"RGB(1, 2, 3)"}; }
@@ -42,6 +88,9 @@ class ScreenSaverTest : public QObject {
     Q_OBJECT
 
     StandInScreenSaver standIn;
+    StandInSessionManager sessionManager;
+    StandInPortal portal;
+    StandInPortalRequest portalRequest;
     Source source;
     ScriptedDialogs dialogs;
 
@@ -54,6 +103,82 @@ private slots:
         QVERIFY(service.registerObject("/org/freedesktop/ScreenSaver", &standIn,
                                        QDBusConnection::ExportScriptableSlots));
         QVERIFY(service.registerService("org.freedesktop.ScreenSaver"));
+        QVERIFY(service.registerObject("/org/gnome/SessionManager", &sessionManager,
+                                       QDBusConnection::ExportScriptableSlots));
+        QVERIFY(service.registerObject("/org/freedesktop/portal/desktop", &portal,
+                                       QDBusConnection::ExportScriptableSlots));
+        QVERIFY(service.registerObject(StandInPortal::requestPath, &portalRequest,
+                                       QDBusConnection::ExportScriptableSlots));
+    }
+
+    // Each service the desktop runs holds idle off from the hold to the release, with the idle
+    // flag where the service takes flags; with none of them the program says so once.
+    void everyOfferedWayHolds_data() {
+        QTest::addColumn<QStringList>("services");
+        QTest::newRow("none") << QStringList{};
+        QTest::newRow("screensaver") << QStringList{"org.freedesktop.ScreenSaver"};
+        QTest::newRow("gnome") << QStringList{"org.gnome.SessionManager"};
+        QTest::newRow("portal") << QStringList{"org.freedesktop.portal.Desktop"};
+        QTest::newRow("all") << QStringList{"org.freedesktop.ScreenSaver",
+                                            "org.gnome.SessionManager",
+                                            "org.freedesktop.portal.Desktop"};
+    }
+    void everyOfferedWayHolds() {
+        QFETCH(QStringList, services);
+        QDBusConnection service = QDBusConnection(QStringLiteral("stand-in"));
+        // The first test function's name stays, so drop it while the row asks for others.
+        QVERIFY(service.unregisterService("org.freedesktop.ScreenSaver"));
+        for (const QString& name : services)
+            QVERIFY(service.registerService(name));
+        standIn.inhibitedBy.clear();
+        standIn.released.clear();
+        sessionManager.flags.clear();
+        sessionManager.released.clear();
+        portal.flags.clear();
+        portal.reasons.clear();
+        portalRequest.closed = 0;
+
+        {
+            ScreenSaverInhibitor inhibitor;
+            QSignalSpy nothingHolds(&inhibitor, &ScreenSaverInhibitor::nothingHolds);
+            inhibitor.hold("flashing");
+            const auto holds = [&](const char* name) { return services.contains(name); };
+            QTRY_COMPARE(standIn.inhibitedBy.size(), holds("org.freedesktop.ScreenSaver") ? 1 : 0);
+            QTRY_COMPARE(sessionManager.flags,
+                         holds("org.gnome.SessionManager") ? QList<uint>{8} : QList<uint>{});
+            QTRY_COMPARE(portal.flags,
+                         holds("org.freedesktop.portal.Desktop") ? QList<uint>{8} : QList<uint>{});
+            if (services.isEmpty())
+                QTRY_COMPARE(nothingHolds.size(), 1);
+            else
+                QCOMPARE(portal.reasons, holds("org.freedesktop.portal.Desktop")
+                                             ? QStringList{"flashing"}
+                                             : QStringList{});
+            // Answers have all come: the refusals must be in too before the release.
+            QTest::qWait(50);
+            inhibitor.release();
+            QTRY_COMPARE(standIn.released.size(), holds("org.freedesktop.ScreenSaver") ? 1 : 0);
+            QTRY_COMPARE(sessionManager.released, holds("org.gnome.SessionManager")
+                                                      ? QList<uint>{sessionManager.nextCookie}
+                                                      : QList<uint>{});
+            QTRY_COMPARE(portalRequest.closed, holds("org.freedesktop.portal.Desktop") ? 1 : 0);
+            // Said once only, at the first flash.
+            inhibitor.hold("again");
+            QTest::qWait(100);
+            QCOMPARE(nothingHolds.size(), services.isEmpty() ? 1 : 0);
+        }
+        // Going away releases what it holds.
+        const auto held = [&](const char* name) { return services.contains(name) ? 2 : 0; };
+        QTRY_COMPARE(standIn.released.size(), held("org.freedesktop.ScreenSaver"));
+        QTRY_COMPARE(sessionManager.released.size(), held("org.gnome.SessionManager"));
+        QTRY_COMPARE(portalRequest.closed, held("org.freedesktop.portal.Desktop"));
+
+        for (const QString& name : services)
+            QVERIFY(service.unregisterService(name));
+        QVERIFY(service.registerService("org.freedesktop.ScreenSaver"));
+        standIn.inhibitedBy.clear();
+        standIn.released.clear();
+        standIn.nextCookie = 41;
     }
 
     void flashHoldsTheScreenSaverWhileOpen() {

@@ -608,6 +608,13 @@ Entries that are no color, skipped: %3</source>
     </message>
 </context>
 <context>
+    <name>ScreenSaverInhibitor</name>
+    <message>
+        <source>the screen may blank during the flash: nothing on this desktop keeps it awake</source>
+        <translation>der Bildschirm kann während des Blinkens dunkel werden: nichts auf diesem Desktop hält ihn wach</translation>
+    </message>
+</context>
+<context>
     <name>SettingsBacking</name>
     <message>
         <source>The settings are not kept: %1</source>

@@ -608,6 +608,13 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
     </message>
 </context>
 <context>
+    <name>ScreenSaverInhibitor</name>
+    <message>
+        <source>the screen may blank during the flash: nothing on this desktop keeps it awake</source>
+        <translation>l’écran peut s’éteindre pendant le clignotement : rien sur ce bureau ne le garde allumé</translation>
+    </message>
+</context>
+<context>
     <name>SettingsBacking</name>
     <message>
         <source>The settings are not kept: %1</source>

@@ -11,6 +11,7 @@
 #include "core/virtualkey.h"
 #include "platform/appicon.h"
 #include "platform/framelogfile.h"
+#include "platform/plasmataskbarhint.h"
 #include "platform/screensaverinhibitor.h"
 #include "platform/steppresenter.h"
 #include "ui/flashsource.h"
@@ -58,6 +59,7 @@ FlashSession::FlashSession(const FlashSource& source, Dialogs& dialogs)
     connect(durationTimer_, &QTimer::timeout, this, &FlashSession::close);
 
     screenSaver_ = new ScreenSaverInhibitor(this);
+    taskbarHint_ = new PlasmaTaskbarHint(this);
 }
 
 FlashSession::~FlashSession() = default;
@@ -118,7 +120,11 @@ void FlashSession::showFlash() {
         views_[i]->cover(i < static_cast<std::size_t>(screens.size()) ? screens[qsizetype(i)]
                                                                       : nullptr);
     startPacing();
-    screenSaver_->hold(tr("Flashing colors over the whole screen"));
+    QList<QWindow*> windows;
+    for (const std::unique_ptr<Form2>& view : views_)
+        windows << view->windowHandle();
+    screenSaver_->hold(tr("Flashing colors over the whole screen"), windows);
+    taskbarHint_->hold(windows);
     if (duration_)
         durationTimer_->start(*duration_);
     Form2& keyboard = *views_.front();
@@ -136,6 +142,7 @@ void FlashSession::close() {
     stopPacing();
     durationTimer_->stop();
     screenSaver_->release();
+    taskbarHint_->release();
     for (const std::unique_ptr<Form2>& view : views_)
         view->close();
     if (wasOpen)

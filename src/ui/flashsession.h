@@ -22,6 +22,7 @@ class Form2;
 class StepPresenter;
 class QScreen;
 class QTimer;
+class PlasmaTaskbarHint;
 class ScreenSaverInhibitor;
 
 // The flash over every chosen screen: one timer and one sequencer drive a window on each screen,
@@ -126,4 +127,5 @@ private:
     FrameLogFile* log_ = nullptr;
     FlashTally tally_;
     ScreenSaverInhibitor* screenSaver_ = nullptr;
+    PlasmaTaskbarHint* taskbarHint_ = nullptr;
 };

@@ -47,6 +47,8 @@ Form2::Form2() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::Too
     setFocusPolicy(Qt::StrongFocus);
     setFont(designedFont(9));
     setAccessibleName(tr("Chromaflick color flash"));
+    // Window lists name it as screen readers do.
+    setWindowTitle(accessibleName());
     setAccessibleDescription(flashKeysText());
 
     label1_ =
