@@ -45,11 +45,13 @@ public:
     struct Queued {
         std::uint64_t serial;
         FlashPicture picture;
+        bool restarted = false; // on the next refresh, not on its planned slot
     };
     int held = 0;
     bool available = true;
     int* endings = nullptr; // outlives the presenter, which the close destroys
     int again = 0;
+    bool restartAsked = false;
     int room = 2;
     std::uint64_t msc = 1000;
     std::vector<Queued> queued;
@@ -61,9 +63,11 @@ public:
     }
     void end() override { ++*endings; }
     void present(const FlashPicture& picture, std::uint64_t serial) override {
-        queued.push_back({serial, picture});
-        everything.push_back({serial, picture});
+        const bool restarted = std::exchange(restartAsked, false);
+        queued.push_back({serial, picture, restarted});
+        everything.push_back({serial, picture, restarted});
     }
+    void restart() override { restartAsked = true; }
     void presentAgain() override { ++again; }
     bool hasRoom() const override { return int(queued.size()) < room; }
     double refreshRate() const override { return 60; }
@@ -252,8 +256,12 @@ private slots:
         // The readout joins the picture at once, outside the steps.
         QCOMPARE(display.queued.size(), std::size_t(3));
         QCOMPARE(display.queued.back().serial, std::uint64_t(0));
+        QVERIFY(display.queued.back().restarted);
+        QVERIFY(!display.queued.front().restarted);
         const Form2& window = *flash.views().constFirst();
         QCOMPARE(display.queued.back().picture.overlays.size(), std::size_t(2));
+        // Under the lock the readout tells the refresh rate too.
+        QCOMPARE(window.readout().text(), "RGB(255, 0, 0), step 1, 60.00 Hz");
         QCOMPARE(display.queued.back().picture.overlays.back().at,
                  QPoint(0, window.devicePixelSize().height() - window.readout().height()));
         for (int i = 0; i < 3; ++i)
@@ -267,6 +275,7 @@ private slots:
         flash.keyPressed(VirtualKey::Right);
         QCOMPARE(display.queued.size(), std::size_t(1));
         QCOMPARE(display.queued.back().serial, std::uint64_t(2));
+        QVERIFY(display.queued.back().restarted);
         display.showOldest();
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0].step, 2);
@@ -275,7 +284,9 @@ private slots:
         flash.togglePause();
         // Resuming shows the next step at once, and the queue fills again.
         QVERIFY(display.everything.size() > before);
+        QVERIFY(display.everything[before].restarted);
         QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        QVERIFY(!display.queued.back().restarted);
         flash.close();
     }
 

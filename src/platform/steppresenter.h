@@ -9,7 +9,7 @@
 #include <memory>
 
 class DrawingSurface;
-class QWindow;
+class QWidget;
 
 // What a screen shows for one step: the background fills of the step, then the small pictures
 // drawn over it (the hint, and any other line laid over the flash).
@@ -35,12 +35,18 @@ public:
     virtual void end() = 0;
     // Queued for the refresh after the one the last step was given.
     virtual void present(const FlashPicture& picture, std::uint64_t serial) = 0;
+    // The next step goes out on the next refresh that can still be met, and the schedule goes on
+    // from there: for a step by hand, and at a pause and its end.
+    virtual void restart() = 0;
     // The last picture once more, outside the schedule: after part of the window was uncovered.
     virtual void presentAgain() = 0;
     // Whether another step can be queued without waiting.
     virtual bool hasRoom() const = 0;
     // The refresh rate the system reports for this screen.
     virtual double refreshRate() const = 0;
+    // Whether the presenter puts the pictures on the screen itself, so that Qt must not paint the
+    // window; false where Qt's own paint of the window is what gets committed.
+    virtual bool drawsItself() const { return true; }
 
 signals:
     // Room for another step.
@@ -50,4 +56,4 @@ signals:
 };
 
 // The mechanism this platform offers for the window, or none.
-std::unique_ptr<StepPresenter> createStepPresenter(QWindow& window);
+std::unique_ptr<StepPresenter> createStepPresenter(QWidget& window);

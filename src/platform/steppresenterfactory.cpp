@@ -1,5 +1,12 @@
 #include "platform/steppresenter.h"
+#include "platform/waylandpresenter.h"
+#include "platform/xpresentpresenter.h"
 
-std::unique_ptr<StepPresenter> createStepPresenter(QWindow&) {
-    return nullptr;
+#include <QWidget>
+
+std::unique_ptr<StepPresenter> createStepPresenter(QWidget& window) {
+    if (auto onWayland = WaylandPresenter::create(window))
+        return onWayland;
+    QWindow* handle = window.windowHandle();
+    return handle ? XPresentPresenter::create(*handle) : nullptr;
 }

@@ -14,6 +14,7 @@
 #include "platform/plasmataskbarhint.h"
 #include "platform/screensaverinhibitor.h"
 #include "platform/steppresenter.h"
+#include "platform/systemlog.h"
 #include "ui/flashsource.h"
 #include "ui/form2.h"
 
@@ -145,8 +146,11 @@ void FlashSession::close() {
     taskbarHint_->release();
     for (const std::unique_ptr<Form2>& view : views_)
         view->close();
-    if (wasOpen)
-        std::fprintf(stderr, "chromaflick: %s\n", qPrintable(tally_.summary()));
+    if (wasOpen) {
+        const QString summary = tally_.summary();
+        std::fprintf(stderr, "chromaflick: %s\n", qPrintable(summary));
+        tellSystemLog(summary);
+    }
     closing_ = false;
 }
 
@@ -167,8 +171,8 @@ void FlashSession::startPacing() {
         std::unique_ptr<StepPresenter> presenter;
         if (presenterFactory_)
             presenter = presenterFactory_(*view);
-        else if (QWindow* window = view->windowHandle())
-            presenter = createStepPresenter(*window);
+        else
+            presenter = createStepPresenter(*view);
         if (!presenter) {
             available = false;
             break;
@@ -197,7 +201,7 @@ void FlashSession::startPacing() {
     for (std::size_t i = 0; i < views_.size(); ++i) {
         Form2& view = *views_[i];
         StepPresenter& presenter = *presenters_[i];
-        view.setPresented(true);
+        view.setPresented(presenter.drawsItself());
         connect(&presenter, &StepPresenter::shown, this,
                 [this, i](std::uint64_t serial, const StepShown& when) {
                     recordPresented(i, serial, when);
@@ -350,6 +354,11 @@ void FlashSession::putOnScreens() {
         recordTimerTick();
 }
 
+void FlashSession::restartSchedules() {
+    for (const std::unique_ptr<StepPresenter>& presenter : presenters_)
+        presenter->restart();
+}
+
 void FlashSession::presentUnlogged() {
     for (std::size_t i = 0; i < presenters_.size(); ++i)
         presenters_[i]->present(views_[i]->picture(), 0);
@@ -376,6 +385,8 @@ void FlashSession::keyPressed(int keyCode) {
 void FlashSession::togglePause() {
     paused_ = !paused_;
     tellShownStep(paused_);
+    // Neither the readout nor the step after a pause waits for a slot planned before it.
+    restartSchedules();
     // A timed run counts flashing time only: a pause holds what is left of it.
     if (paused_) {
         timer1_->stop();
@@ -425,6 +436,7 @@ bool FlashSession::stepByHand(int keyCode) {
     if (step)
         trap.step(170, [&] { paintStep(step->step); });
     tellShownStep(true);
+    restartSchedules();
     // A step by hand is shown and logged as a tick is.
     if (step)
         putOnScreens();
@@ -437,7 +449,11 @@ void FlashSession::tellShownStep(bool shown) {
     if (views_.empty())
         return;
     const NumberedStep* step = stepper_.shown();
-    views_.front()->showReadout(shown && step ? stepReadout(*step) : QString());
+    // Measured over the flash so far; the rate the presenter reports until there is a measure.
+    std::optional<double> rate;
+    if (isLocked())
+        rate = tally_.measuredRate();
+    views_.front()->showReadout(shown && step ? stepReadout(*step, rate) : QString());
 }
 
 void FlashSession::Form_KeyDown(int keyCode) {

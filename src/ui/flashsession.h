@@ -90,6 +90,8 @@ private:
     void putOnScreens();
     // The picture now, outside the log: the readout changed while paused.
     void presentUnlogged();
+    // The next step of every screen on its next refresh, not on the slot planned for it.
+    void restartSchedules();
     void startPacing();
     void tickIfRoom();
     void stopPacing();

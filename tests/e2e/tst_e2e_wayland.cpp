@@ -1,10 +1,13 @@
 #include "desktop.h"
 #include "flashimage.h"
+#include "steplog.h"
 #include "testsupport.h"
 #include "weston.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -105,6 +108,39 @@ private:
     }
 
 private slots:
+    void lockedFlashLogsEveryCommit() {
+        storeSolidCycle({"RGB(255, 0, 0)", "RGB(0, 255, 0)", "RGB(0, 0, 255)"}, 1000);
+        QTemporaryDir folder;
+        const QString log = folder.filePath("steps.csv");
+        Weston weston(outputSize);
+        RunningProgram program;
+        program.setArguments({"--frames", "2", "--duration", "3", "--log", log});
+        const QRect frame = startProgram(weston, program);
+        QVERIFY(!frame.isEmpty());
+        clickStart(weston, frame);
+        QString said;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (said += program.output()).contains(QRegularExpression("flash: \\d+ steps")), 30000);
+        QVERIFY2(!said.contains("no way to hold"), qPrintable(said));
+        const QList<LogRow> rows = readStepLog(log);
+        // About 40 frames a second here, so 3 s of steps held 2 frames each.
+        QVERIFY2(rows.size() >= 20, qPrintable(QString::number(rows.size())));
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            QCOMPARE(rows[i].step, int(i + 1));
+            // Nothing the compositor discarded, and weston's pixman renderer counts no refreshes.
+            QVERIFY(rows[i].missed != u"skipped");
+            QVERIFY(!rows[i].targetMsc && !rows[i].shownMsc);
+            if (i > 0)
+                QVERIFY(rows[i].shownUs > rows[i - 1].shownUs);
+        }
+        QCOMPARE(rows[0].first, QStringLiteral("#ff0000"));
+        QCOMPARE(rows[1].first, QStringLiteral("#00ff00"));
+        const QImage shot = waitForMainWindow(weston);
+        QVERIFY(!shot.isNull());
+        weston.clickAt(closeButtonOf(Weston::windowIn(shot)));
+        QCOMPARE(program.exitCode(), 0);
+    }
+
     void solidStepCoversTheOutput() {
         const int delay = 1000;
         const QString list = "RGB(0, 0, 255)" + StoredSeparator;

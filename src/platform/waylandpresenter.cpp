@@ -1,0 +1,249 @@
+#include "platform/waylandpresenter.h"
+
+#include "core/framelog.h"
+#include "platform/waylandglobals.h"
+
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+#include <cmath>
+#include <ctime>
+#include <presentation-time-client-protocol.h>
+#include <wayland-client.h>
+
+struct WaylandPresenter::Feedback {
+    WaylandPresenter* presenter;
+    struct wp_presentation_feedback* proxy;
+    std::uint64_t serial;
+    bool restarted;
+};
+
+namespace {
+
+std::int64_t microsecondsOf(clockid_t clock) {
+    timespec now{};
+    clock_gettime(clock, &now);
+    return std::int64_t(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
+}
+
+void onClock(void* data, wp_presentation*, std::uint32_t clockId) {
+    static_cast<WaylandPresenter*>(data)->setClock(clockId);
+}
+
+const wp_presentation_listener presentationListener{onClock};
+
+void onSyncOutput(void*, struct wp_presentation_feedback*, wl_output*) {}
+
+void onPresented(void* data, struct wp_presentation_feedback*, std::uint32_t secondsHigh,
+                 std::uint32_t secondsLow, std::uint32_t nanoseconds, std::uint32_t refreshNs,
+                 std::uint32_t sequenceHigh, std::uint32_t sequenceLow, std::uint32_t flags) {
+    auto* feedback = static_cast<WaylandPresenter::Feedback*>(data);
+    const std::int64_t seconds = std::int64_t((std::uint64_t(secondsHigh) << 32) | secondsLow);
+    const std::uint64_t sequence = (std::uint64_t(sequenceHigh) << 32) | sequenceLow;
+    // A compositor without a refresh counter sends a sequence of 0 and no vsync flag.
+    const bool counted = sequence != 0 || (flags & WP_PRESENTATION_FEEDBACK_KIND_VSYNC);
+    feedback->presenter->presented(*feedback, seconds * 1000000 + nanoseconds / 1000, refreshNs,
+                                   sequence, counted);
+}
+
+void onDiscarded(void* data, struct wp_presentation_feedback*) {
+    auto* feedback = static_cast<WaylandPresenter::Feedback*>(data);
+    feedback->presenter->discarded(*feedback);
+}
+
+const wp_presentation_feedback_listener feedbackListener{onSyncOutput, onPresented, onDiscarded};
+
+void onFrame(void* data, wl_callback*, std::uint32_t) {
+    static_cast<WaylandPresenter*>(data)->frameDone();
+}
+
+const wl_callback_listener frameListener{onFrame};
+
+// Compositors report frames this often when they tell nothing else.
+constexpr double AssumedRate = 60;
+
+} // namespace
+
+std::unique_ptr<WaylandPresenter> WaylandPresenter::create(QWidget& window) {
+    auto globals = std::make_unique<WaylandGlobals>();
+    if (!globals->available() || !globals->offers(&wp_presentation_interface) ||
+        !WaylandGlobals::surfaceOf(window.windowHandle()))
+        return nullptr;
+    auto* presentation =
+        static_cast<wp_presentation*>(globals->bind(&wp_presentation_interface, 1));
+    if (!presentation)
+        return nullptr;
+    return std::unique_ptr<WaylandPresenter>(
+        new WaylandPresenter(window, std::move(globals), presentation));
+}
+
+WaylandPresenter::WaylandPresenter(QWidget& window, std::unique_ptr<WaylandGlobals> globals,
+                                   wp_presentation* presentation)
+    : window_(&window), globals_(std::move(globals)), presentation_(presentation) {
+    wp_presentation_add_listener(presentation_, &presentationListener, this);
+    // Events for our queue are read in by Qt's reader; nothing announces them, so they are
+    // fetched this often while a flash runs.
+    poll_ = new QTimer(this);
+    poll_->setInterval(2);
+    poll_->setTimerType(Qt::PreciseTimer);
+    connect(poll_, &QTimer::timeout, this, &WaylandPresenter::poll);
+    globals_->roundtrip();
+}
+
+WaylandPresenter::~WaylandPresenter() {
+    release();
+    wp_presentation_destroy(presentation_);
+}
+
+wl_surface* WaylandPresenter::surface() const {
+    return window_ ? WaylandGlobals::surfaceOf(window_->windowHandle()) : nullptr;
+}
+
+bool WaylandPresenter::begin(int heldRefreshes) {
+    release();
+    wl_surface* shown = surface();
+    if (!shown)
+        return false;
+    surfaceWrapper_ = static_cast<wl_surface*>(wl_proxy_create_wrapper(shown));
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(surfaceWrapper_), globals_->queue());
+    held_ = std::max(1, heldRefreshes);
+    framesSince_ = held_;
+    restart_ = false;
+    lastSequence_.reset();
+    lastShownUs_.reset();
+    begun_ = true;
+    poll_->start();
+    return true;
+}
+
+void WaylandPresenter::end() {
+    release();
+}
+
+void WaylandPresenter::release() {
+    begun_ = false;
+    poll_->stop();
+    if (frame_)
+        wl_callback_destroy(frame_);
+    frame_ = nullptr;
+    for (auto& [key, feedback] : feedbacks_)
+        wp_presentation_feedback_destroy(feedback->proxy);
+    feedbacks_.clear();
+    if (surfaceWrapper_)
+        wl_proxy_wrapper_destroy(surfaceWrapper_);
+    surfaceWrapper_ = nullptr;
+    globals_->dispatchPending();
+}
+
+void WaylandPresenter::poll() {
+    globals_->dispatchPending();
+}
+
+void WaylandPresenter::askForFrame() {
+    if (frame_ || !surfaceWrapper_)
+        return;
+    frame_ = wl_surface_frame(surfaceWrapper_);
+    wl_callback_add_listener(frame_, &frameListener, this);
+}
+
+void WaylandPresenter::present(const FlashPicture&, std::uint64_t serial) {
+    if (!begun_ || !window_)
+        return;
+    // Both ride on the window's next commit, which is Qt's paint of this step.
+    auto feedback = std::make_unique<Feedback>();
+    feedback->presenter = this;
+    feedback->proxy = wp_presentation_feedback(presentation_, surfaceWrapper_);
+    feedback->serial = serial;
+    feedback->restarted = std::exchange(restart_, false) || !lastShownUs_;
+    wp_presentation_feedback_add_listener(feedback->proxy, &feedbackListener, feedback.get());
+    Feedback* key = feedback.get();
+    feedbacks_[key] = std::move(feedback);
+    askForFrame();
+    framesSince_ = 0;
+    window_->update();
+    globals_->dispatchPending();
+}
+
+void WaylandPresenter::frameDone() {
+    if (frame_)
+        wl_callback_destroy(frame_);
+    frame_ = nullptr;
+    if (!begun_)
+        return;
+    ++framesSince_;
+    if (framesSince_ < held_) {
+        // An empty commit, for the next frame's callback: the step stays as it is.
+        askForFrame();
+        wl_surface_commit(surfaceWrapper_);
+        return;
+    }
+    emit ready();
+}
+
+std::int64_t WaylandPresenter::toMonotonic(std::int64_t us) const {
+    if (clockId_ == CLOCK_MONOTONIC)
+        return us;
+    const auto clock = clockid_t(clockId_);
+    return us + microsecondsOf(CLOCK_MONOTONIC) - microsecondsOf(clock);
+}
+
+void WaylandPresenter::presented(Feedback& feedback, std::int64_t shownUs, std::uint32_t refreshNs,
+                                 std::uint64_t sequence, bool counted) {
+    const auto owned = feedbacks_.find(&feedback);
+    if (owned == feedbacks_.end())
+        return;
+    if (refreshNs)
+        refreshNs_ = refreshNs;
+    StepShown when;
+    when.shownUs = toMonotonic(shownUs);
+    const std::int64_t periodUs = std::llround(1e6 / refreshRate());
+    if (counted) {
+        const std::uint64_t target =
+            feedback.restarted || !lastSequence_ ? sequence : *lastSequence_ + std::uint64_t(held_);
+        when.targetMsc = target;
+        when.shownMsc = sequence;
+        when.missed = sequence > target ? std::int64_t(sequence - target) : 0;
+        lastSequence_ = sequence;
+    } else if (!feedback.restarted && lastShownUs_) {
+        when.missed = refreshesLate(*lastShownUs_ + held_ * periodUs, when.shownUs, periodUs);
+    }
+    lastShownUs_ = when.shownUs;
+    const std::uint64_t serial = feedback.serial;
+    wp_presentation_feedback_destroy(feedback.proxy);
+    feedbacks_.erase(owned);
+    emit shown(serial, when);
+}
+
+void WaylandPresenter::discarded(Feedback& feedback) {
+    const auto owned = feedbacks_.find(&feedback);
+    if (owned == feedbacks_.end())
+        return;
+    StepShown when;
+    when.skipped = true;
+    when.shownUs = microsecondsOf(CLOCK_MONOTONIC);
+    const std::uint64_t serial = feedback.serial;
+    wp_presentation_feedback_destroy(feedback.proxy);
+    feedbacks_.erase(owned);
+    emit shown(serial, when);
+}
+
+void WaylandPresenter::restart() {
+    restart_ = true;
+}
+
+void WaylandPresenter::presentAgain() {
+    // The compositor keeps the window's last buffer: nothing is lost to uncover.
+}
+
+bool WaylandPresenter::hasRoom() const {
+    return begun_ && !frame_ && (restart_ || framesSince_ >= held_);
+}
+
+double WaylandPresenter::refreshRate() const {
+    if (refreshNs_)
+        return 1e9 / refreshNs_;
+    if (window_ && window_->screen() && window_->screen()->refreshRate() > 0)
+        return window_->screen()->refreshRate();
+    return AssumedRate;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/drawingsurface.h"
+
+#include <QImage>
+#include <QPoint>
+#include <cstdint>
+#include <vector>
+#include <xcb/xcb.h>
+
+// How colors become pixel values of one drawable: its visual's channel masks and its depth.
+struct XcbPixelFormat {
+    std::uint32_t redMask = 0;
+    std::uint32_t greenMask = 0;
+    std::uint32_t blueMask = 0;
+    std::uint8_t depth = 0;
+    std::uint8_t bitsPerPixel = 0;
+    bool lsbFirst = true;
+
+    // color as 0x00BBGGRR; bits the masks leave free within the depth are set (opaque alpha).
+    std::uint32_t pixelFor(std::int32_t color) const;
+};
+
+// Draws on a window or pixmap in the X server: fills are rectangles the server paints, so a
+// step at 4K costs a few requests instead of an upload of the whole picture.
+class XcbDrawableSurface final : public DrawingSurface {
+public:
+    XcbDrawableSurface(xcb_connection_t* connection, xcb_drawable_t drawable, xcb_gcontext_t gc,
+                       const XcbPixelFormat& format);
+    ~XcbDrawableSurface() override;
+    XcbDrawableSurface(const XcbDrawableSurface&) = delete;
+    XcbDrawableSurface& operator=(const XcbDrawableSurface&) = delete;
+
+    void fillRect(const PixelRect& rect, std::int32_t color) override;
+    // A small picture (the hint, the readout) put over the fills at that device-pixel place.
+    void putImage(QPoint at, const QImage& image);
+    // Sends what is still held back; the destructor does too.
+    void finish();
+
+private:
+    void sendFills();
+
+    xcb_connection_t* connection_;
+    xcb_drawable_t drawable_;
+    xcb_gcontext_t gc_;
+    XcbPixelFormat format_;
+    // Neighbouring fills of one color go in one request.
+    std::vector<xcb_rectangle_t> pending_;
+    std::int32_t pendingColor_ = 0;
+    bool colorSet_ = false;
+    std::int32_t gcColor_ = 0;
+};

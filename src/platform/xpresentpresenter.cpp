@@ -1,0 +1,396 @@
+#include "platform/xpresentpresenter.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <QWindow>
+#include <cstdlib>
+#include <ctime>
+#include <poll.h>
+
+namespace {
+
+// Presents go out this many refreshes ahead of the counter after a pause or a step by hand: one
+// is too few for a loaded machine to draw the pixmap in.
+constexpr std::uint64_t Lead = 2;
+// At the start the server is still busy mapping the window and painting what it uncovered.
+constexpr std::uint64_t StartLead = 6;
+// Two steps in flight keep the server fed while the next is drawn; four pixmaps let both wait
+// for their idle notice while two more are drawn.
+constexpr std::size_t MaxInFlight = 2;
+constexpr std::size_t RingSize = 4;
+// A step is queued once its slot is this near, so that long holds do not queue steps far ahead.
+constexpr std::uint64_t Ahead = Lead + 1;
+
+std::uint64_t monotonicMicroseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::uint64_t(now.tv_sec) * 1000000u + std::uint64_t(now.tv_nsec) / 1000u;
+}
+
+template <typename Reply> struct Freed {
+    Reply* reply;
+    ~Freed() { std::free(reply); }
+    Reply* operator->() const { return reply; }
+    explicit operator bool() const { return reply != nullptr; }
+};
+
+std::optional<XcbPixelFormat> pixelFormatOf(xcb_connection_t* connection, xcb_window_t window) {
+    Freed geometry{
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr)};
+    Freed attributes{xcb_get_window_attributes_reply(
+        connection, xcb_get_window_attributes(connection, window), nullptr)};
+    if (!geometry || !attributes)
+        return std::nullopt;
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    XcbPixelFormat format;
+    format.depth = geometry->depth;
+    format.lsbFirst = setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
+    for (auto formats = xcb_setup_pixmap_formats_iterator(setup); formats.rem;
+         xcb_format_next(&formats)) {
+        if (formats.data->depth == format.depth)
+            format.bitsPerPixel = formats.data->bits_per_pixel;
+    }
+    bool found = false;
+    for (auto screens = xcb_setup_roots_iterator(setup); screens.rem && !found;
+         xcb_screen_next(&screens)) {
+        for (auto depths = xcb_screen_allowed_depths_iterator(screens.data); depths.rem && !found;
+             xcb_depth_next(&depths)) {
+            for (auto visuals = xcb_depth_visuals_iterator(depths.data); visuals.rem;
+                 xcb_visualtype_next(&visuals)) {
+                const xcb_visualtype_t& visual = *visuals.data;
+                if (visual.visual_id != attributes->visual)
+                    continue;
+                if (visual._class != XCB_VISUAL_CLASS_TRUE_COLOR &&
+                    visual._class != XCB_VISUAL_CLASS_DIRECT_COLOR)
+                    return std::nullopt;
+                format.redMask = visual.red_mask;
+                format.greenMask = visual.green_mask;
+                format.blueMask = visual.blue_mask;
+                found = true;
+                break;
+            }
+        }
+    }
+    // Overlays are put as 32-bit pixels; other layouts are rare enough to leave to the timer.
+    if (!found || format.bitsPerPixel != 32)
+        return std::nullopt;
+    return format;
+}
+
+} // namespace
+
+std::unique_ptr<XPresentPresenter> XPresentPresenter::create(QWindow& window) {
+    if (QGuiApplication::platformName() != u"xcb")
+        return nullptr;
+    // The display Qt itself connected to.
+    const QByteArray display = qgetenv("DISPLAY");
+    xcb_connection_t* connection =
+        xcb_connect(display.isEmpty() ? nullptr : display.constData(), nullptr);
+    const auto refuse = [connection] {
+        xcb_disconnect(connection);
+        return nullptr;
+    };
+    if (xcb_connection_has_error(connection))
+        return refuse();
+    const xcb_query_extension_reply_t* present =
+        xcb_get_extension_data(connection, &xcb_present_id);
+    if (!present || !present->present)
+        return refuse();
+    Freed version{xcb_present_query_version_reply(
+        connection, xcb_present_query_version(connection, 1, 2), nullptr)};
+    if (!version)
+        return refuse();
+    const auto windowId = xcb_window_t(window.winId());
+    const std::optional<XcbPixelFormat> format = pixelFormatOf(connection, windowId);
+    if (!format)
+        return refuse();
+    return std::unique_ptr<XPresentPresenter>(new XPresentPresenter(window, connection, *format));
+}
+
+XPresentPresenter::XPresentPresenter(QWindow& window, xcb_connection_t* connection,
+                                     const XcbPixelFormat& format)
+    : window_(&window), windowId_(xcb_window_t(window.winId())), connection_(connection),
+      format_(format) {
+    if (const QScreen* screen = window.screen())
+        reportedRate_ = screen->refreshRate();
+    wake_ = new QTimer(this);
+    wake_->setSingleShot(true);
+    wake_->setTimerType(Qt::PreciseTimer);
+    connect(wake_, &QTimer::timeout, this, &XPresentPresenter::wakeForNextSlot);
+}
+
+XPresentPresenter::~XPresentPresenter() {
+    release();
+    xcb_disconnect(connection_);
+}
+
+bool XPresentPresenter::begin(int heldRefreshes) {
+    release();
+    held_ = std::max(1, heldRefreshes);
+    gc_ = xcb_generate_id(connection_);
+    xcb_create_gc(connection_, gc_, windowId_, 0, nullptr);
+    eventId_ = xcb_generate_id(connection_);
+    events_ = xcb_register_for_special_xge(connection_, &xcb_present_id, eventId_, nullptr);
+    xcb_present_select_input(connection_, eventId_, windowId_,
+                             XCB_PRESENT_EVENT_MASK_COMPLETE_NOTIFY |
+                                 XCB_PRESENT_EVENT_MASK_IDLE_NOTIFY);
+    notifier_ =
+        new QSocketNotifier(xcb_get_file_descriptor(connection_), QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &XPresentPresenter::drain);
+    firstUst_ = 0;
+    lastMsc_ = lastUst_ = 0;
+    const std::optional<std::uint64_t> now = currentMsc(1000);
+    if (!now) {
+        release();
+        return false;
+    }
+    target_ = *now + StartLead;
+    lastSent_ = 0;
+    restart_ = false;
+    begun_ = true;
+    return true;
+}
+
+void XPresentPresenter::end() {
+    release();
+}
+
+void XPresentPresenter::release() {
+    begun_ = false;
+    if (wake_)
+        wake_->stop();
+    delete notifier_;
+    notifier_ = nullptr;
+    for (const Pixmap& pixmap : ring_)
+        xcb_free_pixmap(connection_, pixmap.id);
+    ring_.clear();
+    if (gc_)
+        xcb_free_gc(connection_, gc_);
+    gc_ = 0;
+    if (events_) {
+        xcb_present_select_input(connection_, eventId_, windowId_, 0);
+        xcb_unregister_for_special_event(connection_, events_);
+    }
+    events_ = nullptr;
+    inFlight_.clear();
+    shownPicture_.reset();
+    xcb_flush(connection_);
+}
+
+std::optional<std::uint64_t> XPresentPresenter::currentMsc(int timeoutMs) {
+    mscAnswer_.reset();
+    xcb_present_notify_msc(connection_, windowId_, nextSerial_++, 0, 0, 0);
+    xcb_flush(connection_);
+    const std::uint64_t until = monotonicMicroseconds() + std::uint64_t(timeoutMs) * 1000u;
+    for (;;) {
+        drain();
+        if (mscAnswer_ || xcb_connection_has_error(connection_))
+            return mscAnswer_;
+        const std::uint64_t now = monotonicMicroseconds();
+        if (now >= until)
+            return std::nullopt;
+        pollfd socket{xcb_get_file_descriptor(connection_), POLLIN, 0};
+        poll(&socket, 1, int((until - now + 999) / 1000));
+    }
+}
+
+void XPresentPresenter::drain() {
+    if (!events_)
+        return;
+    for (;;) {
+        bool any = false;
+        while (xcb_generic_event_t* event = xcb_poll_for_special_event(connection_, events_)) {
+            any = true;
+            handle(*reinterpret_cast<const xcb_present_generic_event_t*>(event));
+            std::free(event);
+            // A handler may have ended the presenter.
+            if (!events_)
+                return;
+        }
+        // Errors and anything else this connection gets carry nothing to act on.
+        while (xcb_generic_event_t* other = xcb_poll_for_event(connection_)) {
+            any = true;
+            std::free(other);
+        }
+        if (!any)
+            return;
+    }
+}
+
+void XPresentPresenter::handle(const xcb_present_generic_event_t& event) {
+    if (event.evtype == XCB_PRESENT_COMPLETE_NOTIFY)
+        completed(reinterpret_cast<const xcb_present_complete_notify_event_t&>(event));
+    else if (event.evtype == XCB_PRESENT_EVENT_IDLE_NOTIFY)
+        idle(reinterpret_cast<const xcb_present_idle_notify_event_t&>(event));
+}
+
+void XPresentPresenter::completed(const xcb_present_complete_notify_event_t& event) {
+    if (event.msc >= lastMsc_) {
+        lastMsc_ = event.msc;
+        lastUst_ = event.ust;
+    }
+    if (!firstUst_) {
+        firstMsc_ = event.msc;
+        firstUst_ = event.ust;
+    }
+    if (event.kind == XCB_PRESENT_COMPLETE_KIND_NOTIFY_MSC) {
+        mscAnswer_ = event.msc;
+        return;
+    }
+    const auto found = inFlight_.find(event.serial);
+    if (found == inFlight_.end())
+        return;
+    const Flight flight = std::move(found->second);
+    inFlight_.erase(found);
+    StepShown when;
+    when.targetMsc = flight.targetMsc;
+    when.shownMsc = event.msc;
+    when.shownUs = std::int64_t(event.ust);
+    when.missed = event.msc > flight.targetMsc ? std::int64_t(event.msc - flight.targetMsc) : 0;
+    when.skipped = event.mode == XCB_PRESENT_COMPLETE_MODE_SKIP;
+    if (!when.skipped)
+        shownPicture_ = flight.picture;
+    emit shown(flight.serial, when);
+    emit ready();
+}
+
+void XPresentPresenter::idle(const xcb_present_idle_notify_event_t& event) {
+    for (Pixmap& pixmap : ring_) {
+        if (pixmap.id == event.pixmap)
+            pixmap.busy = false;
+    }
+    emit ready();
+}
+
+XPresentPresenter::Pixmap& XPresentPresenter::idlePixmap(QSize size) {
+    Pixmap* spare = nullptr;
+    for (Pixmap& pixmap : ring_) {
+        if (pixmap.busy)
+            continue;
+        if (pixmap.size == size)
+            return pixmap;
+        spare = &pixmap;
+    }
+    if (!spare) {
+        // Every pixmap waits for its idle notice: one more rather than a wait.
+        ring_.push_back({});
+        spare = &ring_.back();
+    } else {
+        xcb_free_pixmap(connection_, spare->id);
+    }
+    spare->id = xcb_generate_id(connection_);
+    spare->size = size;
+    xcb_create_pixmap(connection_, format_.depth, spare->id, windowId_, std::uint16_t(size.width()),
+                      std::uint16_t(size.height()));
+    return *spare;
+}
+
+double XPresentPresenter::period() const {
+    if (lastMsc_ > firstMsc_ + 5)
+        return double(lastUst_ - firstUst_) / double(lastMsc_ - firstMsc_);
+    return 1e6 / refreshRate();
+}
+
+std::uint64_t XPresentPresenter::estimatedMsc() const {
+    std::uint64_t now = lastMsc_;
+    const std::uint64_t clock = monotonicMicroseconds();
+    if (lastUst_ && clock > lastUst_)
+        now += std::uint64_t(double(clock - lastUst_) / period());
+    return now;
+}
+
+XPresentPresenter::Slot XPresentPresenter::nextSlot() {
+    const std::uint64_t now = estimatedMsc();
+    // Never before a step already queued: the server shows presents in the order of their slots.
+    const std::uint64_t earliest = std::max(now + 1, lastSent_ + 1);
+    Slot slot{target_, target_};
+    if (std::exchange(restart_, false))
+        slot.planned = slot.sent = std::max(now + Lead, lastSent_ + 1);
+    else if (target_ < earliest)
+        // A slot already gone (the program was held up): shown as soon as can be, and told late
+        // against its planned slot; the schedule goes on from where it is shown.
+        slot.sent = earliest;
+    target_ = slot.sent + std::uint64_t(held_);
+    lastSent_ = slot.sent;
+    return slot;
+}
+
+void XPresentPresenter::wakeForNextSlot() {
+    if (!begun_)
+        return;
+    const std::uint64_t now = estimatedMsc();
+    if (target_ <= now + Ahead) {
+        emit ready();
+        return;
+    }
+    const double wait = double(target_ - Ahead - now) * period() / 1000;
+    wake_->start(std::max(1, int(wait)));
+}
+
+QSize XPresentPresenter::windowPixels() const {
+    if (!window_)
+        return {1, 1};
+    const QSize pixels = (QSizeF(window_->size()) * window_->devicePixelRatio()).toSize();
+    return pixels.expandedTo({1, 1});
+}
+
+void XPresentPresenter::present(const FlashPicture& picture, std::uint64_t serial) {
+    if (!begun_)
+        return;
+    const QSize size = windowPixels();
+    Pixmap& pixmap = idlePixmap(size);
+    {
+        XcbDrawableSurface surface(connection_, pixmap.id, gc_, format_);
+        if (picture.background)
+            picture.background(surface, size);
+        for (const FlashPicture::Overlay& overlay : picture.overlays)
+            surface.putImage(overlay.at, overlay.image);
+    }
+    pixmap.busy = true;
+    const std::uint32_t presentSerial = nextSerial_++;
+    const Slot slot = nextSlot();
+    xcb_present_pixmap(connection_, windowId_, pixmap.id, presentSerial, 0, 0, 0, 0, 0, 0, 0,
+                       XCB_PRESENT_OPTION_NONE, slot.sent, 0, 0, 0, nullptr);
+    inFlight_[presentSerial] = {serial, slot.planned, picture};
+    xcb_flush(connection_);
+    if (!wake_->isActive() && target_ > estimatedMsc() + Ahead)
+        wakeForNextSlot();
+    // Writing may have read events in, which the socket no longer announces.
+    QMetaObject::invokeMethod(this, &XPresentPresenter::drain, Qt::QueuedConnection);
+}
+
+void XPresentPresenter::presentAgain() {
+    if (!begun_ || !shownPicture_)
+        return;
+    // Straight onto the window, outside the schedule: the steps queued keep their refreshes.
+    const QSize size = windowPixels();
+    {
+        XcbDrawableSurface surface(connection_, windowId_, gc_, format_);
+        if (shownPicture_->background)
+            shownPicture_->background(surface, size);
+        for (const FlashPicture::Overlay& overlay : shownPicture_->overlays)
+            surface.putImage(overlay.at, overlay.image);
+    }
+    xcb_flush(connection_);
+}
+
+void XPresentPresenter::restart() {
+    restart_ = true;
+}
+
+bool XPresentPresenter::hasRoom() const {
+    // A step queued far ahead of its slot would be what a pause stops on while the screen still
+    // shows the one before.
+    if (!begun_ || inFlight_.size() >= MaxInFlight ||
+        (!restart_ && target_ > estimatedMsc() + Ahead))
+        return false;
+    if (ring_.size() < RingSize)
+        return true;
+    return std::any_of(ring_.begin(), ring_.end(), [](const Pixmap& p) { return !p.busy; });
+}
+
+double XPresentPresenter::refreshRate() const {
+    return reportedRate_ > 0 ? reportedRate_ : 60;
+}

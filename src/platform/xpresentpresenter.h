@@ -1,0 +1,92 @@
+#pragma once
+
+#include "platform/steppresenter.h"
+#include "platform/xcbdrawablesurface.h"
+
+#include <QPointer>
+#include <QSize>
+#include <map>
+#include <optional>
+#include <xcb/present.h>
+#include <xcb/xcb.h>
+
+class QSocketNotifier;
+class QTimer;
+
+// Steps put on an X window with the Present extension, each on the refresh counter value chosen
+// for it, over a connection of its own: Present's events go only to the client that asked for
+// them, so Qt's event loop never sees them, while the window's id is the same on every connection.
+class XPresentPresenter final : public StepPresenter {
+    Q_OBJECT
+public:
+    // None where the server lacks Present or the window's pixels are of a kind not handled.
+    static std::unique_ptr<XPresentPresenter> create(QWindow& window);
+    ~XPresentPresenter() override;
+
+    bool begin(int heldRefreshes) override;
+    void end() override;
+    void present(const FlashPicture& picture, std::uint64_t serial) override;
+    void restart() override;
+    void presentAgain() override;
+    bool hasRoom() const override;
+    double refreshRate() const override;
+
+private:
+    struct Pixmap {
+        xcb_pixmap_t id = 0;
+        QSize size;
+        bool busy = false;
+    };
+    struct Flight {
+        std::uint64_t serial;
+        std::uint64_t targetMsc; // as planned
+        FlashPicture picture;
+    };
+
+    XPresentPresenter(QWindow& window, xcb_connection_t* connection, const XcbPixelFormat& format);
+    void drain();
+    void handle(const xcb_present_generic_event_t& event);
+    void completed(const xcb_present_complete_notify_event_t& event);
+    void idle(const xcb_present_idle_notify_event_t& event);
+    // Waits at most that long for the counter's value now.
+    std::optional<std::uint64_t> currentMsc(int timeoutMs);
+    Pixmap& idlePixmap(QSize size);
+    struct Slot {
+        std::uint64_t planned; // what the schedule asked for, which the log holds to
+        std::uint64_t sent;    // what the server is asked for: planned, or the next one left
+    };
+    Slot nextSlot();
+    // The counter's value now, from its last report and the time since.
+    std::uint64_t estimatedMsc() const;
+    double period() const;
+    // Tells ready() when the next slot comes near enough to be queued.
+    void wakeForNextSlot();
+    QSize windowPixels() const;
+    void release();
+
+    QPointer<QWindow> window_;
+    xcb_window_t windowId_;
+    xcb_connection_t* connection_;
+    XcbPixelFormat format_;
+    xcb_special_event_t* events_ = nullptr;
+    xcb_present_event_t eventId_ = 0;
+    xcb_gcontext_t gc_ = 0;
+    QSocketNotifier* notifier_ = nullptr;
+    std::vector<Pixmap> ring_;
+    std::map<std::uint32_t, Flight> inFlight_;
+    std::optional<FlashPicture> shownPicture_;
+    std::uint32_t nextSerial_ = 1;
+    int held_ = 1;
+    bool begun_ = false;
+    bool restart_ = false;
+    std::uint64_t target_ = 0;
+    std::uint64_t lastSent_ = 0;
+    QTimer* wake_ = nullptr;
+    // The latest counter value and its time, and the first, for the measured period.
+    std::uint64_t lastMsc_ = 0;
+    std::uint64_t lastUst_ = 0;
+    std::uint64_t firstMsc_ = 0;
+    std::uint64_t firstUst_ = 0;
+    std::optional<std::uint64_t> mscAnswer_;
+    double reportedRate_ = 0;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+// One row of the program's --log.
+struct LogRow {
+    int step = 0;
+    QString screen;
+    QString first;
+    QString second;
+    std::optional<qint64> targetMsc;
+    std::optional<qint64> shownMsc;
+    qint64 shownUs = 0;
+    QString missed;
+
+    bool onTarget() const { return missed == u"0" && targetMsc && shownMsc == targetMsc; }
+};
+
+// The log's rows; none, with a warning, when the header or a row is of another shape.
+QList<LogRow> readStepLog(const QString& path);
