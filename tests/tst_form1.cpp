@@ -490,6 +490,30 @@ private slots:
         main.form->flashSession()->close();
     }
 
+    void heldRefreshesAreJudgedAtTheScreensPace_data() {
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<bool>("asked");
+        // The delay field says one flash a second; the held refreshes say otherwise.
+        QTest::newRow("every refresh") << 1 << true;
+        QTest::newRow("every fourth refresh") << 4 << true;
+        QTest::newRow("every ninth refresh") << 9 << false;
+    }
+    void heldRefreshesAreJudgedAtTheScreensPace() {
+        QFETCH(int, frames);
+        QFETCH(bool, asked);
+        Loaded main(
+            {{"Colors", "RGB(255, 255, 255)" + StoredSeparator + "RGB(0, 0, 0)" + StoredSeparator},
+             {"Text1", "1000"}});
+        QCOMPARE(QGuiApplication::primaryScreen()->refreshRate(), 60.0);
+        main.form->setHeldRefreshes(frames);
+        main.form->show();
+        main.dialogs.riskAnswers << true;
+        QTest::mouseClick(main.child<QPushButton>("PushButton2"), Qt::LeftButton);
+        QCOMPARE(main.dialogs.risks.size(), asked ? 1 : 0);
+        QVERIFY(main.form->flashSession()->isVisible());
+        main.form->flashSession()->close();
+    }
+
     void slowOrGentleFlashesStartWithoutAsking_data() {
         QTest::addColumn<QString>("colors");
         QTest::addColumn<QString>("delay");

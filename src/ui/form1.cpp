@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -332,7 +333,7 @@ void Form1::PushButton2_Click() {
             return;
         }
         if (!flashWarningAccepted_ &&
-            needsFlashWarning(listView1_->entries(), options_->delayText())) {
+            needsFlashWarning(listView1_->entries(), warnedDelayText())) {
             if (!dialogs_.confirmRisk(tr(
                     "Warning: these colors, changing this fast, flash more than three times a "
                     "second. Flashing like this can trigger seizures in people with photosensitive "
@@ -348,6 +349,16 @@ void Form1::PushButton2_Click() {
         }
         flash_->showFlash();
     });
+}
+
+QString Form1::warnedDelayText() const {
+    if (!heldRefreshes_)
+        return options_->delayText();
+    // Held refreshes flash at the screen's pace, whatever the delay field says.
+    const QList<QScreen*> screens = flashScreens();
+    const double reported = screens.isEmpty() ? 0 : screens.first()->refreshRate();
+    const double rate = reported > 0 ? reported : 60;
+    return QString::number(std::max(1L, std::lround(*heldRefreshes_ * 1000.0 / rate)));
 }
 
 QStringList Form1::colorEntries() const {

@@ -117,6 +117,8 @@ private:
     std::optional<QStringList> runColors_;
     std::optional<std::chrono::milliseconds> flashDuration_;
     std::optional<int> heldRefreshes_;
+    // The delay the flash warning judges: what held refreshes amount to at the screen's rate.
+    QString warnedDelayText() const;
     FrameLogFile* frameLog_ = nullptr;
     bool frameLock_ = false;
     StartMenu* startMenu_ = nullptr;
