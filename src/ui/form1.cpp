@@ -258,6 +258,8 @@ void Form1::showCentred() {
     const QRect available = screen()->availableGeometry();
     move(available.center() - QPoint(width() / 2, height() / 2));
     show();
+    // Without a window manager nobody else gives the new window the keyboard.
+    activateWindow();
     delayField_->setFocus(Qt::TabFocusReason);
 }
 

@@ -23,6 +23,11 @@ bool looksSelected(const QImage& shot, QPoint point) {
     return qGray(shot.pixel(point)) < 128;
 }
 
+// The window that has the keyboard; 1 while the keyboard follows the pointer.
+unsigned long focusedWindow() {
+    return xdotool({"getwindowfocus", "-f"}).trimmed().toULong();
+}
+
 } // namespace
 
 class MainWindowEndToEnd : public QObject {
@@ -138,6 +143,38 @@ private slots:
                  QStringList({"RGB(1, 2, 3)", "RGB(255, 128, 0)", "RGB(10, 20, 30)"})
                          .join(StoredSeparator) +
                      StoredSeparator);
+    }
+
+    // With no window manager nobody hands out the keyboard: the program takes it for its main
+    // window at start and again when a box it raised goes. The pointer stays off the window, so
+    // no key reaches it by following the pointer.
+    void mainWindowHasTheKeyboardAtStartAndAfterABox() {
+        resetStore({{"Text1", "250"}});
+        xdotool({"mousemove", "0", "0"});
+        RunningProgram program;
+        QVERIFY(program.start());
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindow(), program.mainWindowId(), 5000);
+        // The delay has the focus with its text selected: digits replace it.
+        xdotool({"type", "--delay", "20", "750"});
+        QTRY_COMPARE_WITH_TIMEOUT(storedValue("Text1"), QStringLiteral("750"), 5000);
+
+        // Leaving the delay with a letter in it raises a box.
+        xdotool({"type", "x"});
+        xdotool({"key", "Tab"});
+        const unsigned long box = waitForOtherWindow("^Chromaflick$", program.mainWindowId());
+        QVERIFY(box);
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindow(), box, 5000);
+        xdotool({"key", "Return"});
+        QTRY_COMPARE_WITH_TIMEOUT(
+            xdotool({"search", "--onlyvisible", "--name", "^Chromaflick$"}).trimmed(),
+            QString::number(program.mainWindowId()), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(focusedWindow(), program.mainWindowId(), 5000);
+        QCOMPARE(storedValue("Text1"), QStringLiteral("500"));
+        // Back on the delay from the keyboard alone, the new digits replace the default.
+        xdotool({"key", "shift+Tab"});
+        xdotool({"type", "--delay", "20", "42"});
+        QTRY_COMPARE_WITH_TIMEOUT(storedValue("Text1"), QStringLiteral("42"), 5000);
+        QCOMPARE(program.closeMainWindow(), 0);
     }
 
     // The German window: same size, German captions, the color entries untouched.
