@@ -1,5 +1,6 @@
 #include "platform/cachesize.h"
 #include "platform/pixelrows.h"
+#include "platform/storechoice.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -104,6 +105,36 @@ private slots:
         QCOMPARE(pixelStoresFor(cacheBytes / 2), PixelStores::Vector);
         QCOMPARE(pixelStoresFor(cacheBytes), PixelStores::Streaming);
         QCOMPARE(pixelStoresFor(cacheBytes * 4), PixelStores::Streaming);
+    }
+
+    void theFastestKindIsChosen_data() {
+        QTest::addColumn<QList<double>>("seconds"); // Vector, Streaming, Portable
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("vector") << QList<double>{1.0, 1.2, 1.3} << int(PixelStores::Vector);
+        QTest::newRow("streaming") << QList<double>{1.2, 1.0, 1.3} << int(PixelStores::Streaming);
+        QTest::newRow("portable") << QList<double>{1.2, 1.3, 1.0} << int(PixelStores::Portable);
+        QTest::newRow("a tie keeps the first")
+            << QList<double>{1.0, 1.0, 1.0} << int(PixelStores::Vector);
+    }
+    void theFastestKindIsChosen() {
+        QFETCH(QList<double>, seconds);
+        QFETCH(int, chosen);
+        const std::vector<std::pair<PixelStores, double>> timings{
+            {PixelStores::Vector, seconds[0]},
+            {PixelStores::Streaming, seconds[1]},
+            {PixelStores::Portable, seconds[2]}};
+        QCOMPARE(int(fastestOf(timings)), chosen);
+    }
+
+    void theMeasuredKindHoldsForTheSize() {
+        const PixelStores first = measuredStoresFor({1920, 1080});
+        if (!vectorStoresAvailable())
+            QCOMPARE(first, PixelStores::Portable);
+        // Measured once: the same size is never timed again, so it cannot change.
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(measuredStoresFor({1920, 1080}), first);
+        // Too small to be worth a measure: the guess from the cache.
+        QCOMPARE(measuredStoresFor({64, 16}), pixelStoresFor(64 * 16 * 4));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "platform/imagesurface.h"
 
 #include "core/colorvalue.h"
+#include "platform/storechoice.h"
 
 #include <QImage>
 #include <algorithm>
@@ -15,7 +16,7 @@ QRgb toRgb(std::int32_t color) {
 } // namespace
 
 ImageSurface::ImageSurface(QImage& image)
-    : ImageSurface(image, pixelStoresFor(static_cast<std::size_t>(image.sizeInBytes()))) {}
+    : ImageSurface(image, measuredStoresFor(image.size())) {}
 
 ImageSurface::ImageSurface(QImage& image, PixelStores stores) : image_(image), stores_(stores) {}
 

@@ -334,8 +334,7 @@ void Form1::PushButton2_Click() {
                                "then start again."));
             return;
         }
-        if (!flashWarningAccepted_ &&
-            needsFlashWarning(listView1_->entries(), warnedDelayText())) {
+        if (!flashWarningAccepted_ && needsFlashWarning(listView1_->entries(), warnedDelayText())) {
             if (!dialogs_.confirmRisk(tr(
                     "Warning: these colors, changing this fast, flash more than three times a "
                     "second. Flashing like this can trigger seizures in people with photosensitive "
