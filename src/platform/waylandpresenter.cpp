@@ -41,8 +41,9 @@ void onPresented(void* data, struct wp_presentation_feedback*, std::uint32_t sec
     auto* feedback = static_cast<WaylandPresenter::Feedback*>(data);
     const std::int64_t seconds = std::int64_t((std::uint64_t(secondsHigh) << 32) | secondsLow);
     const std::uint64_t sequence = (std::uint64_t(sequenceHigh) << 32) | sequenceLow;
-    // A compositor without a refresh counter sends a sequence of 0 and no vsync flag.
-    const bool counted = sequence != 0 || (flags & WP_PRESENTATION_FEEDBACK_KIND_VSYNC);
+    // Only a showing tied to the display's refresh counts refreshes: without it the sequence is 0
+    // or, on a virtual output, a count of the compositor's own repaints.
+    const bool counted = (flags & WP_PRESENTATION_FEEDBACK_KIND_VSYNC) != 0;
     feedback->presenter->presented(*feedback, seconds * 1000000 + nanoseconds / 1000, refreshNs,
                                    sequence, counted);
 }
