@@ -37,6 +37,19 @@ void storeSolidCycle(const QStringList& entries, int delayMs) {
                 {QStringLiteral("Text1"), QString::number(delayMs)}});
 }
 
+void storeGradientCycle(const QStringList& entries, int delayMs, bool upAndDown) {
+    const QString& separator = StoredSeparator;
+    const auto flag = [](bool on) { return on ? QStringLiteral("True") : QStringLiteral("False"); };
+    resetStore({{QStringLiteral("Colors"), entries.join(separator) + separator},
+                {QStringLiteral("Option1"), flag(false)},
+                {QStringLiteral("Option2"), flag(true)},
+                {QStringLiteral("Option3"), flag(false)},
+                {QStringLiteral("Option4"), flag(true)},
+                {QStringLiteral("Option5"), flag(!upAndDown)},
+                {QStringLiteral("Option6"), flag(upAndDown)},
+                {QStringLiteral("Text1"), QString::number(delayMs)}});
+}
+
 QString storedValue(const QString& key) {
     QSettings& settings = testStore();
     settings.sync();
