@@ -136,16 +136,15 @@ private slots:
         UserSettingsStore store;
         QVERIFY(QFile::exists(file + ".damaged"));
         QCOMPARE(store.ReadSetting(Keys::CycleOrder), QStringLiteral("True"));
-        store.WriteSetting(Keys::Colors, QStringLiteral("a||MySeparator123||"));
+        store.WriteSetting(Keys::Colors, "a" + StoredSeparator);
         QSettings reader(file, QSettings::IniFormat);
         QCOMPARE(reader.status(), QSettings::NoError);
-        QCOMPARE(reader.value("Chromaflick/Colors").toString(),
-                 QStringLiteral("a||MySeparator123||"));
+        QCOMPARE(reader.value("Chromaflick/Colors").toString(), "a" + StoredSeparator);
         QFile::remove(file + ".damaged");
     }
 
     void unwritableStoreIsReportedAtClose() {
-        Loaded main({{"Colors", "a||MySeparator123||"}});
+        Loaded main({{"Colors", "a" + StoredSeparator}});
         const QString file = main.store.fileName();
         QVERIFY(QFile::remove(file));
         QVERIFY(QDir().mkpath(file));

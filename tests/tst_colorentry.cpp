@@ -116,7 +116,7 @@ private slots:
     void splitsStoredLists_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QStringList>("entries");
-        const QString sep = ListSeparator;
+        const QString& sep = StoredSeparator;
         QTest::newRow("two entries") << "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep
                                      << QStringList{"RGB(255, 0, 0)", "RGB(0, 0, 255)"};
         QTest::newRow("separators only") << sep + sep << QStringList{};
@@ -141,11 +141,9 @@ private slots:
 
     void joinsStoredLists() {
         QCOMPARE(joinStoredList({}), QString());
-        QCOMPARE(joinStoredList({"RGB(0, 0, 0)"}),
-                 QStringLiteral("RGB(0, 0, 0)||MySeparator123||"));
-        QCOMPARE(
-            joinStoredList({"RGB(255, 0, 0)", "RGB(0, 0, 255)"}),
-            QStringLiteral("RGB(255, 0, 0)||MySeparator123||RGB(0, 0, 255)||MySeparator123||"));
+        QCOMPARE(joinStoredList({"RGB(0, 0, 0)"}), "RGB(0, 0, 0)" + StoredSeparator);
+        QCOMPARE(joinStoredList({"RGB(255, 0, 0)", "RGB(0, 0, 255)"}),
+                 "RGB(255, 0, 0)" + StoredSeparator + "RGB(0, 0, 255)" + StoredSeparator);
     }
 
     void defaultListIsTheSevenRainbowColors() {

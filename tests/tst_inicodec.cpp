@@ -17,7 +17,7 @@ private slots:
         QTest::newRow("word") << "True";
         QTest::newRow("empty") << "";
         QTest::newRow("stored list")
-            << "RGB(255, 0, 0)||MySeparator123||RGB(0, 0, 255)||MySeparator123||";
+            << "RGB(255, 0, 0)" + StoredSeparator + "RGB(0, 0, 255)" + StoredSeparator;
         QTest::newRow("quotes and backslashes") << R"(say "hi" \ there\)";
         QTest::newRow("control characters") << "a\x01\tb\nc\rd";
         QTest::newRow("NUL") << QString::fromUtf8("ab\0cd", 5);

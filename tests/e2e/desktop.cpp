@@ -56,8 +56,26 @@ const xcb_screen_t* rootScreen() {
 
 } // namespace
 
+QPoint middleOf(const QRect& control, QPoint clientTopLeft, qreal scale) {
+    const QPointF middle(control.left() + control.width() / 2,
+                         control.top() + control.height() / 2);
+    return clientTopLeft + (middle * scale).toPoint();
+}
+
 QPoint startButtonOf(QPoint clientTopLeft, qreal scale) {
-    return clientTopLeft + (QPointF(8 + 260, 503 + 13) * scale).toPoint();
+    return middleOf(Controls::start, clientTopLeft, scale);
+}
+
+QPoint firstEntryOf(QPoint clientTopLeft) {
+    return clientTopLeft + Controls::list.topLeft() + QPoint(32, 27);
+}
+
+QPoint indicatorOf(const QRect& option, QPoint clientTopLeft) {
+    return clientTopLeft + option.topLeft() + QPoint(7, 8);
+}
+
+bool looksChosen(const QImage& shot, QPoint indicator) {
+    return qGray(shot.pixel(indicator)) < 128;
 }
 
 QString xdotool(const QStringList& arguments) {
@@ -67,18 +85,33 @@ QString xdotool(const QStringList& arguments) {
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
+// The server orders input by the time its requests arrive, and xdotool syncs before it ends:
+// a key or click lands in the window under the pointer that the move before it left there.
 void pressKeyIn(unsigned long window, const QString& key) {
     xdotool({"mousemove", "--window", QString::number(window), "20", "20"});
-    QTest::qWait(100);
     xdotool({"key", key});
-    QTest::qWait(200);
+}
+
+bool waitUntilHidden(unsigned long window, int milliseconds) {
+    xcb_connection_t* connection = serverConnection();
+    QDeadlineTimer deadline(milliseconds);
+    while (true) {
+        xcb_get_window_attributes_reply_t* reply = xcb_get_window_attributes_reply(
+            connection, xcb_get_window_attributes(connection, static_cast<xcb_window_t>(window)),
+            nullptr);
+        const bool shown = reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
+        free(reply);
+        if (!shown)
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(20);
+    }
 }
 
 void clickAt(QPoint point) {
     xdotool({"mousemove", QString::number(point.x()), QString::number(point.y())});
-    QTest::qWait(100);
     xdotool({"click", "1"});
-    QTest::qWait(200);
 }
 
 QImage screenshot() {
@@ -106,15 +139,20 @@ QColor pixelAt(QPoint point) {
     return QColor(screenArea(QRect(point, QSize(1, 1))).pixel(0, 0));
 }
 
-QImage waitForScreen(const std::function<bool(const QImage&)>& state, int milliseconds) {
+QImage waitForScreen(const std::function<QImage()>& capture,
+                     const std::function<bool(const QImage&)>& state, int milliseconds) {
     QDeadlineTimer deadline(milliseconds);
     while (!deadline.hasExpired()) {
-        const QImage shot = screenshot();
-        if (state(shot) && screenshot() == shot)
+        const QImage shot = capture();
+        if (!shot.isNull() && state(shot) && capture() == shot)
             return shot;
         QTest::qWait(20);
     }
     return {};
+}
+
+QImage waitForScreen(const std::function<bool(const QImage&)>& state, int milliseconds) {
+    return waitForScreen(screenshot, state, milliseconds);
 }
 
 void saveForLooking(const QImage& shot, const QString& name) {

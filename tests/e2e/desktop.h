@@ -44,22 +44,53 @@ private:
     QRect geometry_;
 };
 
-// The middle of the start button of a main window whose client area begins at this point.
+// Where the main window lays out its controls in its client area, at a scale of 1.
+namespace Controls {
+inline constexpr QRect delayFrame{8, 8, 520, 54};
+inline constexpr QRect randomOrder{24, 86, 225, 17};
+inline constexpr QRect cycleOrder{24, 109, 225, 17};
+inline constexpr QRect solidColors{24, 160, 225, 17};
+inline constexpr QRect gradientColors{24, 183, 225, 17};
+inline constexpr QRect leftToRight{24, 234, 225, 17};
+inline constexpr QRect upAndDown{24, 257, 225, 17};
+inline constexpr QRect list{8, 292, 520, 137};
+inline constexpr QRect addColor{8, 435, 256, 27};
+inline constexpr QRect deleteColor{272, 435, 256, 27};
+inline constexpr QRect clearList{8, 469, 256, 27};
+inline constexpr QRect loadDefaults{272, 469, 256, 27};
+inline constexpr QRect start{8, 503, 520, 27};
+} // namespace Controls
+
+// The middle of a control of a main window whose client area begins at this point.
+QPoint middleOf(const QRect& control, QPoint clientTopLeft, qreal scale = 1);
 QPoint startButtonOf(QPoint clientTopLeft, qreal scale = 1);
+// A point on the list's first entry, below the list's header.
+QPoint firstEntryOf(QPoint clientTopLeft);
+// The middle of an option button's round indicator.
+QPoint indicatorOf(const QRect& option, QPoint clientTopLeft);
+// Whether the indicator at this point of a picture shows its option chosen.
+bool looksChosen(const QImage& shot, QPoint indicator);
 // Runs xdotool with these arguments; its standard output.
 QString xdotool(const QStringList& arguments);
 // Presses a key in a window. With no window manager the keyboard follows the pointer, so the
-// pointer goes over the window first.
+// pointer goes over the window first. The server hands the key on before this returns; what
+// the window makes of it is for the caller to wait for.
 void pressKeyIn(unsigned long window, const QString& key);
-// Clicks at a point of the screen.
+// Whether the window is gone from the screen, unmapped or destroyed, within the time.
+bool waitUntilHidden(unsigned long window, int milliseconds = 10000);
+// Clicks at a point of the screen; like pressKeyIn, without waiting for what the click does.
 void clickAt(QPoint point);
 // The whole screen as an image.
 QImage screenshot();
 // The pixels of this part of the screen, straight from the server: fast enough to sample a flash.
 QImage screenArea(const QRect& area);
 QColor pixelAt(QPoint point);
-// The first whole-screen picture that is in the given state and that a second picture right
-// after agrees with (no repaint half done), or a null image when none came in time.
+// The first picture from the capture that is in the given state and that a second picture right
+// after agrees with (no repaint half done), or a null image when none came in time. A null
+// picture is a failed capture.
+QImage waitForScreen(const std::function<QImage()>& capture,
+                     const std::function<bool(const QImage&)>& state, int milliseconds = 20000);
+// The same for the whole X screen.
 QImage waitForScreen(const std::function<bool(const QImage&)>& state, int milliseconds = 20000);
 // Keeps a screenshot in the build's shots folder, for a person to look at.
 void saveForLooking(const QImage& shot, const QString& name);

@@ -94,14 +94,14 @@ private slots:
         for (char& byte : garbage)
             byte = static_cast<char>(random.bounded(256));
         QTest::newRow("binary garbage") << garbage << defaults;
-        QTest::newRow("missing ]")
-            << QByteArray("[Chromaflick\nColors=\"RGB(1, 2, 3)||MySeparator123||\"\n")
-            << QStringList{"RGB(1, 2, 3)"};
+        const QByteArray separator = StoredSeparator.toUtf8();
+        QTest::newRow("missing ]") << "[Chromaflick\nColors=\"RGB(1, 2, 3)" + separator + "\"\n"
+                                   << QStringList{"RGB(1, 2, 3)"};
         QTest::newRow("NUL bytes")
-            << QByteArray("[Chromaflick]\nColors=ab\0cd||MySeparator123||\n", 46) << QStringList{};
-        QTest::newRow("invalid UTF-8")
-            << QByteArray("[Chromaflick]\nColors=\xff\xfe\xc3||MySeparator123||\n")
+            << "[Chromaflick]\nColors=" + QByteArray("ab\0cd", 5) + separator + "\n"
             << QStringList{};
+        QTest::newRow("invalid UTF-8") << "[Chromaflick]\nColors=\xff\xfe\xc3" + separator + "\n"
+                                       << QStringList{};
         const QString huge(1 << 20, QLatin1Char('x'));
         QTest::newRow("1 MB entry")
             << ("[Chromaflick]\nColors=" + huge + StoredSeparator + "\n").toUtf8()
@@ -153,8 +153,8 @@ private slots:
             RunningProgram program;
             QVERIFY(program.start());
             const QPoint corner = program.mainWindowGeometry().topLeft();
-            clickAt(corner + QPoint(40, 292 + 24));        // the first entry
-            clickAt(corner + QPoint(272 + 128, 435 + 13)); // Delete Selected Color
+            clickAt(firstEntryOf(corner));
+            clickAt(middleOf(Controls::deleteColor, corner));
             program.closeMainWindowAsync();
             // The last runs wait for the new list to land, so that however slow the machine,
             // the kill also meets a store that was just replaced.
@@ -202,9 +202,9 @@ private slots:
                         listed.contains(pixelAt(corner + QPoint(3, 3))));
         } else {
             // Delete the selected color first, then ask to clear: the list differs from the store.
-            clickAt(corner + QPoint(20, 292 + 30));
-            clickAt(corner + QPoint(272 + 128, 435 + 13));
-            clickAt(corner + QPoint(8 + 128, 469 + 13));
+            clickAt(firstEntryOf(corner));
+            clickAt(middleOf(Controls::deleteColor, corner));
+            clickAt(middleOf(Controls::clearList, corner));
             QVERIFY(waitForOtherWindow("^Chromaflick$", program.mainWindowId()));
         }
         QCOMPARE(program.endWith(signal), 0);
@@ -236,7 +236,7 @@ private slots:
         resetStore({{"Colors", list}});
         RunningProgram program;
         QVERIFY(program.start());
-        clickAt(program.mainWindowGeometry().topLeft() + QPoint(8 + 128, 435 + 13)); // Add Color
+        clickAt(middleOf(Controls::addColor, program.mainWindowGeometry().topLeft()));
         QVERIFY(waitForOtherWindow("^Select Color$", program.mainWindowId()));
         QCOMPARE(program.endWith(SIGTERM), 0);
         QCOMPARE(readStore().colors, list);
@@ -297,13 +297,19 @@ private slots:
         QVERIFY(second.start());
         // Both windows lie centred, one over the other: the second is on top.
         const QPoint corner = second.mainWindowGeometry().topLeft();
-        clickAt(corner + QPoint(8 + 16 + 7, 140 + 43 + 8)); // Gradient, in the second copy
+        const QPoint gradient = indicatorOf(Controls::gradientColors, corner);
+        const QPoint cycle = indicatorOf(Controls::cycleOrder, corner);
+        clickAt(gradient);
+        QTRY_VERIFY(looksChosen(screenshot(), gradient));
         xdotool({"windowunmap", "--sync", QString::number(second.mainWindowId())});
-        clickAt(corner + QPoint(8 + 16 + 7, 66 + 43 + 8)); // Cycle, in the first copy
-        clickAt(corner + QPoint(8 + 128, 469 + 13));       // Clear List, in the first copy
+        // The first copy shows now, where the second was.
+        clickAt(cycle);
+        QTRY_VERIFY(looksChosen(screenshot(), cycle));
+        clickAt(middleOf(Controls::clearList, corner));
         const unsigned long question = waitForOtherWindow("^Chromaflick$", first.mainWindowId());
         QVERIFY(question);
         pressKeyIn(question, "Return");
+        QVERIFY(waitUntilHidden(question));
         QCOMPARE(first.closeMainWindow(), 0);
         QCOMPARE(readStore().colors, QString(""));
         QCOMPARE(second.closeMainWindow(), 0);

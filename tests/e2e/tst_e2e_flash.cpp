@@ -39,13 +39,7 @@ class FlashEndToEnd : public QObject {
     Q_OBJECT
 private slots:
     void gradientCycleShowsThePaintersPixels() {
-        resetStore(
-            {{"Colors", "RGB(255, 0, 0)" + StoredSeparator + "RGB(0, 0, 255)" + StoredSeparator},
-             {"Option1", "False"},
-             {"Option2", "True"},
-             {"Option3", "False"},
-             {"Option4", "True"},
-             {"Text1", "2000"}});
+        storeGradientCycle({"RGB(255, 0, 0)", "RGB(0, 0, 255)"}, 2000, false);
         RunningProgram program;
         QVERIFY(program.start());
         clickAt(startButton(program));
@@ -150,21 +144,16 @@ private slots:
     void handStepsShowTheirPixels() {
         QFETCH(bool, gradient);
         QFETCH(QList<QColor>, colors);
-        QString list;
+        QStringList entries;
         for (const QColor& color : colors)
-            list += QStringLiteral("RGB(%1, %2, %3)")
-                        .arg(color.red())
-                        .arg(color.green())
-                        .arg(color.blue()) +
-                    StoredSeparator;
-        resetStore({{"Colors", list},
-                    {"Option1", "False"},
-                    {"Option2", "True"},
-                    {"Option3", gradient ? "False" : "True"},
-                    {"Option4", gradient ? "True" : "False"},
-                    {"Option5", "True"},
-                    {"Option6", "False"},
-                    {"Text1", "3000"}});
+            entries << QStringLiteral("RGB(%1, %2, %3)")
+                           .arg(color.red())
+                           .arg(color.green())
+                           .arg(color.blue());
+        if (gradient)
+            storeGradientCycle(entries, 3000, false);
+        else
+            storeSolidCycle(entries, 3000);
         RunningProgram program;
         QVERIFY(program.start());
         clickAt(startButton(program));
@@ -227,15 +216,11 @@ private slots:
         QFETCH(QString, mode);
         const bool solid = mode == "solid";
         const bool vertical = mode == "up and down";
-        resetStore(
-            {{"Colors", "RGB(255, 0, 0)" + StoredSeparator + "RGB(0, 0, 255)" + StoredSeparator},
-             {"Option1", "False"},
-             {"Option2", "True"},
-             {"Option3", solid ? "True" : "False"},
-             {"Option4", solid ? "False" : "True"},
-             {"Option5", vertical ? "False" : "True"},
-             {"Option6", vertical ? "True" : "False"},
-             {"Text1", "1000"}});
+        const QStringList entries{"RGB(255, 0, 0)", "RGB(0, 0, 255)"};
+        if (solid)
+            storeSolidCycle(entries, 1000);
+        else
+            storeGradientCycle(entries, 1000, vertical);
         RunningProgram program;
         program.setEnvironment("QT_SCALE_FACTOR", QString::number(scale));
         QVERIFY(program.start());

@@ -14,15 +14,6 @@ const QString defaultList =
         .join(StoredSeparator) +
     StoredSeparator;
 
-// Centre of an option button's round indicator, in window coordinates.
-QPoint indicatorOf(QPoint frameTopLeft, int optionTop) {
-    return frameTopLeft + QPoint(16 + 7, optionTop + 8);
-}
-
-bool looksSelected(const QImage& shot, QPoint point) {
-    return qGray(shot.pixel(point)) < 128;
-}
-
 // The window that has the keyboard; 1 while the keyboard follows the pointer.
 unsigned long focusedWindow() {
     return xdotool({"getwindowfocus", "-f"}).trimmed().toULong();
@@ -50,30 +41,24 @@ private slots:
     }
 
     void storedListAndOptionsComeBackOnScreen() {
-        const QString list = "RGB(10, 20, 30)" + StoredSeparator + "not a color" + StoredSeparator;
-        resetStore({{"Colors", list},
-                    {"Option1", "False"},
-                    {"Option2", "True"},
-                    {"Option3", "False"},
-                    {"Option4", "True"},
-                    {"Option5", "False"},
-                    {"Option6", "True"},
-                    {"Text1", "250"}});
+        const QStringList entries{"RGB(10, 20, 30)", "not a color"};
+        storeGradientCycle(entries, 250, true);
         RunningProgram program;
         QVERIFY(program.start());
         const QImage shot = screenshot();
         saveForLooking(shot, "mainwindow-stored");
         const QImage window = shot.copy(program.mainWindowGeometry());
-        const struct {
-            QPoint frame;
-            bool first;
-        } groups[] = {{{8, 66}, false}, {{8, 140}, false}, {{8, 214}, false}};
-        for (const auto& group : groups) {
-            QCOMPARE(looksSelected(window, indicatorOf(group.frame, 20)), group.first);
-            QCOMPARE(looksSelected(window, indicatorOf(group.frame, 43)), !group.first);
+        // Of each pair of options the second is chosen.
+        const QPoint inWindow(0, 0);
+        const QPair<QRect, QRect> pairs[] = {{Controls::randomOrder, Controls::cycleOrder},
+                                             {Controls::solidColors, Controls::gradientColors},
+                                             {Controls::leftToRight, Controls::upAndDown}};
+        for (const auto& [first, second] : pairs) {
+            QVERIFY(!looksChosen(window, indicatorOf(first, inWindow)));
+            QVERIFY(looksChosen(window, indicatorOf(second, inWindow)));
         }
         QCOMPARE(program.closeMainWindow(), 0);
-        QCOMPARE(storedValue("Colors"), list);
+        QCOMPARE(storedValue("Colors"), entries.join(StoredSeparator) + StoredSeparator);
         QCOMPARE(storedValue("Text1"), QStringLiteral("250"));
         QCOMPARE(storedValue("Option6"), QStringLiteral("True"));
     }
@@ -83,13 +68,12 @@ private slots:
         {
             RunningProgram program;
             QVERIFY(program.start());
-            const QPoint clearList =
-                program.mainWindowGeometry().topLeft() + QPoint(8 + 128, 469 + 13);
-            clickAt(clearList);
+            clickAt(middleOf(Controls::clearList, program.mainWindowGeometry().topLeft()));
             const unsigned long box = waitForOtherWindow("^Chromaflick$", program.mainWindowId());
             QVERIFY(box);
             saveForLooking(screenshot(), "clear-list-question");
             pressKeyIn(box, "Return");
+            QVERIFY(waitUntilHidden(box));
             QCOMPARE(program.closeMainWindow(), 0);
         }
         QCOMPARE(storedValue("Colors"), QString(""));
@@ -113,19 +97,21 @@ private slots:
         resetStore({{"Colors", "RGB(1, 2, 3)" + StoredSeparator}});
         RunningProgram program;
         QVERIFY(program.start());
-        const QPoint inList = program.mainWindowGeometry().topLeft() + QPoint(100, 320);
+        const QPoint corner = program.mainWindowGeometry().topLeft();
+        const QPoint inList = firstEntryOf(corner);
+        // Opened at the pointer or below the entry, the menu covers part of the empty list
+        // below the one entry, which nothing else changes.
+        const QRect belowEntry(corner + Controls::list.topLeft() + QPoint(4, 44), QSize(150, 60));
+        const QImage before = screenArea(belowEntry);
         if (byKeyboard) {
             clickAt(inList);
+            xdotool({"key", "Menu"});
         } else {
             xdotool({"mousemove", QString::number(inList.x()), QString::number(inList.y())});
-        }
-        const QImage before = waitForScreen([](const QImage&) { return true; });
-        QVERIFY(!before.isNull());
-        if (byKeyboard)
-            xdotool({"key", "Menu"});
-        else
             xdotool({"click", "3"});
-        const QImage withMenu = waitForScreen([&](const QImage& shot) { return shot != before; });
+        }
+        const QImage withMenu =
+            waitForScreen([&](const QImage& shot) { return shot.copy(belowEntry) != before; });
         QVERIFY(!withMenu.isNull());
         saveForLooking(withMenu, byKeyboard ? "list-menu-by-key" : "list-menu");
 
@@ -195,12 +181,11 @@ private slots:
         QVERIFY(!english.isNull() && !german.isNull());
         saveForLooking(german, "mainwindow-de");
         QCOMPARE(german.size(), QSize(536, 537));
-        const QRect addColorButton(8, 435, 256, 27);
-        const QRect delayFrameTitle(8, 8, 400, 14);
-        QVERIFY(german.copy(addColorButton) != english.copy(addColorButton));
+        const QRect delayFrameTitle(Controls::delayFrame.topLeft(), QSize(400, 14));
+        QVERIFY(german.copy(Controls::addColor) != english.copy(Controls::addColor));
         QVERIFY(german.copy(delayFrameTitle) != english.copy(delayFrameTitle));
         // The entries below the list's header are stored values, the same in every language.
-        const QRect entries(12, 320, 300, 100);
+        const QRect entries(Controls::list.topLeft() + QPoint(4, 28), QSize(300, 100));
         QCOMPARE(german.copy(entries), english.copy(entries));
     }
 };

@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString sep = QStringLiteral("||MySeparator123||");
 const QColor red(255, 0, 0);
 const QColor blue(0, 0, 255);
 const QSize outputSize(1280, 720);
@@ -55,30 +54,14 @@ QString lineDifferences(const QImage& shown, const QImage& expected) {
     return found.join('\n');
 }
 
-// The first shot of the output that the next one agrees with and that is in the state.
 QImage waitForOutput(const QString& output, const std::function<bool(const QImage&)>& state) {
-    QDeadlineTimer deadline(20000);
-    QImage last;
-    while (!deadline.hasExpired()) {
-        const QImage shot = Sway::screenshot(output);
-        if (!shot.isNull() && state(shot) && shot == last)
-            return shot;
-        last = shot;
-        QTest::qWait(50);
-    }
-    return {};
+    return waitForScreen([&] { return Sway::screenshot(output); }, state);
 }
 
 void storeSolid(const QColor& color, int delay = 1000) {
-    resetStore(
-        {{"Colors",
-          QStringLiteral("RGB(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue()) +
-              sep},
-         {"Option1", "False"},
-         {"Option2", "True"},
-         {"Option3", "True"},
-         {"Option4", "False"},
-         {"Text1", QString::number(delay)}});
+    storeSolidCycle(
+        {QStringLiteral("RGB(%1, %2, %3)").arg(color.red()).arg(color.green()).arg(color.blue())},
+        delay);
 }
 
 } // namespace
@@ -113,14 +96,7 @@ private slots:
     void stepPixelsAreExact() {
         QFETCH(bool, gradient);
         if (gradient)
-            resetStore({{"Colors", "RGB(255, 0, 0)" + sep + "RGB(0, 0, 255)" + sep},
-                        {"Option1", "False"},
-                        {"Option2", "True"},
-                        {"Option3", "False"},
-                        {"Option4", "True"},
-                        {"Option5", "True"},
-                        {"Option6", "False"},
-                        {"Text1", "1000"}});
+            storeGradientCycle({"RGB(255, 0, 0)", "RGB(0, 0, 255)"}, 1000, false);
         else
             storeSolid(blue);
         RunningProgram program;

@@ -145,12 +145,7 @@ private slots:
     void solidStepCoversTheOutput() {
         const int delay = 1000;
         const QString list = "RGB(0, 0, 255)" + StoredSeparator;
-        resetStore({{"Colors", list},
-                    {"Option1", "False"},
-                    {"Option2", "True"},
-                    {"Option3", "True"},
-                    {"Option4", "False"},
-                    {"Text1", QString::number(delay)}});
+        storeSolidCycle({"RGB(0, 0, 255)"}, delay);
         Weston weston(outputSize);
         RunningProgram program;
         const QRect frame = startProgram(weston, program, "wayland-main-window");
@@ -190,14 +185,7 @@ private slots:
         QFETCH(bool, vertical);
         const QString list =
             "RGB(255, 0, 0)" + StoredSeparator + "RGB(0, 0, 255)" + StoredSeparator;
-        resetStore({{"Colors", list},
-                    {"Option1", "False"},
-                    {"Option2", "True"},
-                    {"Option3", "False"},
-                    {"Option4", "True"},
-                    {"Option5", vertical ? "False" : "True"},
-                    {"Option6", vertical ? "True" : "False"},
-                    {"Text1", "1000"}});
+        storeGradientCycle({"RGB(255, 0, 0)", "RGB(0, 0, 255)"}, 1000, vertical);
         Weston weston(outputSize);
         RunningProgram program;
         const QRect frame = startProgram(weston, program);

@@ -116,14 +116,7 @@ QImage Weston::screenshot() const {
 
 QImage Weston::waitForScreen(const std::function<bool(const QImage&)>& state,
                              int milliseconds) const {
-    QDeadlineTimer deadline(milliseconds);
-    while (!deadline.hasExpired()) {
-        const QImage shot = screenshot();
-        if (!shot.isNull() && state(shot) && screenshot() == shot)
-            return shot;
-        QTest::qWait(20);
-    }
-    return {};
+    return ::waitForScreen([this] { return screenshot(); }, state, milliseconds);
 }
 
 QRect Weston::windowIn(const QImage& shot) {

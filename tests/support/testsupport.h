@@ -14,7 +14,8 @@ void useOwnSettingsFolder();
 void resetStore(const QMap<QString, QString>& values = {});
 // Stores these entries to flash one after the other in cycle order, solid, with this delay.
 void storeSolidCycle(const QStringList& entries, int delayMs);
-// The same as a gradient of neighbours in the list, left to right or up and down.
+// Stores these entries to flash in cycle order as gradients, each into the next, with this
+// delay: up and down, or else left to right.
 void storeGradientCycle(const QStringList& entries, int delayMs, bool upAndDown = false);
 // A stored value, or a null string when the key is absent.
 QString storedValue(const QString& key);
