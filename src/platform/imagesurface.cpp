@@ -15,8 +15,7 @@ QRgb toRgb(std::int32_t color) {
 
 } // namespace
 
-ImageSurface::ImageSurface(QImage& image)
-    : ImageSurface(image, measuredStoresFor(image.size())) {}
+ImageSurface::ImageSurface(QImage& image) : ImageSurface(image, measuredStoresFor(image.size())) {}
 
 ImageSurface::ImageSurface(QImage& image, PixelStores stores) : image_(image), stores_(stores) {}
 
