@@ -324,9 +324,14 @@ private slots:
                 textPixels += hint.image.pixelColor(x, y) != pixelOf(first, size, QPoint(x, y));
         }
         QVERIFY(textPixels > 100);
-        // Hidden, the hint leaves the picture.
+        // Hidden, the hint leaves the picture at the next refresh, not at the next step.
         for (const int key : {VirtualKey::H, VirtualKey::I, VirtualKey::D, VirtualKey::E})
             flash.keyPressed(key);
+        QCOMPARE(display.queued.size(), std::size_t(3));
+        QCOMPARE(display.queued.back().serial, std::uint64_t(0));
+        QVERIFY(display.queued.back().restarted);
+        QVERIFY(display.queued.back().picture.overlays.empty());
+        display.showOldest();
         display.showOldest();
         QTRY_COMPARE(display.queued.size(), std::size_t(2));
         QVERIFY(display.queued.back().picture.overlays.empty());

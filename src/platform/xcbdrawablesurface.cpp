@@ -26,8 +26,8 @@ std::uint32_t XcbPixelFormat::pixelFor(std::int32_t color) const {
 }
 
 XcbDrawableSurface::XcbDrawableSurface(xcb_connection_t* connection, xcb_drawable_t drawable,
-                                       xcb_gcontext_t gc, const XcbPixelFormat& format)
-    : connection_(connection), drawable_(drawable), gc_(gc), format_(format) {}
+                                       xcb_gcontext_t gc, const XcbPixelFormat& format, QSize size)
+    : connection_(connection), drawable_(drawable), gc_(gc), format_(format), size_(size) {}
 
 XcbDrawableSurface::~XcbDrawableSurface() {
     finish();
@@ -36,12 +36,64 @@ XcbDrawableSurface::~XcbDrawableSurface() {
 void XcbDrawableSurface::fillRect(const PixelRect& rect, std::int32_t color) {
     if (rect.right <= rect.left || rect.bottom <= rect.top)
         return;
+    // The server fills a narrow column row by row: a gradient of columns costs many times a
+    // full fill, while copying whole rows down costs about one.
+    const bool everyRow = rect.top <= 0 && rect.bottom >= size_.height();
+    const bool wholeWidth = rect.left <= 0 && rect.right >= size_.width();
+    PixelRect fill = rect;
+    if (everyRow && !wholeWidth && size_.height() > 1) {
+        fill.top = 0;
+        fill.bottom = 1;
+        firstRowPending_ = true;
+        columns_.emplace_back(rect, color);
+    } else {
+        copyFirstRowDown();
+    }
+    queueFill(fill, color);
+}
+
+void XcbDrawableSurface::queueFill(const PixelRect& fill, std::int32_t color) {
     if (!pending_.empty() && color != pendingColor_)
         sendFills();
     pendingColor_ = color;
-    pending_.push_back({std::int16_t(rect.left), std::int16_t(rect.top),
-                        std::uint16_t(rect.right - rect.left),
-                        std::uint16_t(rect.bottom - rect.top)});
+    pending_.push_back({std::int16_t(fill.left), std::int16_t(fill.top),
+                        std::uint16_t(fill.right - fill.left),
+                        std::uint16_t(fill.bottom - fill.top)});
+}
+
+void XcbDrawableSurface::copyFirstRowDown() {
+    if (!firstRowPending_)
+        return;
+    firstRowPending_ = false;
+    std::vector<std::pair<PixelRect, std::int32_t>> columns;
+    std::swap(columns, columns_);
+    std::sort(columns.begin(), columns.end(),
+              [](const auto& a, const auto& b) { return a.first.left < b.first.left; });
+    const int left = std::max(columns.front().first.left, 0);
+    int right = left;
+    for (const auto& [column, color] : columns) {
+        if (column.left > right)
+            break;
+        right = std::max(right, std::min(column.right, size_.width()));
+    }
+    bool sideBySide = true;
+    for (const auto& [column, color] : columns)
+        sideBySide = sideBySide && column.left <= right;
+    if (!sideBySide) {
+        // Rows copied whole would carry the first row's other pixels down too.
+        for (const auto& [column, color] : columns)
+            queueFill({column.left, 0, column.right, size_.height()}, color);
+        sendFills();
+        return;
+    }
+    sendFills();
+    for (int done = 1; done < size_.height();) {
+        const int rows = std::min(done, size_.height() - done);
+        xcb_copy_area(connection_, drawable_, drawable_, gc_, std::int16_t(left), 0,
+                      std::int16_t(left), std::int16_t(done), std::uint16_t(right - left),
+                      std::uint16_t(rows));
+        done += rows;
+    }
 }
 
 void XcbDrawableSurface::sendFills() {
@@ -59,6 +111,7 @@ void XcbDrawableSurface::sendFills() {
 }
 
 void XcbDrawableSurface::putImage(QPoint at, const QImage& image) {
+    copyFirstRowDown();
     sendFills();
     if (image.isNull() || format_.bitsPerPixel != 32)
         return;
@@ -91,5 +144,6 @@ void XcbDrawableSurface::putImage(QPoint at, const QImage& image) {
 }
 
 void XcbDrawableSurface::finish() {
+    copyFirstRowDown();
     sendFills();
 }

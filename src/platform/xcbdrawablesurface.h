@@ -4,7 +4,9 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QSize>
 #include <cstdint>
+#include <utility>
 #include <vector>
 #include <xcb/xcb.h>
 
@@ -25,8 +27,9 @@ struct XcbPixelFormat {
 // step at 4K costs a few requests instead of an upload of the whole picture.
 class XcbDrawableSurface final : public DrawingSurface {
 public:
+    // The gc must not ask for graphics exposures: rows are copied within the drawable.
     XcbDrawableSurface(xcb_connection_t* connection, xcb_drawable_t drawable, xcb_gcontext_t gc,
-                       const XcbPixelFormat& format);
+                       const XcbPixelFormat& format, QSize size);
     ~XcbDrawableSurface() override;
     XcbDrawableSurface(const XcbDrawableSurface&) = delete;
     XcbDrawableSurface& operator=(const XcbDrawableSurface&) = delete;
@@ -38,12 +41,19 @@ public:
     void finish();
 
 private:
+    void queueFill(const PixelRect& fill, std::int32_t color);
     void sendFills();
+    // Columns that span every row were filled in the first row only; the rest is copied from it.
+    void copyFirstRowDown();
 
     xcb_connection_t* connection_;
     xcb_drawable_t drawable_;
     xcb_gcontext_t gc_;
     XcbPixelFormat format_;
+    QSize size_;
+    bool firstRowPending_ = false;
+    // The columns drawn in the first row only, with their colors.
+    std::vector<std::pair<PixelRect, std::int32_t>> columns_;
     // Neighbouring fills of one color go in one request.
     std::vector<xcb_rectangle_t> pending_;
     std::int32_t pendingColor_ = 0;

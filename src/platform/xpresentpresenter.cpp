@@ -130,7 +130,9 @@ bool XPresentPresenter::begin(int heldRefreshes) {
     release();
     held_ = std::max(1, heldRefreshes);
     gc_ = xcb_generate_id(connection_);
-    xcb_create_gc(connection_, gc_, windowId_, 0, nullptr);
+    // Rows copied within a pixmap need no exposure events.
+    const std::uint32_t noExposures = 0;
+    xcb_create_gc(connection_, gc_, windowId_, XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
     eventId_ = xcb_generate_id(connection_);
     events_ = xcb_register_for_special_xge(connection_, &xcb_present_id, eventId_, nullptr);
     xcb_present_select_input(connection_, eventId_, windowId_,
@@ -342,7 +344,7 @@ void XPresentPresenter::present(const FlashPicture& picture, std::uint64_t seria
     const QSize size = windowPixels();
     Pixmap& pixmap = idlePixmap(size);
     {
-        XcbDrawableSurface surface(connection_, pixmap.id, gc_, format_);
+        XcbDrawableSurface surface(connection_, pixmap.id, gc_, format_, size);
         if (picture.background)
             picture.background(surface, size);
         for (const FlashPicture::Overlay& overlay : picture.overlays)
@@ -367,7 +369,7 @@ void XPresentPresenter::presentAgain() {
     // Straight onto the window, outside the schedule: the steps queued keep their refreshes.
     const QSize size = windowPixels();
     {
-        XcbDrawableSurface surface(connection_, windowId_, gc_, format_);
+        XcbDrawableSurface surface(connection_, windowId_, gc_, format_, size);
         if (shownPicture_->background)
             shownPicture_->background(surface, size);
         for (const FlashPicture::Overlay& overlay : shownPicture_->overlays)

@@ -488,6 +488,11 @@ void FlashSession::Form_KeyDown(int keyCode) {
             hideHint(trap);
             // The readout goes with the hint, until the next pause tells the step again.
             tellShownStep(false);
+            // Presented, the picture would keep the hint until the next step.
+            if (isLocked()) {
+                restartSchedules();
+                presentUnlogged();
+            }
             trap.step(164, [&] { hideProgress_ = 0; });
         }
         break;

@@ -1,4 +1,5 @@
 #include "desktop.h"
+#include "flashimage.h"
 #include "steplog.h"
 #include "testsupport.h"
 
@@ -146,6 +147,29 @@ private slots:
         QVERIFY2(said.contains(" 0 skipped"), qPrintable(said));
     }
 
+    void aPresentedGradientShowsThePaintersPixels_data() {
+        QTest::addColumn<bool>("vertical");
+        QTest::newRow("left to right") << false;
+        QTest::newRow("up and down") << true;
+    }
+    void aPresentedGradientShowsThePaintersPixels() {
+        QFETCH(bool, vertical);
+        storeGradientCycle({"RGB(255, 0, 0)", "RGB(0, 0, 255)"}, 1000, vertical);
+        // Ten seconds a step: the first one stays while it is read.
+        LockedRun run(600, "60");
+        QVERIFY(run.start());
+        QVERIFY(run.waitForRows(1, 20000));
+        xdotool({"key", "h", "i", "d", "e"});
+        const QImage shot = waitForScreen([](const QImage& shot) { return !hintShows(shot); });
+        QVERIFY(!shot.isNull());
+        saveForLooking(shot, vertical ? "presented-up-and-down" : "presented-left-to-right");
+        const QString wrong =
+            differences(shot, paintedGradient(shot.size(), Qt::red, Qt::blue, vertical));
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        QCOMPARE(run.rows().size(), 1);
+        QCOMPARE(run.program.endWith(SIGTERM), 0);
+    }
+
     void aScreenReadAnyTimeShowsTheLoggedColor() {
         storeSolidCycle(entries, 1000);
         // Half a second a step leaves each reading well inside one step.
@@ -235,10 +259,14 @@ private slots:
         const QList<LogRow> rows = run.rows();
         // The stall is in the log: the first step after it came long after its refresh.
         qsizetype lastLate = -1;
+        QStringList late;
         for (qsizetype i = 0; i < rows.size(); ++i) {
-            if (!rows[i].onTarget())
+            if (!rows[i].onTarget()) {
                 lastLate = i;
+                late << QStringLiteral("step %1: %2 missed").arg(rows[i].step).arg(rows[i].missed);
+            }
         }
+        qInfo("late: %s of %lld", qPrintable(late.join(", ")), qlonglong(rows.size()));
         QVERIFY(lastLate >= 0);
         const LogRow& stalled = rows[lastLate];
         QVERIFY2(stalled.missed == u"skipped" || stalled.missed.toInt() >= 12,
