@@ -35,6 +35,8 @@ template <typename Reply> struct Freed {
     Reply* operator->() const { return reply; }
     explicit operator bool() const { return reply != nullptr; }
 };
+// Older compilers deduce no template arguments for an aggregate without it.
+template <typename Reply> Freed(Reply*) -> Freed<Reply>;
 
 std::optional<XcbPixelFormat> pixelFormatOf(xcb_connection_t* connection, xcb_window_t window) {
     Freed geometry{
@@ -152,6 +154,8 @@ bool XPresentPresenter::begin(int heldRefreshes) {
     lastSent_ = 0;
     restart_ = false;
     begun_ = true;
+    // Room comes with the first slot's approach, whether or not anything is presented before.
+    wakeForNextSlot();
     return true;
 }
 
