@@ -82,6 +82,12 @@ void presentSteps(benchmark::State& state, QSize size, bool gradient) {
     QObject::connect(presenter.get(), &StepPresenter::ready, &loop, &QEventLoop::quit);
     const qint64 server = serverProcess();
     const double serverBefore = cpuSecondsOf(server);
+    // The picture the steps are planned from, as the flash's face is.
+    FlashPicture face;
+    face.background = [](DrawingSurface& surface, QSize pixels) {
+        surface.fillRect({0, 0, pixels.width(), pixels.height()}, 0);
+    };
+    presenter->present(face, 0);
     std::uint64_t serial = 0;
     for (auto _ : state) {
         while (!presenter->hasRoom())
@@ -98,7 +104,7 @@ void presentSteps(benchmark::State& state, QSize size, bool gradient) {
         };
         presenter->present(picture, serial);
     }
-    while (shownCount < serial)
+    while (shownCount < serial + 1)
         loop.exec();
     const double serverSeconds = cpuSecondsOf(server) - serverBefore;
     presenter->end();

@@ -33,7 +33,8 @@ public:
     // Steps of this many refreshes from now on; false where the mechanism is not there.
     virtual bool begin(int heldRefreshes) = 0;
     virtual void end() = 0;
-    // Queued for the refresh after the one the last step was given.
+    // Queued for the refresh after the one the last step was given. The first picture after
+    // begin() is presented without waiting for room: the steps are planned from its showing.
     virtual void present(const FlashPicture& picture, std::uint64_t serial) = 0;
     // The next step goes out on the next refresh that can still be met, and the schedule goes on
     // from there: for a step by hand, and at a pause and its end.

@@ -14,8 +14,6 @@ namespace {
 // Presents go out this many refreshes ahead of the counter after a pause or a step by hand: one
 // is too few for a loaded machine to draw the pixmap in.
 constexpr std::uint64_t Lead = 2;
-// At the start the server is still busy mapping the window and painting what it uncovered.
-constexpr std::uint64_t StartLead = 6;
 // Two steps in flight keep the server fed while the next is drawn; four pixmaps let both wait
 // for their idle notice while two more are drawn.
 constexpr std::size_t MaxInFlight = 2;
@@ -150,12 +148,11 @@ bool XPresentPresenter::begin(int heldRefreshes) {
         release();
         return false;
     }
-    target_ = *now + StartLead;
+    target_ = *now + Lead;
     lastSent_ = 0;
     restart_ = false;
+    anchored_ = false;
     begun_ = true;
-    // Room comes with the first slot's approach, whether or not anything is presented before.
-    wakeForNextSlot();
     return true;
 }
 
@@ -250,6 +247,13 @@ void XPresentPresenter::completed(const xcb_present_complete_notify_event_t& eve
         return;
     const Flight flight = std::move(found->second);
     inFlight_.erase(found);
+    // The steps are planned from the first picture's showing: at the start the server is still
+    // busy mapping the window and drawing what it uncovered, so a slot counted from before that
+    // would be met late.
+    if (!std::exchange(anchored_, true)) {
+        target_ = std::max(target_, event.msc + std::uint64_t(held_));
+        lastSent_ = std::max(lastSent_, event.msc);
+    }
     StepShown when;
     when.targetMsc = flight.targetMsc;
     when.shownMsc = event.msc;
@@ -324,7 +328,7 @@ XPresentPresenter::Slot XPresentPresenter::nextSlot() {
 }
 
 void XPresentPresenter::wakeForNextSlot() {
-    if (!begun_)
+    if (!begun_ || !anchored_)
         return;
     const std::uint64_t now = estimatedMsc();
     if (target_ <= now + Ahead) {
@@ -389,7 +393,7 @@ void XPresentPresenter::restart() {
 bool XPresentPresenter::hasRoom() const {
     // A step queued far ahead of its slot would be what a pause stops on while the screen still
     // shows the one before.
-    if (!begun_ || inFlight_.size() >= MaxInFlight ||
+    if (!begun_ || !anchored_ || inFlight_.size() >= MaxInFlight ||
         (!restart_ && target_ > estimatedMsc() + Ahead))
         return false;
     if (ring_.size() < RingSize)

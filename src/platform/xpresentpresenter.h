@@ -79,6 +79,7 @@ private:
     int held_ = 1;
     bool begun_ = false;
     bool restart_ = false;
+    bool anchored_ = false; // the first picture has shown
     std::uint64_t target_ = 0;
     std::uint64_t lastSent_ = 0;
     QTimer* wake_ = nullptr;
