@@ -251,7 +251,8 @@ void XPresentPresenter::completed(const xcb_present_complete_notify_event_t& eve
     // busy mapping the window and drawing what it uncovered, so a slot counted from before that
     // would be met late.
     if (!std::exchange(anchored_, true)) {
-        target_ = std::max(target_, event.msc + std::uint64_t(held_));
+        // Short holds still leave the first step a few refreshes to be drawn in.
+        target_ = std::max(target_, event.msc + std::max(std::uint64_t(held_), Ahead));
         lastSent_ = std::max(lastSent_, event.msc);
     }
     StepShown when;
@@ -263,7 +264,14 @@ void XPresentPresenter::completed(const xcb_present_complete_notify_event_t& eve
     if (!when.skipped)
         shownPicture_ = flight.picture;
     emit shown(flight.serial, when);
+    readyOrWake();
+}
+
+void XPresentPresenter::readyOrWake() {
     emit ready();
+    // Room may be held back only by a slot still far off: then it comes by the timer.
+    if (begun_ && anchored_ && !wake_->isActive())
+        wakeForNextSlot();
 }
 
 void XPresentPresenter::idle(const xcb_present_idle_notify_event_t& event) {
@@ -271,7 +279,7 @@ void XPresentPresenter::idle(const xcb_present_idle_notify_event_t& event) {
         if (pixmap.id == event.pixmap)
             pixmap.busy = false;
     }
-    emit ready();
+    readyOrWake();
 }
 
 XPresentPresenter::Pixmap& XPresentPresenter::idlePixmap(QSize size) {

@@ -61,6 +61,7 @@ private:
     double period() const;
     // Tells ready() when the next slot comes near enough to be queued.
     void wakeForNextSlot();
+    void readyOrWake();
     QSize windowPixels() const;
     void release();
 
