@@ -1,6 +1,7 @@
 #include "platform/waylandpresenter.h"
 
 #include "core/framelog.h"
+#include "platform/clockmicroseconds.h"
 #include "platform/waylandglobals.h"
 
 #include <QScreen>
@@ -8,7 +9,6 @@
 #include <QWidget>
 #include <QWindow>
 #include <cmath>
-#include <ctime>
 #include <presentation-time-client-protocol.h>
 #include <wayland-client.h>
 
@@ -20,12 +20,6 @@ struct WaylandPresenter::Feedback {
 };
 
 namespace {
-
-std::int64_t microsecondsOf(clockid_t clock) {
-    timespec now{};
-    clock_gettime(clock, &now);
-    return std::int64_t(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
-}
 
 void onClock(void* data, wp_presentation*, std::uint32_t clockId) {
     static_cast<WaylandPresenter*>(data)->setClock(clockId);

@@ -1,12 +1,13 @@
 #include "platform/xpresentpresenter.h"
 
+#include "platform/clockmicroseconds.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
-#include <ctime>
 #include <poll.h>
 
 namespace {
@@ -22,9 +23,7 @@ constexpr std::size_t RingSize = 4;
 constexpr std::uint64_t Ahead = Lead + 1;
 
 std::uint64_t monotonicMicroseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return std::uint64_t(now.tv_sec) * 1000000u + std::uint64_t(now.tv_nsec) / 1000u;
+    return std::uint64_t(microsecondsOf(CLOCK_MONOTONIC));
 }
 
 template <typename Reply> struct Freed {
@@ -359,13 +358,7 @@ void XPresentPresenter::present(const FlashPicture& picture, std::uint64_t seria
         return;
     const QSize size = windowPixels();
     Pixmap& pixmap = idlePixmap(size);
-    {
-        XcbDrawableSurface surface(connection_, pixmap.id, gc_, format_, size);
-        if (picture.background)
-            picture.background(surface, size);
-        for (const FlashPicture::Overlay& overlay : picture.overlays)
-            surface.putImage(overlay.at, overlay.image);
-    }
+    draw(picture, pixmap.id, size);
     pixmap.busy = true;
     const std::uint32_t presentSerial = nextSerial_++;
     const Slot slot = nextSlot();
@@ -383,15 +376,16 @@ void XPresentPresenter::presentAgain() {
     if (!begun_ || !shownPicture_)
         return;
     // Straight onto the window, outside the schedule: the steps queued keep their refreshes.
-    const QSize size = windowPixels();
-    {
-        XcbDrawableSurface surface(connection_, windowId_, gc_, format_, size);
-        if (shownPicture_->background)
-            shownPicture_->background(surface, size);
-        for (const FlashPicture::Overlay& overlay : shownPicture_->overlays)
-            surface.putImage(overlay.at, overlay.image);
-    }
+    draw(*shownPicture_, windowId_, windowPixels());
     xcb_flush(connection_);
+}
+
+void XPresentPresenter::draw(const FlashPicture& picture, xcb_drawable_t drawable, QSize size) {
+    XcbDrawableSurface surface(connection_, drawable, gc_, format_, size);
+    if (picture.background)
+        picture.background(surface, size);
+    for (const FlashPicture::Overlay& overlay : picture.overlays)
+        surface.putImage(overlay.at, overlay.image);
 }
 
 void XPresentPresenter::restart() {

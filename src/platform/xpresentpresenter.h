@@ -63,6 +63,8 @@ private:
     void wakeForNextSlot();
     void readyOrWake();
     QSize windowPixels() const;
+    // The background's fills, then the overlays, on a pixmap or on the window itself.
+    void draw(const FlashPicture& picture, xcb_drawable_t drawable, QSize size);
     void release();
 
     QPointer<QWindow> window_;
