@@ -73,6 +73,14 @@ private slots:
         QCOMPARE(main.child<QLineEdit>("Text1")->palette().color(QPalette::Base),
                  QApplication::palette().color(QPalette::Base));
         QVERIFY(main.dialogs.warnings.isEmpty());
+        // What is shown, not only what is set: the frames are filled with the face inside too.
+        QVERIFY(face != QColor(Qt::white));
+        main.form->showCentred();
+        QVERIFY(QTest::qWaitForWindowExposed(main.form.get()));
+        for (const char* name : {"Frame1", "Frame2", "Frame3", "Frame4"}) {
+            const QString fault = frameInsideFault(*main.child<QGroupBox>(name), face);
+            QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        }
     }
 
     void hiddenSkinFileIsNotFound() {

@@ -38,11 +38,11 @@ bool takesSkinColor(const QWidget* widget) {
 
 namespace {
 
-// The style draws a frame from a shaded picture; the design's frames are white inside, with a
-// plain border.
-class WhiteFrameStyle final : public QProxyStyle {
+// The style draws a frame from a shaded picture; the design's frames are filled with their own
+// background inside (white, or the button face under the skin), with a plain border.
+class PlainFrameStyle final : public QProxyStyle {
 public:
-    explicit WhiteFrameStyle(QObject* owner)
+    explicit PlainFrameStyle(QObject* owner)
         : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
         setParent(owner);
     }
@@ -56,7 +56,7 @@ public:
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, false);
         painter->setPen(option->palette.color(QPalette::Mid));
-        painter->setBrush(Qt::white);
+        painter->setBrush(option->palette.color(QPalette::Window));
         painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
         painter->restore();
     }
@@ -67,7 +67,7 @@ public:
 void applyDesignedLook(QWidget& form) {
     const QPalette system = QApplication::palette();
     form.setFont(designedFont(9));
-    auto* frameStyle = new WhiteFrameStyle(&form);
+    auto* frameStyle = new PlainFrameStyle(&form);
     setBackground(form, Qt::white);
     for (QWidget* child : form.findChildren<QWidget*>()) {
         if (qobject_cast<QGroupBox*>(child) || qobject_cast<QRadioButton*>(child)) {
