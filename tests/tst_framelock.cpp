@@ -1,5 +1,6 @@
 #include "core/colorvalue.h"
 #include "core/drawingsurface.h"
+#include "core/errortrap.h"
 #include "core/gradientpainter.h"
 #include "core/virtualkey.h"
 #include "platform/framelogfile.h"
@@ -242,6 +243,38 @@ private slots:
             if (queued.serial == 4)
                 QCOMPARE(pixelOf(queued.picture, size, middle), colorToQColor(C));
         }
+        flash.close();
+    }
+
+    // Under the lock too only the error report holds the steps back, without spinning while it
+    // waits; answered, the steps go on by themselves.
+    void onlyAReportHoldsTheLockedStepsBack_data() {
+        QTest::addColumn<bool>("report");
+        QTest::newRow("question") << false;
+        QTest::newRow("error report") << true;
+    }
+    void onlyAReportHoldsTheLockedStepsBack() {
+        QFETCH(bool, report);
+        source.lock = true;
+        FlashSession flash(source, dialogs);
+        lockWith(flash);
+        flash.showFlash();
+        FakePresenter& display = *presenters[0];
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        std::size_t sentWhileOpen = 0;
+        dialogs.whileShown = [&] {
+            const std::size_t before = display.everything.size();
+            display.showOldest();
+            QTest::qWait(100);
+            sentWhileOpen = display.everything.size() - before;
+        };
+        if (report)
+            ReportError(dialogs, "Broken", "in here ", 100);
+        else
+            dialogs.askYesNo("Clear?");
+        dialogs.whileShown = nullptr;
+        QCOMPARE(sentWhileOpen, std::size_t(report ? 0 : 1));
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
         flash.close();
     }
 

@@ -1,4 +1,5 @@
 #include "core/applicationtitle.h"
+#include "core/errortrap.h"
 #include "platform/qtdialogs.h"
 #include "testsupport.h"
 
@@ -67,6 +68,27 @@ private slots:
         QCOMPARE(icon, QMessageBox::Warning);
         QVERIFY(openMeanwhile);
         QVERIFY(!dialogs.isShowingBox());
+    }
+
+    // The flash holds its ticks back for the error report alone.
+    void onlyTheErrorReportCountsAsAReport_data() {
+        QTest::addColumn<bool>("report");
+        QTest::newRow("question") << false;
+        QTest::newRow("error report") << true;
+    }
+    void onlyTheErrorReportCountsAsAReport() {
+        QFETCH(bool, report);
+        bool reportMeanwhile = !report;
+        answerNextBox([&](QWidget* widget) {
+            reportMeanwhile = dialogs.isShowingReport();
+            widget->close();
+        });
+        if (report)
+            ReportError(dialogs, "Broken", "in here ", 100);
+        else
+            dialogs.askYesNo("Clear the list?");
+        QCOMPARE(reportMeanwhile, report);
+        QVERIFY(!dialogs.isShowingReport());
     }
 
     void questionsDefaultToYes_data() {

@@ -25,10 +25,25 @@ public:
     // The palette file to write, with the suffix of the chosen kind when the name had none
     // (GIMP's ".gpl" unless plain text was chosen), or nothing when the user cancelled.
     virtual std::optional<QString> choosePaletteToSave() = 0;
-    // Whether one of the boxes above is open at this moment.
-    virtual bool isShowingBox() const = 0;
+    // Whether the common error report is open at this moment.
+    bool isShowingReport() const { return reportsShowing_ > 0; }
     // The program is ending without a user to answer: every open box closes as if cancelled, and
     // from now on none is shown. Reports go to stderr, questions are answered No and the picker
     // chooses nothing.
     virtual void endForGood() = 0;
+
+    // Counts the common error report as open for as long as it lives.
+    class ReportShowing {
+    public:
+        explicit ReportShowing(Dialogs& dialogs) : dialogs_(dialogs) { ++dialogs_.reportsShowing_; }
+        ~ReportShowing() { --dialogs_.reportsShowing_; }
+        ReportShowing(const ReportShowing&) = delete;
+        ReportShowing& operator=(const ReportShowing&) = delete;
+
+    private:
+        Dialogs& dialogs_;
+    };
+
+private:
+    int reportsShowing_ = 0;
 };

@@ -27,6 +27,7 @@ QString errorReportText(const QString& description, const QString& location, int
 }
 
 void ReportError(Dialogs& dialogs, const QString& description, const QString& location, int line) {
+    const Dialogs::ReportShowing showing(dialogs);
     dialogs.warn(QCoreApplication::translate("ErrorReport", "Application Error"),
                  errorReportText(description, location, line));
 }

@@ -27,7 +27,8 @@ public:
     std::optional<std::int32_t> pickColor() override;
     std::optional<QString> choosePaletteToOpen() override;
     std::optional<QString> choosePaletteToSave() override;
-    bool isShowingBox() const override { return !openBoxes_.isEmpty(); }
+    // Whether one of the boxes above is open at this moment.
+    bool isShowingBox() const { return !openBoxes_.isEmpty(); }
     void endForGood() override;
 
 private:

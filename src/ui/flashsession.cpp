@@ -28,6 +28,9 @@
 
 namespace {
 
+// About a refresh: how soon the lock looks again for room while a report is open.
+constexpr int reportRetryMilliseconds = 16;
+
 bool isHideLetter(int keyCode) {
     switch (keyCode) {
     case VirtualKey::H:
@@ -228,6 +231,11 @@ void FlashSession::stopPacing() {
 void FlashSession::tickIfRoom() {
     if (presenters_.empty() || paused_ || !isVisible() || !presenters_.front()->hasRoom())
         return;
+    // Asking again at once would spin while a report waits for its OK; a refresh later will do.
+    if (dialogs_.isShowingReport()) {
+        QTimer::singleShot(reportRetryMilliseconds, this, &FlashSession::tickIfRoom);
+        return;
+    }
     Timer1_Timer();
     QMetaObject::invokeMethod(this, &FlashSession::tickIfRoom, Qt::QueuedConnection);
 }
@@ -330,8 +338,9 @@ bool FlashSession::timerRunning() const {
 }
 
 void FlashSession::Timer1_Timer() {
-    // A report box waiting for its OK would otherwise be followed by one more at every tick.
-    if (dialogs_.isShowingBox())
+    // A report box waiting for its OK would otherwise be followed by one more at every tick;
+    // every other box leaves the flash running.
+    if (dialogs_.isShowingReport())
         return;
     ErrorTrap trap(dialogs_, QStringLiteral("Form2.Timer1_Timer"));
     const QSize pixels = views_.empty() ? QSize(0, 0) : views_.front()->devicePixelSize();

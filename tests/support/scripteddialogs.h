@@ -73,8 +73,6 @@ public:
         shown();
         return palettesToSave.isEmpty() ? std::nullopt : palettesToSave.dequeue();
     }
-    bool isShowingBox() const override { return boxOpen; }
-    bool boxOpen = false;
     void endForGood() override { ended = true; }
     bool ended = false;
 
