@@ -279,31 +279,33 @@ private slots:
         QVERIFY(run.waitForRows(60));
         const auto pid = pid_t(run.program.processId());
         QCOMPARE(kill(pid, SIGSTOP), 0);
+        const qsizetype beforeStall = run.rows().size();
         QTest::qSleep(400);
         QCOMPARE(kill(pid, SIGCONT), 0);
         QVERIFY(!run.finish().isEmpty());
         const QList<LogRow> rows = run.rows();
-        // The stall is in the log: the first step after it came long after its refresh.
-        qsizetype lastLate = -1;
         QStringList late;
-        for (qsizetype i = 0; i < rows.size(); ++i) {
-            if (!rows[i].onTarget()) {
-                lastLate = i;
-                late << QStringLiteral("step %1: %2 missed").arg(rows[i].step).arg(rows[i].missed);
-            }
+        for (const LogRow& row : rows) {
+            if (!row.onTarget())
+                late << QStringLiteral("step %1: %2 missed").arg(row.step).arg(row.missed);
         }
         qInfo("late: %s of %lld", qPrintable(late.join(", ")), qlonglong(rows.size()));
-        QVERIFY(lastLate >= 0);
-        const LogRow& stalled = rows[lastLate];
-        QVERIFY2(stalled.missed == u"skipped" || stalled.missed.toInt() >= 12,
-                 qPrintable(stalled.missed));
-        // And the steps after it are on their refreshes again, one apart.
-        const QList<LogRow> after = rows.mid(lastLate + 1);
-        QVERIFY2(after.size() >= 60, qPrintable(QString::number(after.size())));
-        for (qsizetype i = 1; i < after.size(); ++i) {
-            QVERIFY(after[i].onTarget());
-            QCOMPARE(*after[i].targetMsc, *after[i - 1].targetMsc + 1);
-        }
+        // The stall is in the log: the first step planned during it came long after its refresh.
+        const auto stalled =
+            std::find_if(rows.begin() + beforeStall, rows.end(), [](const LogRow& row) {
+                return row.missed == u"skipped" || row.missed.toInt() >= 12;
+            });
+        QVERIFY2(stalled != rows.end(), qPrintable(late.join(", ")));
+        // The schedule is back within a few steps; beyond them the run may have the one step
+        // that Xvfb tells late, as every run at 1080p.
+        const qsizetype stall = stalled - rows.begin();
+        const qsizetype recovery = 5;
+        QVERIFY2(rows.size() - stall - recovery >= 60, qPrintable(QString::number(rows.size())));
+        const auto lateInRecovery =
+            std::count_if(rows.begin() + stall, rows.begin() + stall + recovery,
+                          [](const LogRow& row) { return !row.onTarget(); });
+        const QString fault = firstFault(rows, 1, false, {lateInRecovery + 1, true});
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 };
 
