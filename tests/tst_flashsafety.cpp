@@ -263,6 +263,29 @@ private slots:
         QVERIFY(!needsFlashWarning({"RGB(255, 255, 255)", "RGB(0, 0, 0)"}, "40000"));
         QVERIFY(needsFlashWarning({"RGB(255, 255, 255)", "RGB(0, 0, 0)"}, "142.4"));
     }
+
+    void lockedDelaysAreJudgedAsTheRefreshesHoldThem_data() {
+        QTest::addColumn<QString>("delay");
+        QTest::addColumn<double>("hz");
+        QTest::addColumn<bool>("warned");
+        // 143 ms alone flashes slowly enough; rounded to whole refreshes it may not.
+        QTest::newRow("60 Hz: 9 refreshes, 150 ms") << "143" << 60.0 << false;
+        QTest::newRow("100 Hz: 14 refreshes, 140 ms") << "143" << 100.0 << true;
+        QTest::newRow("120 Hz: 17 refreshes, 141.7 ms") << "145" << 120.0 << true;
+        QTest::newRow("144 Hz: 21 refreshes, 145.8 ms") << "143" << 144.0 << false;
+        QTest::newRow("240 Hz: 34 refreshes, 141.7 ms") << "143" << 240.0 << true;
+        QTest::newRow("60 Hz: 142 ms rounded up to 150 ms") << "142" << 60.0 << false;
+        QTest::newRow("a delay that never ticks") << "0" << 120.0 << false;
+        QTest::newRow("an unknown rate") << "143" << 0.0 << false;
+    }
+    void lockedDelaysAreJudgedAsTheRefreshesHoldThem() {
+        QFETCH(QString, delay);
+        QFETCH(double, hz);
+        QFETCH(bool, warned);
+        const QStringList blackAndWhite{"RGB(255, 255, 255)", "RGB(0, 0, 0)"};
+        QCOMPARE(needsLockedFlashWarning(blackAndWhite, delay, hz), warned);
+        QVERIFY(!needsLockedFlashWarning({"RGB(100, 100, 100)", "RGB(105, 105, 105)"}, delay, hz));
+    }
 };
 
 CHROMAFLICK_CORE_TEST_MAIN(FlashSafetyTest)

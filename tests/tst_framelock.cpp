@@ -30,12 +30,15 @@ public:
     ColorMode mode = ColorMode::Solid;
     QString delay = QStringLiteral("100");
     bool lock = false;
+    int screens = 1;
 
     QStringList colorEntries() const override { return entries; }
     FlashSettings flashSettings() const override {
         return {FlashOrder::Cycle, mode, GradientDirection::LeftToRight, delay};
     }
-    QList<QScreen*> flashScreens() const override { return {QGuiApplication::primaryScreen()}; }
+    QList<QScreen*> flashScreens() const override {
+        return QList<QScreen*>(screens, QGuiApplication::primaryScreen());
+    }
     bool frameLock() const override { return lock; }
 };
 
@@ -88,6 +91,17 @@ public:
         emit shown(oldest.serial, when);
         emit ready();
     }
+    // The oldest queued picture is given up on: the display says nothing of it.
+    std::uint64_t leaveOldestUnreported() {
+        const std::uint64_t serial = queued.front().serial;
+        queued.erase(queued.begin());
+        StepShown when;
+        when.unconfirmed = true;
+        when.shownUs = std::int64_t(msc) * 16667;
+        emit unreported();
+        emit shown(serial, when);
+        return serial;
+    }
 };
 
 QColor pixelOf(const FlashPicture& picture, QSize size, QPoint at) {
@@ -119,6 +133,11 @@ class FrameLockTest : public QObject {
             presenters.push_back(presenter.get());
             return presenter;
         });
+    }
+
+    void collectRows(FlashSession& flash, QList<StepShown>& rows) {
+        connect(&flash, &FlashSession::stepShown, this,
+                [&rows](const StepShown& shown) { rows << shown; });
     }
 
 private slots:
@@ -207,8 +226,7 @@ private slots:
         FlashSession flash(source, dialogs);
         lockWith(flash);
         QList<StepShown> rows;
-        connect(&flash, &FlashSession::stepShown, this,
-                [&rows](const StepShown& shown) { rows << shown; });
+        collectRows(flash, rows);
         flash.showFlash();
         FakePresenter& display = *presenters[0];
         // The opening picture first, then the queue fills to its room at once.
@@ -278,6 +296,52 @@ private slots:
         flash.close();
     }
 
+    void everyScreenHasItsOwnSummary() {
+        source.lock = true;
+        source.screens = 2;
+        FlashSession flash(source, dialogs);
+        lockWith(flash);
+        QList<StepShown> rows;
+        collectRows(flash, rows);
+        flash.showFlash();
+        QCOMPARE(presenters.size(), std::size_t(2));
+        FakePresenter& first = *presenters[0];
+        FakePresenter& second = *presenters[1];
+        QTRY_COMPARE(first.queued.size(), std::size_t(2));
+        // The opening pictures, then step 1: on time on the first screen, late on the second.
+        for (FakePresenter* display : presenters)
+            display->showOldest();
+        QTRY_COMPARE(first.queued.size(), std::size_t(2));
+        first.showOldest();
+        second.showOldest(1);
+        // Step 2 the second screen's compositor never reports, and then does, too late.
+        QTRY_COMPARE(second.queued.size(), std::size_t(2));
+        const std::uint64_t unreported = second.leaveOldestUnreported();
+        const qsizetype written = rows.size();
+        StepShown late;
+        late.shownUs = 1;
+        emit second.shown(unreported, late);
+        QCOMPARE(rows.size(), written);
+        QCOMPARE(rows.constLast().step, int(unreported));
+        QVERIFY(rows.constLast().unconfirmed);
+        QVERIFY(!rows.constLast().targetMsc && !rows.constLast().shownMsc);
+        flash.close();
+        QCOMPARE(flash.tallies().size(), std::size_t(2));
+        QCOMPARE(flash.tallies()[0].missed(), qint64(0));
+        QCOMPARE(flash.tallies()[1].steps(), 1);
+        QCOMPARE(flash.tallies()[1].missed(), qint64(1));
+        QCOMPARE(flash.tallies()[1].unconfirmed(), 1);
+        const QStringList summaries = flash.summaries();
+        QCOMPARE(summaries.size(), 2);
+        // The offscreen screen has no name: each line is told by its place.
+        QVERIFY2(summaries[0].startsWith("flash on 1: 1 steps,") &&
+                     !summaries[0].contains("unconfirmed"),
+                 qPrintable(summaries[0]));
+        QVERIFY2(summaries[1].contains(", 1 missed, 0 skipped, 1 unconfirmed: the compositor "
+                                       "does not report presentation for this window"),
+                 qPrintable(summaries[1]));
+    }
+
     void pauseHoldsThePresentedStep() {
         source.lock = true;
         FlashSession flash(source, dialogs);
@@ -303,8 +367,7 @@ private slots:
         QVERIFY(display.queued.empty());
         // A step by hand is presented and logged as a tick.
         QList<StepShown> rows;
-        connect(&flash, &FlashSession::stepShown, this,
-                [&rows](const StepShown& shown) { rows << shown; });
+        collectRows(flash, rows);
         flash.keyPressed(VirtualKey::Right);
         QCOMPARE(display.queued.size(), std::size_t(1));
         QCOMPARE(display.queued.back().serial, std::uint64_t(2));

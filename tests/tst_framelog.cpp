@@ -28,6 +28,13 @@ private slots:
         StepShown skipped = late;
         skipped.skipped = true;
         QTest::newRow("skipped") << skipped << "7,HDMI-1,#ff8000,#0000ff,100,102,123456789,skipped";
+        StepShown unconfirmed;
+        unconfirmed.step = 8;
+        unconfirmed.screen = QStringLiteral("HDMI-1");
+        unconfirmed.firstColor = 0x0080ff;
+        unconfirmed.shownUs = 123456789;
+        unconfirmed.unconfirmed = true;
+        QTest::newRow("never reported") << unconfirmed << "8,HDMI-1,#ff8000,,,,123456789,missed";
         StepShown timer;
         timer.step = 3;
         timer.screen = QStringLiteral("screen, \"left\"");
@@ -100,6 +107,44 @@ private slots:
         tally.reset();
         QCOMPARE(tally.summary(),
                  QStringLiteral("flash: 0 steps, 0 refreshes at 60.00 Hz, 0 missed, 0 skipped"));
+    }
+
+    void tallyLeavesUnconfirmedStepsOutOfItsFigures_data() {
+        QTest::addColumn<bool>("unreported");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("cut off by the close")
+            << false << QString()
+            << "flash: 2 steps, 4 refreshes at 60.00 Hz, 0 missed, 0 skipped, 2 unconfirmed";
+        QTest::newRow("a compositor that does not report")
+            << true << QString()
+            << "flash: 2 steps, 4 refreshes at 60.00 Hz, 0 missed, 0 skipped, 2 unconfirmed: the "
+               "compositor does not report presentation for this window";
+        QTest::newRow("one of several screens, a name with a percent sign")
+            << false << "HDMI %1"
+            << "flash on HDMI %1: 2 steps, 4 refreshes at 60.00 Hz, 0 missed, 0 skipped, 2 "
+               "unconfirmed";
+    }
+    void tallyLeavesUnconfirmedStepsOutOfItsFigures() {
+        QFETCH(bool, unreported);
+        QFETCH(QString, screen);
+        QFETCH(QString, summary);
+        FlashTally tally;
+        tally.setReportedRate(60);
+        for (int i = 0; i < 4; ++i) {
+            StepShown shown;
+            shown.shownUs = 16'667 * i;
+            // Unreported steps lie between and after the reported ones.
+            shown.unconfirmed = i % 2 == 1;
+            if (!shown.unconfirmed)
+                shown.shownMsc = std::uint64_t(100 + i);
+            tally.add(shown);
+        }
+        if (unreported)
+            tally.noteUnreported();
+        QCOMPARE(tally.steps(), 2);
+        QCOMPARE(tally.unconfirmed(), 2);
+        QCOMPARE(tally.summary(screen), summary);
     }
 
     void tallyWithoutCounters() {

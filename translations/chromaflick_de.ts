@@ -241,12 +241,28 @@
         <source>this display offers no way to hold colors to its refreshes; the timer paces the flash</source>
         <translation>diese Anzeige bietet keinen Weg, Farben an ihre Bildwechsel zu binden; der Zeitgeber taktet das Blitzen</translation>
     </message>
+    <message>
+        <source>the compositor does not report presentation for this window: the steps it leaves unconfirmed are logged as missed</source>
+        <translation>der Compositor meldet für dieses Fenster kein Erscheinen: die Schritte, die er unbestätigt lässt, stehen als missed im Protokoll</translation>
+    </message>
 </context>
 <context>
     <name>FlashTally</name>
     <message>
         <source>flash: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped</source>
         <translation>Blitzen: %1 Schritte, %2 Bildwechsel bei %3 Hz, %4 verpasst, %5 übersprungen</translation>
+    </message>
+    <message>
+        <source>flash on %6: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped</source>
+        <translation>Blitzen auf %6: %1 Schritte, %2 Bildwechsel bei %3 Hz, %4 verpasst, %5 übersprungen</translation>
+    </message>
+    <message>
+        <source>, %1 unconfirmed: the compositor does not report presentation for this window</source>
+        <translation>, %1 unbestätigt: der Compositor meldet für dieses Fenster kein Erscheinen</translation>
+    </message>
+    <message>
+        <source>, %1 unconfirmed</source>
+        <translation>, %1 unbestätigt</translation>
     </message>
 </context>
 <context>

@@ -241,12 +241,28 @@
         <source>this display offers no way to hold colors to its refreshes; the timer paces the flash</source>
         <translation>cet affichage ne permet pas de caler les couleurs sur ses rafraîchissements ; la minuterie cadence le flash</translation>
     </message>
+    <message>
+        <source>the compositor does not report presentation for this window: the steps it leaves unconfirmed are logged as missed</source>
+        <translation>le compositeur ne signale pas l’apparition de cette fenêtre : les étapes qu’il laisse non confirmées sont notées missed dans le journal</translation>
+    </message>
 </context>
 <context>
     <name>FlashTally</name>
     <message>
         <source>flash: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped</source>
         <translation>flash : %1 étapes, %2 rafraîchissements à %3 Hz, %4 manqués, %5 sautés</translation>
+    </message>
+    <message>
+        <source>flash on %6: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped</source>
+        <translation>flash sur %6 : %1 étapes, %2 rafraîchissements à %3 Hz, %4 manqués, %5 sautés</translation>
+    </message>
+    <message>
+        <source>, %1 unconfirmed: the compositor does not report presentation for this window</source>
+        <translation>, %1 non confirmées : le compositeur ne signale pas l’apparition de cette fenêtre</translation>
+    </message>
+    <message>
+        <source>, %1 unconfirmed</source>
+        <translation>, %1 non confirmées</translation>
     </message>
 </context>
 <context>

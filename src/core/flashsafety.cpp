@@ -4,12 +4,14 @@
 #include "core/colorvalue.h"
 #include "core/convexhull.h"
 #include "core/failure.h"
+#include "core/framelog.h"
 #include "core/numbertext.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -111,8 +113,19 @@ bool redsFlash(const std::vector<PlanePoint>& reds, const std::vector<PlanePoint
 
 // Two changes make one flash: more than three flashes need eight changes in a second, one
 // change per delay. A delay of 0 or less never changes the color.
-bool changesFastEnough(int delayMs) {
-    return delayMs > 0 && (1000 + delayMs - 1) / delayMs >= 8;
+// Eight changes can fall in one second exactly when they come less than a seventh of it apart.
+bool changesFastEnough(double changeMs) {
+    return changeMs > 0 && changeMs * 7 < 1000;
+}
+
+// The delay a flash ticks at; none for one that never ticks.
+std::optional<int> tickingDelay(const QString& delayText) {
+    try {
+        const int delay = textToInt16(delayText);
+        return delay > 0 ? std::optional<int>(delay) : std::nullopt;
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -132,8 +145,8 @@ bool makesAFlash(std::int32_t a, std::int32_t b) {
     return chromaticitiesFlash(chromaticity(a), chromaticity(b));
 }
 
-bool flashesTooOften(const std::vector<std::int32_t>& palette, int delayMs) {
-    if (!changesFastEnough(delayMs))
+bool flashesTooOften(const std::vector<std::int32_t>& palette, double changeMs) {
+    if (!changesFastEnough(changeMs))
         return false;
     // Some pair makes a flash exactly when some pair passes the luminance test or some pair passes
     // the red test, so each is settled over the whole list at once.
@@ -162,14 +175,8 @@ bool flashesTooOften(const std::vector<std::int32_t>& palette, int delayMs) {
     return redsFlash(reds, all);
 }
 
-bool needsFlashWarning(const QStringList& entries, const QString& delayText) {
-    int delay = 0;
-    try {
-        delay = textToInt16(delayText);
-    } catch (const Failure&) {
-        return false;
-    }
-    if (!changesFastEnough(delay))
+bool needsFlashWarning(const QStringList& entries, double changeMs) {
+    if (!changesFastEnough(changeMs))
         return false;
     std::vector<std::int32_t> palette;
     palette.reserve(static_cast<std::size_t>(entries.size()));
@@ -180,5 +187,18 @@ bool needsFlashWarning(const QStringList& entries, const QString& delayText) {
             palette.push_back(0);
         }
     }
-    return flashesTooOften(palette, delay);
+    return flashesTooOften(palette, changeMs);
+}
+
+bool needsFlashWarning(const QStringList& entries, const QString& delayText) {
+    const std::optional<int> delay = tickingDelay(delayText);
+    return delay && needsFlashWarning(entries, double(*delay));
+}
+
+bool needsLockedFlashWarning(const QStringList& entries, const QString& delayText,
+                             double refreshHz) {
+    const std::optional<int> delay = tickingDelay(delayText);
+    if (!delay || !(refreshHz > 0))
+        return false;
+    return needsFlashWarning(entries, refreshesForDelay(*delay, refreshHz) * 1000.0 / refreshHz);
 }

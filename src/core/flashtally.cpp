@@ -18,6 +18,10 @@ void FlashTally::reset() {
 }
 
 void FlashTally::add(const StepShown& shown) {
+    if (shown.unconfirmed) {
+        ++unconfirmed_;
+        return;
+    }
     ++steps_;
     if (shown.skipped) {
         ++skipped_;
@@ -51,11 +55,24 @@ double FlashTally::measuredRate() const {
     return reportedHz_;
 }
 
-QString FlashTally::summary() const {
-    return Texts::tr("flash: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped")
-        .arg(steps_)
-        .arg(refreshes())
-        .arg(measuredRate(), 0, 'f', 2)
-        .arg(missed_)
-        .arg(skipped_);
+QString FlashTally::summary(const QString& screen) const {
+    const QString figures =
+        screen.isEmpty()
+            ? Texts::tr("flash: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped")
+            : Texts::tr("flash on %6: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped");
+    QString line = figures.arg(steps_)
+                       .arg(refreshes())
+                       .arg(measuredRate(), 0, 'f', 2)
+                       .arg(missed_)
+                       .arg(skipped_);
+    // Last, so that nothing in the name is read as a place for a figure.
+    if (!screen.isEmpty())
+        line = line.arg(screen);
+    if (unreported_)
+        line += Texts::tr(", %1 unconfirmed: the compositor does not report presentation for "
+                          "this window")
+                    .arg(unconfirmed_);
+    else if (unconfirmed_ > 0)
+        line += Texts::tr(", %1 unconfirmed").arg(unconfirmed_);
+    return line;
 }

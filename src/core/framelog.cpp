@@ -28,6 +28,14 @@ QString counterText(const std::optional<std::uint64_t>& counter) {
     return counter ? QString::number(*counter) : QString();
 }
 
+QString missedText(const StepShown& shown) {
+    if (shown.unconfirmed)
+        return QStringLiteral("missed");
+    if (shown.skipped)
+        return QStringLiteral("skipped");
+    return QString::number(shown.missed);
+}
+
 } // namespace
 
 QString frameLogRow(const StepShown& shown) {
@@ -38,8 +46,7 @@ QString frameLogRow(const StepShown& shown) {
                              counterText(shown.targetMsc),
                              counterText(shown.shownMsc),
                              QString::number(shown.shownUs),
-                             shown.skipped ? QStringLiteral("skipped")
-                                           : QString::number(shown.missed)};
+                             missedText(shown)};
     return fields.join(u',');
 }
 

@@ -17,6 +17,9 @@ struct StepShown {
     std::int64_t shownUs = 0;
     std::int64_t missed = 0;
     bool skipped = false;
+    // Sent, but the display never said whether it showed it: no counters, and the time of the
+    // refresh that carried it.
+    bool unconfirmed = false;
 };
 
 inline constexpr const char* FrameLogHeader =

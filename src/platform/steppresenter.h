@@ -54,6 +54,9 @@ signals:
     void ready();
     // A step was shown or is known never to be; step and colors are the caller's to fill in.
     void shown(std::uint64_t serial, const StepShown& when);
+    // The display left a step unreported past any time a report could still come: told once
+    // between begin() and end().
+    void unreported();
 };
 
 // The mechanism this platform offers for the window, or none.

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 #include <presentation-time-client-protocol.h>
 #include <wayland-client.h>
@@ -16,6 +17,7 @@ struct WaylandPresenter::Feedback {
     WaylandPresenter* presenter;
     struct wp_presentation_feedback* proxy;
     std::uint64_t serial;
+    std::uint64_t commit; // serials repeat for pictures that are no steps
     bool restarted;
 };
 
@@ -107,12 +109,19 @@ bool WaylandPresenter::begin(int heldRefreshes) {
     restart_ = false;
     lastSequence_.reset();
     lastShownUs_.reset();
+    watch_.begin(held_, std::llround(1e6 / refreshRate()));
+    unreportedTold_ = false;
     begun_ = true;
     poll_->start();
     return true;
 }
 
 void WaylandPresenter::end() {
+    if (begun_) {
+        globals_->dispatchPending();
+        // Every step sent gets its row, also those the close leaves unanswered.
+        giveUp(watch_.takeAll(), false);
+    }
     release();
 }
 
@@ -133,6 +142,32 @@ void WaylandPresenter::release() {
 
 void WaylandPresenter::poll() {
     globals_->dispatchPending();
+    // Judged only once every answer that has come is read: a frame may come before the report of
+    // the step it carried.
+    giveUp(watch_.overdue(microsecondsOf(CLOCK_MONOTONIC)), true);
+}
+
+void WaylandPresenter::giveUp(const std::vector<ShowingWatch::Unreported>& steps, bool overdue) {
+    for (const ShowingWatch::Unreported& step : steps) {
+        const auto owned =
+            std::find_if(feedbacks_.begin(), feedbacks_.end(),
+                         [&step](const auto& entry) { return entry.second->commit == step.key; });
+        if (owned == feedbacks_.end())
+            continue;
+        StepShown when;
+        when.unconfirmed = true;
+        when.shownUs = step.carriedUs;
+        const std::uint64_t serial = owned->second->serial;
+        // Destroyed, it can bring no late answer that would tell the step a second time.
+        wp_presentation_feedback_destroy(owned->second->proxy);
+        feedbacks_.erase(owned);
+        // Lateness is not guessed across a step whose showing nobody knows.
+        lastSequence_.reset();
+        lastShownUs_.reset();
+        if (overdue && !std::exchange(unreportedTold_, true))
+            emit unreported();
+        emit shown(serial, when);
+    }
 }
 
 void WaylandPresenter::askForFrame() {
@@ -150,10 +185,12 @@ void WaylandPresenter::present(const FlashPicture&, std::uint64_t serial) {
     feedback->presenter = this;
     feedback->proxy = wp_presentation_feedback(presentation_, surfaceWrapper_);
     feedback->serial = serial;
+    feedback->commit = ++commits_;
     feedback->restarted = std::exchange(restart_, false) || !lastShownUs_;
     wp_presentation_feedback_add_listener(feedback->proxy, &feedbackListener, feedback.get());
     Feedback* key = feedback.get();
     feedbacks_[key] = std::move(feedback);
+    watch_.sent(commits_, microsecondsOf(CLOCK_MONOTONIC));
     askForFrame();
     framesSince_ = 0;
     window_->update();
@@ -166,6 +203,7 @@ void WaylandPresenter::frameDone() {
     frame_ = nullptr;
     if (!begun_)
         return;
+    watch_.frame(microsecondsOf(CLOCK_MONOTONIC));
     ++framesSince_;
     if (framesSince_ < held_) {
         // An empty commit, for the next frame's callback: the step stays as it is.
@@ -188,6 +226,7 @@ void WaylandPresenter::presented(Feedback& feedback, std::int64_t shownUs, std::
     const auto owned = feedbacks_.find(&feedback);
     if (owned == feedbacks_.end())
         return;
+    watch_.reported(feedback.commit);
     if (refreshNs)
         refreshNs_ = refreshNs;
     StepShown when;
@@ -214,6 +253,7 @@ void WaylandPresenter::discarded(Feedback& feedback) {
     const auto owned = feedbacks_.find(&feedback);
     if (owned == feedbacks_.end())
         return;
+    watch_.reported(feedback.commit);
     StepShown when;
     when.skipped = true;
     when.shownUs = microsecondsOf(CLOCK_MONOTONIC);

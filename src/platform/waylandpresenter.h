@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/showingwatch.h"
 #include "platform/steppresenter.h"
 
 #include <QPointer>
@@ -50,6 +51,9 @@ private:
     void askForFrame();
     void release();
     void poll();
+    // Rows for the steps the compositor has not reported and no longer will: overdue, or cut off
+    // by the end.
+    void giveUp(const std::vector<ShowingWatch::Unreported>& steps, bool overdue);
     std::int64_t toMonotonic(std::int64_t us) const;
 
     QPointer<QWidget> window_;
@@ -59,6 +63,9 @@ private:
     wl_callback* frame_ = nullptr;
     QTimer* poll_ = nullptr;
     std::map<Feedback*, std::unique_ptr<Feedback>> feedbacks_;
+    ShowingWatch watch_;
+    std::uint64_t commits_ = 0;
+    bool unreportedTold_ = false;
     int held_ = 1;
     bool begun_ = false;
     // Frames since the last step's commit; the next step goes at held_.

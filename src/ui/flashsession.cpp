@@ -150,19 +150,37 @@ void FlashSession::close() {
     for (const std::unique_ptr<Form2>& view : views_)
         view->close();
     if (wasOpen) {
-        const QString summary = tally_.summary();
-        std::fprintf(stderr, "chromaflick: %s\n", qPrintable(summary));
-        tellSystemLog(summary);
+        for (const QString& summary : summaries()) {
+            std::fprintf(stderr, "chromaflick: %s\n", qPrintable(summary));
+            tellSystemLog(summary);
+        }
     }
     closing_ = false;
 }
 
+QStringList FlashSession::summaries() const {
+    if (tallies_.size() == 1)
+        return {tallies_.front().summary()};
+    QStringList lines;
+    for (std::size_t i = 0; i < tallies_.size(); ++i) {
+        const QScreen* screen = i < views_.size() ? views_[i]->screen() : nullptr;
+        const QString name = screen ? screen->name() : QString();
+        // A screen the system gives no name is told by its place.
+        lines << tallies_[i].summary(name.isEmpty() ? QString::number(i + 1) : name);
+    }
+    return lines;
+}
+
 void FlashSession::startPacing() {
     stepNumber_ = 0;
-    tally_.reset();
+    unreportedTold_ = false;
+    tallies_.assign(views_.size(), FlashTally());
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        const QScreen* screen = views_[i]->screen();
+        tallies_[i].setReportedRate(screen ? screen->refreshRate() : 0);
+    }
     const QScreen* screen = views_.front()->screen();
     const double reportedRate = screen ? screen->refreshRate() : 0;
-    tally_.setReportedRate(reportedRate);
     // A delay of 0, or one that failed, never ticks: the lock does not make it tick.
     if (!heldRefreshes_ && !(source_.frameLock() && timer1_->interval() > 0))
         return;
@@ -198,17 +216,18 @@ void FlashSession::startPacing() {
         }
         return;
     }
-    tally_.setReportedRate(rate);
     timer1_->stop();
     inFlight_.assign(views_.size(), {});
     for (std::size_t i = 0; i < views_.size(); ++i) {
         Form2& view = *views_[i];
         StepPresenter& presenter = *presenters_[i];
+        tallies_[i].setReportedRate(presenter.refreshRate());
         view.setPresented(presenter.drawsItself());
         connect(&presenter, &StepPresenter::shown, this,
                 [this, i](std::uint64_t serial, const StepShown& when) {
                     recordPresented(i, serial, when);
                 });
+        connect(&presenter, &StepPresenter::unreported, this, [this, i] { noteUnreported(i); });
         connect(&view, &Form2::exposed, &presenter, &StepPresenter::presentAgain);
         // The picture before the first tick, as the window shows it without the lock.
         presenter.present(view.picture(), 0);
@@ -264,8 +283,7 @@ void FlashSession::recordTimerTick() {
     for (std::size_t i = 0; i < views_.size(); ++i) {
         StepShown row = rowFor(i);
         row.shownUs = now.count();
-        if (i == 0)
-            tally_.add(row);
+        tallies_[i].add(row);
         record(row);
     }
 }
@@ -284,9 +302,18 @@ void FlashSession::recordPresented(std::size_t view, std::uint64_t serial, const
     row.shownUs = when.shownUs;
     row.missed = when.missed;
     row.skipped = when.skipped;
-    if (view == 0)
-        tally_.add(row);
+    row.unconfirmed = when.unconfirmed;
+    tallies_[view].add(row);
     record(row);
+}
+
+void FlashSession::noteUnreported(std::size_t view) {
+    tallies_[view].noteUnreported();
+    if (!std::exchange(unreportedTold_, true))
+        std::fprintf(stderr, "chromaflick: %s\n",
+                     qPrintable(tr("the compositor does not report presentation for this "
+                                   "window: the steps it leaves unconfirmed are logged as "
+                                   "missed")));
 }
 
 void FlashSession::record(StepShown shown) {
@@ -461,7 +488,7 @@ void FlashSession::tellShownStep(bool shown) {
     // Measured over the flash so far; the rate the presenter reports until there is a measure.
     std::optional<double> rate;
     if (isLocked())
-        rate = tally_.measuredRate();
+        rate = tally().measuredRate();
     views_.front()->showReadout(shown && step ? stepReadout(*step, rate) : QString());
 }
 

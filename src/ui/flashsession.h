@@ -51,7 +51,11 @@ public:
     // Whether this opening's steps are held to the refreshes, and how many each.
     bool isLocked() const { return !presenters_.empty(); }
     int heldRefreshes() const { return held_; }
-    const FlashTally& tally() const { return tally_; }
+    // The sums of the keyboard's screen, and of each screen in the order of views().
+    const FlashTally& tally() const { return tallies_.front(); }
+    const std::vector<FlashTally>& tallies() const { return tallies_; }
+    // The lines told at the close: one, or one for each screen, named, where there are several.
+    QStringList summaries() const;
 
     // A key pressed in any of the windows: the key handler, then Space pauses or resumes.
     void keyPressed(int keyCode);
@@ -97,6 +101,8 @@ private:
     void stopPacing();
     void record(StepShown shown);
     void recordPresented(std::size_t view, std::uint64_t serial, const StepShown& when);
+    // Told once per flash; each screen's summary says it for itself.
+    void noteUnreported(std::size_t view);
     // The rows of one tick whose showing the timer paces: what the windows hold now.
     void recordTimerTick();
     StepShown rowFor(std::size_t view) const;
@@ -126,8 +132,9 @@ private:
     int held_ = 0;
     int stepNumber_ = 0;
     bool fallbackTold_ = false;
+    bool unreportedTold_ = false;
     FrameLogFile* log_ = nullptr;
-    FlashTally tally_;
+    std::vector<FlashTally> tallies_ = std::vector<FlashTally>(1);
     ScreenSaverInhibitor* screenSaver_ = nullptr;
     PlasmaTaskbarHint* taskbarHint_ = nullptr;
 };

@@ -316,6 +316,10 @@ void Form1::closeEvent(QCloseEvent* event) {
         return;
     closing_ = true;
     exitStatus_ = Form_QueryUnload() ? 0 : 1;
+    // The program ends with it: a flash still open is closed as Escape closes it, summary and
+    // last rows of the log included.
+    if (flash_)
+        flash_->close();
     unloaded_ = true;
     emit unloaded(exitStatus_);
 }
@@ -334,7 +338,7 @@ void Form1::PushButton2_Click() {
                                "then start again."));
             return;
         }
-        if (!flashWarningAccepted_ && needsFlashWarning(listView1_->entries(), warnedDelayText())) {
+        if (!flashWarningAccepted_ && flashNeedsWarning()) {
             if (!dialogs_.confirmRisk(tr(
                     "Warning: these colors, changing this fast, flash more than three times a "
                     "second. Flashing like this can trigger seizures in people with photosensitive "
@@ -352,14 +356,18 @@ void Form1::PushButton2_Click() {
     });
 }
 
-QString Form1::warnedDelayText() const {
-    if (!heldRefreshes_)
-        return options_->delayText();
+bool Form1::flashNeedsWarning() const {
+    const QStringList entries = listView1_->entries();
+    const QString delay = options_->delayText();
     // Held refreshes flash at the screen's pace, whatever the delay field says.
     const QList<QScreen*> screens = flashScreens();
     const double reported = screens.isEmpty() ? 0 : screens.first()->refreshRate();
     const double rate = reported > 0 ? reported : 60;
-    return QString::number(std::max(1L, std::lround(*heldRefreshes_ * 1000.0 / rate)));
+    if (heldRefreshes_)
+        return needsFlashWarning(entries, *heldRefreshes_ * 1000.0 / rate);
+    // The delay is judged under the lock too: the timer paces where the display offers no lock.
+    return needsFlashWarning(entries, delay) ||
+           (frameLock_ && needsLockedFlashWarning(entries, delay, rate));
 }
 
 QStringList Form1::colorEntries() const {

@@ -117,8 +117,9 @@ private:
     std::optional<QStringList> runColors_;
     std::optional<std::chrono::milliseconds> flashDuration_;
     std::optional<int> heldRefreshes_;
-    // The delay the flash warning judges: what held refreshes amount to at the screen's rate.
-    QString warnedDelayText() const;
+    // Judged by what the flash will show: held refreshes at the screen's rate, and the delay
+    // both as the timer paces it and as the lock rounds it to refreshes.
+    bool flashNeedsWarning() const;
     FrameLogFile* frameLog_ = nullptr;
     bool frameLock_ = false;
     StartMenu* startMenu_ = nullptr;

@@ -211,6 +211,9 @@ private slots:
         QCOMPARE(readStore().colors,
                  flash ? "RGB(1, 2, 3)" + StoredSeparator + "RGB(4, 5, 6)" + StoredSeparator
                        : "RGB(4, 5, 6)" + StoredSeparator);
+        // A run ended from its terminal sums up its flash as Escape would.
+        const QString said = program.output();
+        QVERIFY2(said.contains(QRegularExpression("flash: \\d+ steps")) == flash, qPrintable(said));
     }
 
     void aSignalDuringAStartUpReportEndsWithTheWholeList_data() {

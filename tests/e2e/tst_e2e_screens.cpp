@@ -2,9 +2,12 @@
 // two-monitors.sh).
 #include "desktop.h"
 #include "flashimage.h"
+#include "steplog.h"
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -76,6 +79,36 @@ private slots:
         xdotool({"key", "Escape"});
         QTRY_COMPARE_WITH_TIMEOUT(pixelAt({2500, 700}), QColor(Qt::black), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(pixelAt({5, 5}), QColor(Qt::black), 10000);
+        QCOMPARE(program.closeMainWindow(), 0);
+    }
+
+    // Held to the refreshes, each screen's rows come as its own display reports them, and each
+    // screen's line at the close counts its own.
+    void eachScreenSumsUpItsOwnRows() {
+        storeSolidCycle({"RGB(60, 60, 60)", "RGB(62, 62, 62)"}, 1000);
+        QTemporaryDir folder;
+        const QString log = folder.filePath("steps.csv");
+        RunningProgram program;
+        program.setArguments(
+            {"--start", "--all-screens", "--frames", "2", "--duration", "2", "--log", log});
+        QVERIFY(program.start());
+        const auto lineOf = [](const QString& screen) {
+            return QRegularExpression("flash on " + screen + ": (\\d+) steps[^\n]*\n");
+        };
+        QString said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += program.output()).contains(lineOf("LEFT")) &&
+                                     said.contains(lineOf("RIGHT")),
+                                 30000);
+        const QList<LogRow> rows = readStepLog(log);
+        for (const QString screen : {"LEFT", "RIGHT"}) {
+            const QRegularExpressionMatch told = lineOf(screen).match(said);
+            const QRegularExpressionMatch unconfirmed =
+                QRegularExpression(", (\\d+) unconfirmed").match(told.captured(0));
+            const qsizetype written = std::count_if(
+                rows.begin(), rows.end(), [&](const LogRow& row) { return row.screen == screen; });
+            QVERIFY2(written >= 20, qPrintable(said));
+            QCOMPARE(told.captured(1).toInt() + unconfirmed.captured(1).toInt(), written);
+        }
         QCOMPARE(program.closeMainWindow(), 0);
     }
 

@@ -1,10 +1,12 @@
 #include "desktop.h"
 #include "flashimage.h"
+#include "steplog.h"
 #include "sway.h"
 #include "testsupport.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -127,6 +129,49 @@ private slots:
         }
         Sway::pressKey("Escape");
         QVERIFY(!Sway::waitForWindows(program.processId(), noFlash).isEmpty());
+        QCOMPARE(closeMainWindow(program), 0);
+    }
+
+    // Whatever the compositor answers for a step, the log has its row, and the summary tells what
+    // was reported apart from what was not.
+    void lockedFlashGivesEveryStepItsRow() {
+        // Close colors: no flash warning at this pace.
+        storeSolidCycle({"RGB(60, 60, 60)", "RGB(62, 62, 62)", "RGB(64, 64, 64)"}, 1000);
+        QTemporaryDir folder;
+        const QString log = folder.filePath("steps.csv");
+        RunningProgram program;
+        launchOn(program, first, {"--start", "--frames", "2", "--duration", "3", "--log", log});
+        const QRegularExpression summaryLine("flash: (\\d+) steps[^\n]*\n");
+        QString said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += program.output()).contains(summaryLine), 30000);
+        QVERIFY2(!said.contains("no way to hold"), qPrintable(said));
+        const QString summary = summaryLine.match(said).captured(0);
+        QList<LogRow> rows = readStepLog(log);
+        // A row is written when its step's fate is known, which need not be in step order.
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const LogRow& a, const LogRow& b) { return a.step < b.step; });
+        // About 60 frames a second, so 3 s of steps held 2 frames each.
+        QVERIFY2(rows.size() >= 30, qPrintable(QString::number(rows.size()) + ": " + summary));
+        int presented = 0;
+        int skipped = 0;
+        int unconfirmed = 0;
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            QCOMPARE(rows[i].step, int(i + 1));
+            if (rows[i].missed == u"missed") {
+                ++unconfirmed;
+                QVERIFY(!rows[i].targetMsc && !rows[i].shownMsc);
+            } else if (rows[i].missed == u"skipped") {
+                ++skipped;
+            } else {
+                ++presented;
+            }
+        }
+        qInfo("sway: %d steps presented, %d discarded, %d unreported", presented, skipped,
+              unconfirmed);
+        QCOMPARE(summaryLine.match(said).captured(1).toInt(), presented + skipped);
+        const QRegularExpressionMatch told =
+            QRegularExpression(", (\\d+) unconfirmed").match(summary);
+        QCOMPARE(told.hasMatch() ? told.captured(1).toInt() : 0, unconfirmed);
         QCOMPARE(closeMainWindow(program), 0);
     }
 

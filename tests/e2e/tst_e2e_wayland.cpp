@@ -126,14 +126,23 @@ private slots:
         const QList<LogRow> rows = readStepLog(log);
         // About 40 frames a second here, so 3 s of steps held 2 frames each.
         QVERIFY2(rows.size() >= 20, qPrintable(QString::number(rows.size())));
+        int unconfirmed = 0;
         for (qsizetype i = 0; i < rows.size(); ++i) {
             QCOMPARE(rows[i].step, int(i + 1));
             // Nothing the compositor discarded, and weston's pixman renderer counts no refreshes.
             QVERIFY(rows[i].missed != u"skipped");
+            // Weston reports every step: none is given up but those the close cut off.
+            if (rows[i].missed == u"missed") {
+                ++unconfirmed;
+                QVERIFY2(i >= rows.size() - 2, qPrintable(QString::number(rows[i].step)));
+                continue;
+            }
             QVERIFY(!rows[i].targetMsc && !rows[i].shownMsc);
             if (i > 0)
                 QVERIFY(rows[i].shownUs > rows[i - 1].shownUs);
         }
+        qInfo("weston: %d steps presented, 0 discarded, %d unreported",
+              int(rows.size()) - unconfirmed, unconfirmed);
         QCOMPARE(rows[0].first, QStringLiteral("#3c3c3c"));
         QCOMPARE(rows[1].first, QStringLiteral("#3e3e3e"));
         const QImage shot = waitForMainWindow(weston);
