@@ -2,6 +2,7 @@
 #include "core/drawingsurface.h"
 #include "core/gradientpainter.h"
 #include "core/virtualkey.h"
+#include "platform/clockmicroseconds.h"
 #include "platform/framelogfile.h"
 #include "platform/imagesurface.h"
 #include "platform/steppresenter.h"
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 
@@ -29,12 +31,15 @@ public:
     ColorMode mode = ColorMode::Solid;
     QString delay = QStringLiteral("100");
     bool lock = false;
+    int screens = 1; // a window each, all on the one screen there is
 
     QStringList colorEntries() const override { return entries; }
     FlashSettings flashSettings() const override {
         return {FlashOrder::Cycle, mode, GradientDirection::LeftToRight, delay};
     }
-    QList<QScreen*> flashScreens() const override { return {QGuiApplication::primaryScreen()}; }
+    QList<QScreen*> flashScreens() const override {
+        return QList<QScreen*>(screens, QGuiApplication::primaryScreen());
+    }
     bool frameLock() const override { return lock; }
 };
 
@@ -81,13 +86,26 @@ public:
         msc += std::uint64_t(held);
         when.targetMsc = msc;
         when.shownMsc = msc + std::uint64_t(late);
-        when.shownUs = std::int64_t(msc) * 16667;
+        // The clock the session reads too: a report is told at once.
+        when.shownUs = microsecondsOf(CLOCK_MONOTONIC);
         when.missed = late;
         when.skipped = skipped;
         emit shown(oldest.serial, when);
         emit ready();
     }
+    // The oldest queued picture replaces the one shown last before the refresh showed that.
+    void showOldestOnTheRefreshBefore() {
+        msc -= std::uint64_t(held);
+        showOldest();
+    }
 };
+
+QStringList logLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
 
 QColor pixelOf(const FlashPicture& picture, QSize size, QPoint at) {
     QImage image(size, QImage::Format_RGB32);
@@ -224,7 +242,7 @@ private slots:
             QTRY_COMPARE(display.queued.size(), std::size_t(2));
         }
         // The opening picture is no step.
-        QCOMPARE(rows.size(), 5);
+        QTRY_COMPARE(rows.size(), 5);
         for (int i = 0; i < rows.size(); ++i) {
             QCOMPARE(rows[i].step, i + 1);
             QCOMPARE(rows[i].firstColor, expected[i]);
@@ -268,6 +286,8 @@ private slots:
             display.showOldest();
         QTest::qWait(20);
         QVERIFY(display.queued.empty());
+        // The first step's row is written once its refresh is over.
+        QTRY_COMPARE(flash.tally().steps(), 1);
         // A step by hand is presented and logged as a tick.
         QList<StepShown> rows;
         connect(&flash, &FlashSession::stepShown, this,
@@ -277,7 +297,7 @@ private slots:
         QCOMPARE(display.queued.back().serial, std::uint64_t(2));
         QVERIFY(display.queued.back().restarted);
         display.showOldest();
-        QCOMPARE(rows.size(), 1);
+        QTRY_COMPARE(rows.size(), 1);
         QCOMPARE(rows[0].step, 2);
         QCOMPARE(rows[0].firstColor, B);
         const std::size_t before = display.everything.size();
@@ -287,6 +307,115 @@ private slots:
         QVERIFY(display.everything[before].restarted);
         QTRY_COMPARE(display.queued.size(), std::size_t(2));
         QVERIFY(!display.queued.back().restarted);
+        flash.close();
+    }
+
+    void aStepReplacedWithinItsRefreshIsSkippedAndEveryStepSentHasItsRow() {
+        source.lock = true;
+        QTemporaryDir folder;
+        const QString path = folder.filePath("run.csv");
+        FrameLogFile log;
+        QCOMPARE(log.open(path), QString());
+        FlashSession flash(source, dialogs);
+        flash.setLog(&log);
+        lockWith(flash);
+        QList<StepShown> rows;
+        connect(&flash, &FlashSession::stepShown, this,
+                [&rows](const StepShown& shown) { rows << shown; });
+        flash.showFlash();
+        FakePresenter& display = *presenters[0];
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        display.showOldest(); // the opening picture
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        display.showOldest();
+        display.showOldestOnTheRefreshBefore();
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        display.showOldest();
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        // Steps 4 and 5 are still in flight when the flash closes.
+        flash.close();
+        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows[0].step, 1);
+        QVERIFY(rows[0].skipped);
+        QCOMPARE(rows[1].step, 2);
+        QVERIFY(!rows[1].skipped);
+        QCOMPARE(rows[2].step, 3);
+        QVERIFY(!rows[2].skipped && !rows[2].unreported);
+        for (const int step : {4, 5}) {
+            QCOMPARE(rows[step - 1].step, step);
+            QVERIFY(rows[step - 1].unreported);
+        }
+        QCOMPARE(flash.tally().steps(), 5);
+        QCOMPARE(flash.tally().skipped(), 1);
+        const QStringList lines = logLines(path);
+        QCOMPARE(lines.size(), 6);
+        QVERIFY2(lines[1].endsWith(",skipped"), qPrintable(lines[1]));
+        // Neither a counter nor a time is known of a step no report came for.
+        const QString screen = QGuiApplication::primaryScreen()->name();
+        QCOMPARE(lines[4], "4," + screen + ",#0000ff,,,,,missed");
+        QCOMPARE(lines[5], "5," + screen + ",#ff0000,,,,,missed");
+    }
+
+    void aScreenThatCannotKeepUpMissesStepsInsteadOfQueueing() {
+        source.lock = true;
+        source.screens = 2;
+        FlashSession flash(source, dialogs);
+        lockWith(flash);
+        QList<StepShown> rows;
+        connect(&flash, &FlashSession::stepShown, this,
+                [&rows](const StepShown& shown) { rows << shown; });
+        flash.showFlash();
+        QCOMPARE(presenters.size(), std::size_t(2));
+        FakePresenter& keeping = *presenters[0];
+        const FakePresenter& stuck = *presenters[1];
+        QTRY_COMPARE(keeping.queued.size(), std::size_t(2));
+        for (int i = 0; i < 6; ++i) {
+            keeping.showOldest();
+            QTRY_COMPARE(keeping.queued.size(), std::size_t(2));
+            QVERIFY(stuck.queued.size() <= std::size_t(stuck.room));
+        }
+        flash.close();
+        // Each step has one row a screen: shown, in flight at the close, or skipped where the
+        // screen had no room for it.
+        const int steps =
+            std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+                return a.step < b.step;
+            })->step;
+        QVERIFY(steps >= 7);
+        for (int step = 1; step <= steps; ++step) {
+            const auto count = std::count_if(rows.begin(), rows.end(),
+                                             [step](const StepShown& r) { return r.step == step; });
+            QCOMPARE(count, 2);
+        }
+        const auto skipped =
+            std::count_if(rows.begin(), rows.end(), [](const StepShown& r) { return r.skipped; });
+        QCOMPARE(skipped, qsizetype(steps - 1));
+    }
+
+    void aPresenterThatBreaksDownLeavesTheFlashToTheTimer() {
+        source.lock = true;
+        FlashSession flash(source, dialogs);
+        lockWith(flash);
+        flash.setHeldRefreshes(2);
+        QList<StepShown> rows;
+        connect(&flash, &FlashSession::stepShown, this,
+                [&rows](const StepShown& shown) { rows << shown; });
+        flash.showFlash();
+        FakePresenter& display = *presenters[0];
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        display.showOldest();
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        emit display.failed(QStringLiteral("the display is gone"));
+        QTRY_VERIFY(!flash.isLocked());
+        QVERIFY(flash.timerRunning());
+        QCOMPARE(flash.timerInterval(), 33);
+        QVERIFY(!flash.views().constFirst()->isPresented());
+        // The steps in flight are told, and the timer's ticks follow them.
+        QCOMPARE(rows.size(), 2);
+        QVERIFY(rows[0].unreported && rows[1].unreported);
+        QTRY_VERIFY(rows.size() >= 4);
+        QCOMPARE(rows[2].step, 3);
+        QVERIFY(!rows[2].unreported && !rows[2].targetMsc);
         flash.close();
     }
 

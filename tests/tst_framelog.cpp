@@ -28,6 +28,11 @@ private slots:
         StepShown skipped = late;
         skipped.skipped = true;
         QTest::newRow("skipped") << skipped << "7,HDMI-1,#ff8000,#0000ff,100,102,123456789,skipped";
+        StepShown unreported = solid;
+        unreported.shownMsc.reset();
+        unreported.unreported = true;
+        QTest::newRow("no report before the close")
+            << unreported << "1,HDMI-1,#ff8000,,100,,,missed";
         StepShown timer;
         timer.step = 3;
         timer.screen = QStringLiteral("screen, \"left\"");

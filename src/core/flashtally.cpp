@@ -19,6 +19,9 @@ void FlashTally::reset() {
 
 void FlashTally::add(const StepShown& shown) {
     ++steps_;
+    // Sent, but nothing is known of its showing.
+    if (shown.unreported)
+        return;
     if (shown.skipped) {
         ++skipped_;
         return;

@@ -28,6 +28,12 @@ QString counterText(const std::optional<std::uint64_t>& counter) {
     return counter ? QString::number(*counter) : QString();
 }
 
+QString missedText(const StepShown& shown) {
+    if (shown.unreported)
+        return QStringLiteral("missed");
+    return shown.skipped ? QStringLiteral("skipped") : QString::number(shown.missed);
+}
+
 } // namespace
 
 QString frameLogRow(const StepShown& shown) {
@@ -37,9 +43,8 @@ QString frameLogRow(const StepShown& shown) {
                              shown.secondColor ? colorText(*shown.secondColor) : QString(),
                              counterText(shown.targetMsc),
                              counterText(shown.shownMsc),
-                             QString::number(shown.shownUs),
-                             shown.skipped ? QStringLiteral("skipped")
-                                           : QString::number(shown.missed)};
+                             shown.unreported ? QString() : QString::number(shown.shownUs),
+                             missedText(shown)};
     return fields.join(u',');
 }
 

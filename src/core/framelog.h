@@ -17,6 +17,8 @@ struct StepShown {
     std::int64_t shownUs = 0;
     std::int64_t missed = 0;
     bool skipped = false;
+    // No report came before the close: whether it was shown is not known.
+    bool unreported = false;
 };
 
 inline constexpr const char* FrameLogHeader =

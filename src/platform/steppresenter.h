@@ -43,6 +43,9 @@ public:
     virtual void presentAgain() = 0;
     // Whether another step can be queued without waiting.
     virtual bool hasRoom() const = 0;
+    // For a screen that follows another's pace: whether it still keeps up. Refreshes of two
+    // screens do not fall together, so this may allow a little more than hasRoom().
+    virtual bool keepsUp() const { return hasRoom(); }
     // The refresh rate the system reports for this screen.
     virtual double refreshRate() const = 0;
     // Whether the presenter puts the pictures on the screen itself, so that Qt must not paint the
@@ -54,7 +57,9 @@ signals:
     void ready();
     // A step was shown or is known never to be; step and colors are the caller's to fill in.
     void shown(std::uint64_t serial, const StepShown& when);
+    // The mechanism broke down and has ended itself; why, in one line.
+    void failed(const QString& reason);
 };
 
-// The mechanism this platform offers for the window, or none.
-std::unique_ptr<StepPresenter> createStepPresenter(QWidget& window);
+// The mechanism this platform offers for the window, or none and, where known, why not.
+std::unique_ptr<StepPresenter> createStepPresenter(QWidget& window, QString& refusal);
