@@ -181,8 +181,8 @@ bool XPresentPresenter::begin(int heldRefreshes) {
     connect(notifier_, &QSocketNotifier::activated, this, &XPresentPresenter::drain);
     firstUst_ = 0;
     lastMsc_ = lastUst_ = 0;
-    // The counter's value comes as an event; until it does, the first picture goes out on the
-    // next refresh, and steps wait for its showing anyway.
+    // The counter's value comes as an event; the first picture waits for it, to be shown a few
+    // refreshes on, when the server is done mapping the window.
     xcb_present_notify_msc(connection_, windowId_, nextSerial_++, 0, 0, 0);
     xcb_flush(connection_);
     countDeadline_->start(CountDeadlineMs);
@@ -241,6 +241,7 @@ void XPresentPresenter::release() {
     }
     events_ = nullptr;
     inFlight_.clear();
+    early_.clear();
     shownPicture_.reset();
     xcb_flush(connection_);
 }
@@ -297,7 +298,12 @@ void XPresentPresenter::completed(const xcb_present_complete_notify_event_t& eve
         firstUst_ = event.ust;
     }
     if (event.kind == XCB_PRESENT_COMPLETE_KIND_NOTIFY_MSC) {
-        countDeadline_->stop();
+        if (countDeadline_->isActive()) {
+            countDeadline_->stop();
+            target_ = event.msc + Lead;
+            for (const auto& [picture, serial] : std::exchange(early_, {}))
+                send(picture, serial);
+        }
         return;
     }
     const auto found = inFlight_.find(event.serial);
@@ -415,6 +421,13 @@ QSize XPresentPresenter::windowPixels() const {
 void XPresentPresenter::present(const FlashPicture& picture, std::uint64_t serial) {
     if (!begun_)
         return;
+    if (countDeadline_->isActive())
+        early_.emplace_back(picture, serial);
+    else
+        send(picture, serial);
+}
+
+void XPresentPresenter::send(const FlashPicture& picture, std::uint64_t serial) {
     const QSize size = windowPixels();
     Pixmap& pixmap = idlePixmap(size);
     draw(picture, pixmap.id, size);
@@ -466,7 +479,7 @@ bool XPresentPresenter::hasRoom() const {
 }
 
 bool XPresentPresenter::keepsUp() const {
-    if (!begun_ || inFlight_.size() >= MaxInFlightFollowing)
+    if (!begun_ || inFlight_.size() + early_.size() >= MaxInFlightFollowing)
         return false;
     // A slower screen's slots run ahead of its counter, one more at every step of the pace.
     if (anchored_ && !restart_ && target_ > estimatedMsc() + Ahead + std::uint64_t(held_))

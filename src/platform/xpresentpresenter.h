@@ -56,6 +56,7 @@ private:
     // A step whose report is long overdue ends the presenter, as its window may be gone.
     void watchReports();
     void handle(const xcb_present_generic_event_t& event);
+    void send(const FlashPicture& picture, std::uint64_t serial);
     void completed(const xcb_present_complete_notify_event_t& event);
     void idle(const xcb_present_idle_notify_event_t& event);
     Pixmap& idlePixmap(QSize size);
@@ -85,6 +86,8 @@ private:
     QSocketNotifier* notifier_ = nullptr;
     std::vector<Pixmap> ring_;
     std::map<std::uint32_t, Flight> inFlight_;
+    // Pictures given before the counter's first value, whose slots are counted from it.
+    std::vector<std::pair<FlashPicture, std::uint64_t>> early_;
     std::optional<FlashPicture> shownPicture_;
     std::uint32_t nextSerial_ = 1;
     int held_ = 1;

@@ -342,6 +342,8 @@ private slots:
         const QString said = run.finish();
         QVERIFY2(said.contains(summary), qPrintable(said));
         QCOMPARE(said.count(QStringLiteral("the timer paces the flash from here")), 1);
+        const qsizetype told = said.indexOf(QStringLiteral("the timer paces the flash from here"));
+        qInfo("%s", qPrintable(said.left(told).section(u'\n', -1)));
         QList<LogRow> rows = run.rows();
         std::stable_sort(rows.begin(), rows.end(),
                          [](const LogRow& a, const LogRow& b) { return a.step < b.step; });
@@ -364,6 +366,8 @@ private slots:
         LockedRun run(frames, "60");
         QVERIFY(run.start());
         QVERIFY(run.waitForRows(1, 20000));
+        // Under the lock the presenter draws, with counters in the log.
+        QCOMPARE(bool(run.rows().constFirst().targetMsc), frames > 0);
         const auto tenBits = [](int v) { return std::uint32_t(std::lround(v * 1023.0 / 255.0)); };
         const std::uint32_t expected = tenBits(red) << 20 | tenBits(green) << 10 | tenBits(blue);
         const QSize size = screenSize();
