@@ -62,8 +62,9 @@ void presentSteps(benchmark::State& state, QSize size, bool gradient) {
     QEventLoop settle;
     QTimer::singleShot(300, &settle, &QEventLoop::quit);
     settle.exec();
+    QString refusal;
     std::unique_ptr<XPresentPresenter> presenter =
-        XPresentPresenter::create(*window.windowHandle());
+        XPresentPresenter::create(*window.windowHandle(), refusal);
     if (!presenter || !presenter->begin(1)) {
         state.SkipWithError("no Present on this display");
         return;

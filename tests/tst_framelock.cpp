@@ -3,6 +3,7 @@
 #include "core/errortrap.h"
 #include "core/gradientpainter.h"
 #include "core/virtualkey.h"
+#include "platform/clockmicroseconds.h"
 #include "platform/framelogfile.h"
 #include "platform/imagesurface.h"
 #include "platform/steppresenter.h"
@@ -17,6 +18,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 namespace {
 
@@ -30,7 +32,7 @@ public:
     ColorMode mode = ColorMode::Solid;
     QString delay = QStringLiteral("100");
     bool lock = false;
-    int screens = 1;
+    int screens = 1; // a window each, all on the one screen there is
 
     QStringList colorEntries() const override { return entries; }
     FlashSettings flashSettings() const override {
@@ -85,7 +87,8 @@ public:
         msc += std::uint64_t(held);
         when.targetMsc = msc;
         when.shownMsc = msc + std::uint64_t(late);
-        when.shownUs = std::int64_t(msc) * 16667;
+        // The clock the session reads too: a report is told at once.
+        when.shownUs = microsecondsOf(CLOCK_MONOTONIC);
         when.missed = late;
         when.skipped = skipped;
         emit shown(oldest.serial, when);
@@ -102,7 +105,19 @@ public:
         emit shown(serial, when);
         return serial;
     }
+    // The oldest queued picture replaces the one shown last before the refresh showed that.
+    void showOldestOnTheRefreshBefore() {
+        msc -= std::uint64_t(held);
+        showOldest();
+    }
 };
+
+QStringList logLines(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
 
 QColor pixelOf(const FlashPicture& picture, QSize size, QPoint at) {
     QImage image(size, QImage::Format_RGB32);
@@ -243,7 +258,7 @@ private slots:
             QTRY_COMPARE(display.queued.size(), std::size_t(2));
         }
         // The opening picture is no step.
-        QCOMPARE(rows.size(), 5);
+        QTRY_COMPARE(rows.size(), 5);
         for (int i = 0; i < rows.size(); ++i) {
             QCOMPARE(rows[i].step, i + 1);
             QCOMPARE(rows[i].firstColor, expected[i]);
@@ -325,20 +340,26 @@ private slots:
         QCOMPARE(rows.constLast().step, int(unreported));
         QVERIFY(rows.constLast().unconfirmed);
         QVERIFY(!rows.constLast().targetMsc && !rows.constLast().shownMsc);
+        // The steps still in flight at the close are unconfirmed too.
+        const int cutOffFirst = int(first.queued.size());
+        const int cutOffSecond = int(second.queued.size());
         flash.close();
         QCOMPARE(flash.tallies().size(), std::size_t(2));
         QCOMPARE(flash.tallies()[0].missed(), qint64(0));
+        QCOMPARE(flash.tallies()[0].unconfirmed(), cutOffFirst);
         QCOMPARE(flash.tallies()[1].steps(), 1);
         QCOMPARE(flash.tallies()[1].missed(), qint64(1));
-        QCOMPARE(flash.tallies()[1].unconfirmed(), 1);
+        QCOMPARE(flash.tallies()[1].unconfirmed(), 1 + cutOffSecond);
         const QStringList summaries = flash.summaries();
         QCOMPARE(summaries.size(), 2);
         // The offscreen screen has no name: each line is told by its place.
         QVERIFY2(summaries[0].startsWith("flash on 1: 1 steps,") &&
-                     !summaries[0].contains("unconfirmed"),
+                     !summaries[0].contains("the compositor"),
                  qPrintable(summaries[0]));
-        QVERIFY2(summaries[1].contains(", 1 missed, 0 skipped, 1 unconfirmed: the compositor "
-                                       "does not report presentation for this window"),
+        QVERIFY2(summaries[1].contains(QStringLiteral(", 1 missed, 0 skipped, %1 unconfirmed: the "
+                                                      "compositor does not report presentation "
+                                                      "for this window")
+                                           .arg(1 + cutOffSecond)),
                  qPrintable(summaries[1]));
     }
 
@@ -365,6 +386,8 @@ private slots:
             display.showOldest();
         QTest::qWait(20);
         QVERIFY(display.queued.empty());
+        // The first step's row is written once its refresh is over.
+        QTRY_COMPARE(flash.tally().steps(), 1);
         // A step by hand is presented and logged as a tick.
         QList<StepShown> rows;
         collectRows(flash, rows);
@@ -373,7 +396,7 @@ private slots:
         QCOMPARE(display.queued.back().serial, std::uint64_t(2));
         QVERIFY(display.queued.back().restarted);
         display.showOldest();
-        QCOMPARE(rows.size(), 1);
+        QTRY_COMPARE(rows.size(), 1);
         QCOMPARE(rows[0].step, 2);
         QCOMPARE(rows[0].firstColor, B);
         const std::size_t before = display.everything.size();
@@ -383,6 +406,117 @@ private slots:
         QVERIFY(display.everything[before].restarted);
         QTRY_COMPARE(display.queued.size(), std::size_t(2));
         QVERIFY(!display.queued.back().restarted);
+        flash.close();
+    }
+
+    void aStepReplacedWithinItsRefreshIsSkippedAndEveryStepSentHasItsRow() {
+        source.lock = true;
+        QTemporaryDir folder;
+        const QString path = folder.filePath("run.csv");
+        FrameLogFile log;
+        QCOMPARE(log.open(path), QString());
+        FlashSession flash(source, dialogs);
+        flash.setLog(&log);
+        lockWith(flash);
+        QList<StepShown> rows;
+        connect(&flash, &FlashSession::stepShown, this,
+                [&rows](const StepShown& shown) { rows << shown; });
+        flash.showFlash();
+        FakePresenter& display = *presenters[0];
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        display.showOldest(); // the opening picture
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        display.showOldest();
+        display.showOldestOnTheRefreshBefore();
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        display.showOldest();
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        // Steps 4 and 5 are still in flight when the flash closes.
+        flash.close();
+        QCOMPARE(rows.size(), 5);
+        QCOMPARE(rows[0].step, 1);
+        QVERIFY(rows[0].skipped);
+        QCOMPARE(rows[1].step, 2);
+        QVERIFY(!rows[1].skipped);
+        QCOMPARE(rows[2].step, 3);
+        QVERIFY(!rows[2].skipped && !rows[2].unconfirmed);
+        for (const int step : {4, 5}) {
+            QCOMPARE(rows[step - 1].step, step);
+            QVERIFY(rows[step - 1].unconfirmed);
+        }
+        // The unconfirmed steps stay out of the other figures.
+        QCOMPARE(flash.tally().steps(), 3);
+        QCOMPARE(flash.tally().skipped(), 1);
+        QCOMPARE(flash.tally().unconfirmed(), 2);
+        const QStringList lines = logLines(path);
+        QCOMPARE(lines.size(), 6);
+        QVERIFY2(lines[1].endsWith(",skipped"), qPrintable(lines[1]));
+        // Neither a counter nor a time is known of a step no report came for.
+        const QString screen = QGuiApplication::primaryScreen()->name();
+        QCOMPARE(lines[4], "4," + screen + ",#0000ff,,,,,missed");
+        QCOMPARE(lines[5], "5," + screen + ",#ff0000,,,,,missed");
+    }
+
+    void aScreenThatCannotKeepUpMissesStepsInsteadOfQueueing() {
+        source.lock = true;
+        source.screens = 2;
+        FlashSession flash(source, dialogs);
+        lockWith(flash);
+        QList<StepShown> rows;
+        connect(&flash, &FlashSession::stepShown, this,
+                [&rows](const StepShown& shown) { rows << shown; });
+        flash.showFlash();
+        QCOMPARE(presenters.size(), std::size_t(2));
+        FakePresenter& keeping = *presenters[0];
+        const FakePresenter& stuck = *presenters[1];
+        QTRY_COMPARE(keeping.queued.size(), std::size_t(2));
+        for (int i = 0; i < 6; ++i) {
+            keeping.showOldest();
+            QTRY_COMPARE(keeping.queued.size(), std::size_t(2));
+            QVERIFY(stuck.queued.size() <= std::size_t(stuck.room));
+        }
+        flash.close();
+        // Each step has one row a screen: shown, in flight at the close, or skipped where the
+        // screen had no room for it.
+        const int steps =
+            std::max_element(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+                return a.step < b.step;
+            })->step;
+        QVERIFY(steps >= 7);
+        for (int step = 1; step <= steps; ++step) {
+            const auto count = std::count_if(rows.begin(), rows.end(),
+                                             [step](const StepShown& r) { return r.step == step; });
+            QCOMPARE(count, 2);
+        }
+        const auto skipped =
+            std::count_if(rows.begin(), rows.end(), [](const StepShown& r) { return r.skipped; });
+        QCOMPARE(skipped, qsizetype(steps - 1));
+    }
+
+    void aPresenterThatBreaksDownLeavesTheFlashToTheTimer() {
+        source.lock = true;
+        FlashSession flash(source, dialogs);
+        lockWith(flash);
+        flash.setHeldRefreshes(2);
+        QList<StepShown> rows;
+        connect(&flash, &FlashSession::stepShown, this,
+                [&rows](const StepShown& shown) { rows << shown; });
+        flash.showFlash();
+        FakePresenter& display = *presenters[0];
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        display.showOldest();
+        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        emit display.failed(QStringLiteral("the display is gone"));
+        QTRY_VERIFY(!flash.isLocked());
+        QVERIFY(flash.timerRunning());
+        QCOMPARE(flash.timerInterval(), 33);
+        QVERIFY(!flash.views().constFirst()->isPresented());
+        // The steps in flight are told, and the timer's ticks follow them.
+        QCOMPARE(rows.size(), 2);
+        QVERIFY(rows[0].unconfirmed && rows[1].unconfirmed);
+        QTRY_VERIFY(rows.size() >= 4);
+        QCOMPARE(rows[2].step, 3);
+        QVERIFY(!rows[2].unconfirmed && !rows[2].targetMsc);
         flash.close();
     }
 

@@ -35,6 +35,12 @@ private slots:
         unconfirmed.shownUs = 123456789;
         unconfirmed.unconfirmed = true;
         QTest::newRow("never reported") << unconfirmed << "8,HDMI-1,#ff8000,,,,123456789,missed";
+        StepShown unreported = solid;
+        unreported.shownMsc.reset();
+        unreported.unconfirmed = true;
+        unreported.shownUs = 0;
+        QTest::newRow("no report before the close")
+            << unreported << "1,HDMI-1,#ff8000,,100,,,missed";
         StepShown timer;
         timer.step = 3;
         timer.screen = QStringLiteral("screen, \"left\"");

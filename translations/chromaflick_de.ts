@@ -245,6 +245,18 @@
         <source>the compositor does not report presentation for this window: the steps it leaves unconfirmed are logged as missed</source>
         <translation>der Compositor meldet für dieses Fenster kein Erscheinen: die Schritte, die er unbestätigt lässt, stehen als missed im Protokoll</translation>
     </message>
+    <message>
+        <source>%1; the timer paces the flash</source>
+        <translation>%1; der Zeitgeber taktet das Blitzen</translation>
+    </message>
+    <message>
+        <source>%1; the timer paces the flash from here</source>
+        <translation>%1; von hier an taktet der Zeitgeber das Blitzen</translation>
+    </message>
+    <message>
+        <source>screen %1 has %2 bits a pixel and cannot show the colors exactly; the log gives the list&apos;s colors</source>
+        <translation>Bildschirm %1 hat %2 Bit je Pixel und kann die Farben nicht genau zeigen; das Protokoll nennt die Farben der Liste</translation>
+    </message>
 </context>
 <context>
     <name>FlashTally</name>
@@ -700,6 +712,41 @@ Entries that are no color, skipped: %3</source>
     <message>
         <source>%1, %2 Hz</source>
         <translation>%1, %2 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>XPresentPresenter</name>
+    <message>
+        <source>the frame lock could not connect to the X server</source>
+        <translation>die Bindung an die Bildwiederholung konnte sich nicht mit dem X-Server verbinden</translation>
+    </message>
+    <message>
+        <source>the X server offers no Present extension</source>
+        <translation>der X-Server bietet keine Present-Erweiterung</translation>
+    </message>
+    <message>
+        <source>the frame lock draws on true color screens only</source>
+        <translation>die Bindung an die Bildwiederholung zeichnet nur auf Echtfarben-Bildschirmen</translation>
+    </message>
+    <message>
+        <source>the frame lock draws on screens of 24 or 30 bits a pixel, and this one has %1</source>
+        <translation>die Bindung an die Bildwiederholung zeichnet auf Bildschirmen mit 24 oder 30 Bit je Pixel, und dieser hat %1</translation>
+    </message>
+    <message>
+        <source>the X server gave no refresh count within a second</source>
+        <translation>der X-Server nannte binnen einer Sekunde keinen Bildwechselzähler</translation>
+    </message>
+    <message>
+        <source>the frame lock lost its connection to the X server</source>
+        <translation>die Bindung an die Bildwiederholung hat die Verbindung zum X-Server verloren</translation>
+    </message>
+    <message>
+        <source>the X server refused a request of the frame lock (%1)</source>
+        <translation>der X-Server wies eine Anfrage der Bindung an die Bildwiederholung ab (%1)</translation>
+    </message>
+    <message>
+        <source>the X server stopped telling when steps are shown</source>
+        <translation>der X-Server meldet nicht mehr, wann Schritte gezeigt werden</translation>
     </message>
 </context>
 </TS>

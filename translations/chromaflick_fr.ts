@@ -245,6 +245,18 @@
         <source>the compositor does not report presentation for this window: the steps it leaves unconfirmed are logged as missed</source>
         <translation>le compositeur ne signale pas l’apparition de cette fenêtre : les étapes qu’il laisse non confirmées sont notées missed dans le journal</translation>
     </message>
+    <message>
+        <source>%1; the timer paces the flash</source>
+        <translation>%1 ; la minuterie cadence le flash</translation>
+    </message>
+    <message>
+        <source>%1; the timer paces the flash from here</source>
+        <translation>%1 ; la minuterie cadence le flash désormais</translation>
+    </message>
+    <message>
+        <source>screen %1 has %2 bits a pixel and cannot show the colors exactly; the log gives the list&apos;s colors</source>
+        <translation>l’écran %1 a %2 bits par pixel et ne peut pas montrer les couleurs exactement ; le journal donne les couleurs de la liste</translation>
+    </message>
 </context>
 <context>
     <name>FlashTally</name>
@@ -700,6 +712,41 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
     <message>
         <source>%1, %2 Hz</source>
         <translation>%1, %2 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>XPresentPresenter</name>
+    <message>
+        <source>the frame lock could not connect to the X server</source>
+        <translation>le calage sur le rafraîchissement n’a pas pu se connecter au serveur X</translation>
+    </message>
+    <message>
+        <source>the X server offers no Present extension</source>
+        <translation>le serveur X n’offre pas l’extension Present</translation>
+    </message>
+    <message>
+        <source>the frame lock draws on true color screens only</source>
+        <translation>le calage sur le rafraîchissement ne dessine que sur des écrans en couleurs vraies</translation>
+    </message>
+    <message>
+        <source>the frame lock draws on screens of 24 or 30 bits a pixel, and this one has %1</source>
+        <translation>le calage sur le rafraîchissement dessine sur des écrans de 24 ou 30 bits par pixel, et celui-ci en a %1</translation>
+    </message>
+    <message>
+        <source>the X server gave no refresh count within a second</source>
+        <translation>le serveur X n’a donné aucun compteur de rafraîchissements en une seconde</translation>
+    </message>
+    <message>
+        <source>the frame lock lost its connection to the X server</source>
+        <translation>le calage sur le rafraîchissement a perdu sa connexion au serveur X</translation>
+    </message>
+    <message>
+        <source>the X server refused a request of the frame lock (%1)</source>
+        <translation>le serveur X a refusé une requête du calage sur le rafraîchissement (%1)</translation>
+    </message>
+    <message>
+        <source>the X server stopped telling when steps are shown</source>
+        <translation>le serveur X ne dit plus quand les étapes sont montrées</translation>
     </message>
 </context>
 </TS>

@@ -39,14 +39,15 @@ QString missedText(const StepShown& shown) {
 } // namespace
 
 QString frameLogRow(const StepShown& shown) {
-    const QStringList fields{QString::number(shown.step),
-                             csvField(shown.screen),
-                             colorText(shown.firstColor),
-                             shown.secondColor ? colorText(*shown.secondColor) : QString(),
-                             counterText(shown.targetMsc),
-                             counterText(shown.shownMsc),
-                             QString::number(shown.shownUs),
-                             missedText(shown)};
+    const QStringList fields{
+        QString::number(shown.step),
+        csvField(shown.screen),
+        colorText(shown.firstColor),
+        shown.secondColor ? colorText(*shown.secondColor) : QString(),
+        counterText(shown.targetMsc),
+        counterText(shown.shownMsc),
+        shown.unconfirmed && shown.shownUs == 0 ? QString() : QString::number(shown.shownUs),
+        missedText(shown)};
     return fields.join(u',');
 }
 

@@ -18,7 +18,7 @@ struct StepShown {
     std::int64_t missed = 0;
     bool skipped = false;
     // Sent, but the display never said whether it showed it: no counters, and the time of the
-    // refresh that carried it.
+    // refresh that carried it where known (0 where not even that is known).
     bool unconfirmed = false;
 };
 

@@ -43,6 +43,9 @@ public:
     virtual void presentAgain() = 0;
     // Whether another step can be queued without waiting.
     virtual bool hasRoom() const = 0;
+    // For a screen that follows another's pace: whether it still keeps up. Refreshes of two
+    // screens do not fall together, so this may allow a little more than hasRoom().
+    virtual bool keepsUp() const { return hasRoom(); }
     // The refresh rate the system reports for this screen.
     virtual double refreshRate() const = 0;
     // Whether the presenter puts the pictures on the screen itself, so that Qt must not paint the
@@ -57,7 +60,9 @@ signals:
     // The display left a step unreported past any time a report could still come: told once
     // between begin() and end().
     void unreported();
+    // The mechanism broke down and has ended itself; why, in one line.
+    void failed(const QString& reason);
 };
 
-// The mechanism this platform offers for the window, or none.
-std::unique_ptr<StepPresenter> createStepPresenter(QWidget& window);
+// The mechanism this platform offers for the window, or none and, where known, why not.
+std::unique_ptr<StepPresenter> createStepPresenter(QWidget& window, QString& refusal);

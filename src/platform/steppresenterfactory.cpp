@@ -4,9 +4,9 @@
 
 #include <QWidget>
 
-std::unique_ptr<StepPresenter> createStepPresenter(QWidget& window) {
+std::unique_ptr<StepPresenter> createStepPresenter(QWidget& window, QString& refusal) {
     if (auto onWayland = WaylandPresenter::create(window))
         return onWayland;
     QWindow* handle = window.windowHandle();
-    return handle ? XPresentPresenter::create(*handle) : nullptr;
+    return handle ? XPresentPresenter::create(*handle, refusal) : nullptr;
 }

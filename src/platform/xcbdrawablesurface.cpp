@@ -11,8 +11,14 @@ std::uint32_t channel(std::uint32_t value8, std::uint32_t mask) {
         return 0;
     const int shift = std::countr_zero(mask);
     const int bits = std::popcount(mask);
-    const std::uint32_t scaled = bits <= 8 ? value8 >> (8 - bits) : value8 << (bits - 8);
-    return (scaled << shift) & mask;
+    if (bits <= 8)
+        return ((value8 >> (8 - bits)) << shift) & mask;
+    // The top bits repeated into the low ones, as Qt paints: 255 is the channel's full value.
+    std::uint32_t wide = 0;
+    for (int filled = 0; filled < bits; filled += 8)
+        wide = wide << 8 | value8;
+    const int spare = ((bits + 7) / 8) * 8 - bits;
+    return ((wide >> spare) << shift) & mask;
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
-#include <poll.h>
+#include <iterator>
 
 namespace {
 
@@ -21,6 +21,13 @@ constexpr std::size_t MaxInFlight = 2;
 constexpr std::size_t RingSize = 4;
 // A step is queued once its slot is this near, so that long holds do not queue steps far ahead.
 constexpr std::uint64_t Ahead = Lead + 1;
+// A screen paced by another's refreshes may be this much further behind before its steps are
+// let go: their refreshes do not fall together.
+constexpr std::size_t MaxInFlightFollowing = MaxInFlight + 1;
+// What begin() waits for the counter's first value, without blocking, before giving up.
+constexpr int CountDeadlineMs = 1000;
+// A report this late after its slot will not come: a stall of the program is far shorter.
+constexpr std::uint64_t OverdueUs = 2000000;
 
 std::uint64_t monotonicMicroseconds() {
     return std::uint64_t(microsecondsOf(CLOCK_MONOTONIC));
@@ -34,6 +41,22 @@ template <typename Reply> struct Freed {
 };
 // Older compilers deduce no template arguments for an aggregate without it.
 template <typename Reply> Freed(Reply*) -> Freed<Reply>;
+
+QString errorName(std::uint8_t code) {
+    static const char* const names[] = {
+        "Success",   "BadRequest", "BadValue",         "BadWindow", "BadPixmap",
+        "BadAtom",   "BadCursor",  "BadFont",          "BadMatch",  "BadDrawable",
+        "BadAccess", "BadAlloc",   "BadColormap",      "BadGC",     "BadIDChoice",
+        "BadName",   "BadLength",  "BadImplementation"};
+    if (code < std::size(names))
+        return QString::fromLatin1(names[code]);
+    return QString::number(code);
+}
+
+// Whether a request of this sequence number came after the first, over the counter's wrap.
+bool notBefore(std::uint32_t sequence, std::uint32_t first) {
+    return std::int32_t(sequence - first) >= 0;
+}
 
 std::optional<XcbPixelFormat> pixelFormatOf(xcb_connection_t* connection, xcb_window_t window) {
     Freed geometry{
@@ -72,39 +95,44 @@ std::optional<XcbPixelFormat> pixelFormatOf(xcb_connection_t* connection, xcb_wi
             }
         }
     }
-    // Overlays are put as 32-bit pixels; other layouts are rare enough to leave to the timer.
-    if (!found || format.bitsPerPixel != 32)
+    if (!found)
         return std::nullopt;
     return format;
 }
 
 } // namespace
 
-std::unique_ptr<XPresentPresenter> XPresentPresenter::create(QWindow& window) {
+std::unique_ptr<XPresentPresenter> XPresentPresenter::create(QWindow& window, QString& refusal) {
     if (QGuiApplication::platformName() != u"xcb")
         return nullptr;
     // The display Qt itself connected to.
     const QByteArray display = qgetenv("DISPLAY");
     xcb_connection_t* connection =
         xcb_connect(display.isEmpty() ? nullptr : display.constData(), nullptr);
-    const auto refuse = [connection] {
+    const auto refuse = [connection, &refusal](const QString& why) {
         xcb_disconnect(connection);
+        refusal = why;
         return nullptr;
     };
     if (xcb_connection_has_error(connection))
-        return refuse();
+        return refuse(tr("the frame lock could not connect to the X server"));
     const xcb_query_extension_reply_t* present =
         xcb_get_extension_data(connection, &xcb_present_id);
-    if (!present || !present->present)
-        return refuse();
-    Freed version{xcb_present_query_version_reply(
-        connection, xcb_present_query_version(connection, 1, 2), nullptr)};
+    Freed version{present && present->present
+                      ? xcb_present_query_version_reply(
+                            connection, xcb_present_query_version(connection, 1, 2), nullptr)
+                      : nullptr};
     if (!version)
-        return refuse();
+        return refuse(tr("the X server offers no Present extension"));
     const auto windowId = xcb_window_t(window.winId());
     const std::optional<XcbPixelFormat> format = pixelFormatOf(connection, windowId);
     if (!format)
-        return refuse();
+        return refuse(tr("the frame lock draws on true color screens only"));
+    // Overlays are put as 32-bit pixels; other layouts are rare enough to leave to the timer.
+    if (format->bitsPerPixel != 32)
+        return refuse(tr("the frame lock draws on screens of 24 or 30 bits a pixel, and this "
+                         "one has %1")
+                          .arg(format->depth));
     return std::unique_ptr<XPresentPresenter>(new XPresentPresenter(window, connection, *format));
 }
 
@@ -118,6 +146,13 @@ XPresentPresenter::XPresentPresenter(QWindow& window, xcb_connection_t* connecti
     wake_->setSingleShot(true);
     wake_->setTimerType(Qt::PreciseTimer);
     connect(wake_, &QTimer::timeout, this, &XPresentPresenter::wakeForNextSlot);
+    countDeadline_ = new QTimer(this);
+    countDeadline_->setSingleShot(true);
+    connect(countDeadline_, &QTimer::timeout, this,
+            [this] { fail(tr("the X server gave no refresh count within a second")); });
+    reportWatch_ = new QTimer(this);
+    reportWatch_->setSingleShot(true);
+    connect(reportWatch_, &QTimer::timeout, this, &XPresentPresenter::watchReports);
 }
 
 XPresentPresenter::~XPresentPresenter() {
@@ -127,11 +162,15 @@ XPresentPresenter::~XPresentPresenter() {
 
 bool XPresentPresenter::begin(int heldRefreshes) {
     release();
+    if (xcb_connection_has_error(connection_))
+        return false;
     held_ = std::max(1, heldRefreshes);
     gc_ = xcb_generate_id(connection_);
     // Rows copied within a pixmap need no exposure events.
     const std::uint32_t noExposures = 0;
-    xcb_create_gc(connection_, gc_, windowId_, XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
+    firstSequence_ =
+        xcb_create_gc(connection_, gc_, windowId_, XCB_GC_GRAPHICS_EXPOSURES, &noExposures)
+            .sequence;
     eventId_ = xcb_generate_id(connection_);
     events_ = xcb_register_for_special_xge(connection_, &xcb_present_id, eventId_, nullptr);
     xcb_present_select_input(connection_, eventId_, windowId_,
@@ -142,12 +181,12 @@ bool XPresentPresenter::begin(int heldRefreshes) {
     connect(notifier_, &QSocketNotifier::activated, this, &XPresentPresenter::drain);
     firstUst_ = 0;
     lastMsc_ = lastUst_ = 0;
-    const std::optional<std::uint64_t> now = currentMsc(1000);
-    if (!now) {
-        release();
-        return false;
-    }
-    target_ = *now + Lead;
+    // The counter's value comes as an event; the first picture waits for it, to be shown a few
+    // refreshes on, when the server is done mapping the window.
+    xcb_present_notify_msc(connection_, windowId_, nextSerial_++, 0, 0, 0);
+    xcb_flush(connection_);
+    countDeadline_->start(CountDeadlineMs);
+    target_ = 0;
     lastSent_ = 0;
     restart_ = false;
     anchored_ = false;
@@ -156,13 +195,38 @@ bool XPresentPresenter::begin(int heldRefreshes) {
 }
 
 void XPresentPresenter::end() {
+    // What the server has told already still counts.
+    drain();
+    reportUnfinished();
     release();
+}
+
+void XPresentPresenter::fail(const QString& reason) {
+    if (!begun_)
+        return;
+    reportUnfinished();
+    release();
+    emit failed(reason);
+}
+
+void XPresentPresenter::reportUnfinished() {
+    const std::map<std::uint32_t, Flight> unfinished = std::exchange(inFlight_, {});
+    for (const auto& [presentSerial, flight] : unfinished) {
+        StepShown when;
+        when.targetMsc = flight.targetMsc;
+        when.unconfirmed = true;
+        emit shown(flight.serial, when);
+    }
 }
 
 void XPresentPresenter::release() {
     begun_ = false;
     if (wake_)
         wake_->stop();
+    if (countDeadline_)
+        countDeadline_->stop();
+    if (reportWatch_)
+        reportWatch_->stop();
     delete notifier_;
     notifier_ = nullptr;
     for (const Pixmap& pixmap : ring_)
@@ -177,31 +241,19 @@ void XPresentPresenter::release() {
     }
     events_ = nullptr;
     inFlight_.clear();
+    early_.clear();
     shownPicture_.reset();
     xcb_flush(connection_);
-}
-
-std::optional<std::uint64_t> XPresentPresenter::currentMsc(int timeoutMs) {
-    mscAnswer_.reset();
-    xcb_present_notify_msc(connection_, windowId_, nextSerial_++, 0, 0, 0);
-    xcb_flush(connection_);
-    const std::uint64_t until = monotonicMicroseconds() + std::uint64_t(timeoutMs) * 1000u;
-    for (;;) {
-        drain();
-        if (mscAnswer_ || xcb_connection_has_error(connection_))
-            return mscAnswer_;
-        const std::uint64_t now = monotonicMicroseconds();
-        if (now >= until)
-            return std::nullopt;
-        pollfd socket{xcb_get_file_descriptor(connection_), POLLIN, 0};
-        poll(&socket, 1, int((until - now + 999) / 1000));
-    }
 }
 
 void XPresentPresenter::drain() {
     if (!events_)
         return;
     for (;;) {
+        if (xcb_connection_has_error(connection_)) {
+            fail(tr("the frame lock lost its connection to the X server"));
+            return;
+        }
         bool any = false;
         while (xcb_generic_event_t* event = xcb_poll_for_special_event(connection_, events_)) {
             any = true;
@@ -211,10 +263,18 @@ void XPresentPresenter::drain() {
             if (!events_)
                 return;
         }
-        // Errors and anything else this connection gets carry nothing to act on.
         while (xcb_generic_event_t* other = xcb_poll_for_event(connection_)) {
             any = true;
+            // A request refused leaves its step in flight for good: nothing is sound after it.
+            const auto* error = reinterpret_cast<const xcb_generic_error_t*>(other);
+            const bool fault =
+                other->response_type == 0 && notBefore(error->full_sequence, firstSequence_);
+            const QString name = fault ? errorName(error->error_code) : QString();
             std::free(other);
+            if (fault) {
+                fail(tr("the X server refused a request of the frame lock (%1)").arg(name));
+                return;
+            }
         }
         if (!any)
             return;
@@ -238,7 +298,12 @@ void XPresentPresenter::completed(const xcb_present_complete_notify_event_t& eve
         firstUst_ = event.ust;
     }
     if (event.kind == XCB_PRESENT_COMPLETE_KIND_NOTIFY_MSC) {
-        mscAnswer_ = event.msc;
+        if (countDeadline_->isActive()) {
+            countDeadline_->stop();
+            target_ = event.msc + Lead;
+            for (const auto& [picture, serial] : std::exchange(early_, {}))
+                send(picture, serial);
+        }
         return;
     }
     const auto found = inFlight_.find(event.serial);
@@ -356,6 +421,13 @@ QSize XPresentPresenter::windowPixels() const {
 void XPresentPresenter::present(const FlashPicture& picture, std::uint64_t serial) {
     if (!begun_)
         return;
+    if (countDeadline_->isActive())
+        early_.emplace_back(picture, serial);
+    else
+        send(picture, serial);
+}
+
+void XPresentPresenter::send(const FlashPicture& picture, std::uint64_t serial) {
     const QSize size = windowPixels();
     Pixmap& pixmap = idlePixmap(size);
     draw(picture, pixmap.id, size);
@@ -364,8 +436,13 @@ void XPresentPresenter::present(const FlashPicture& picture, std::uint64_t seria
     const Slot slot = nextSlot();
     xcb_present_pixmap(connection_, windowId_, pixmap.id, presentSerial, 0, 0, 0, 0, 0, 0, 0,
                        XCB_PRESENT_OPTION_NONE, slot.sent, 0, 0, 0, nullptr);
-    inFlight_[presentSerial] = {serial, slot.planned, picture};
+    const std::uint64_t now = estimatedMsc();
+    const std::uint64_t wait =
+        slot.sent > now ? std::uint64_t(double(slot.sent - now) * period()) : 0;
+    inFlight_[presentSerial] = {serial, slot.planned, picture, monotonicMicroseconds() + wait};
     xcb_flush(connection_);
+    if (!reportWatch_->isActive())
+        reportWatch_->start(int((wait + OverdueUs) / 1000) + 1);
     if (!wake_->isActive() && target_ > estimatedMsc() + Ahead)
         wakeForNextSlot();
     // Writing may have read events in, which the socket no longer announces.
@@ -398,6 +475,35 @@ bool XPresentPresenter::hasRoom() const {
     if (!begun_ || !anchored_ || inFlight_.size() >= MaxInFlight ||
         (!restart_ && target_ > estimatedMsc() + Ahead))
         return false;
+    return hasIdlePixmap();
+}
+
+bool XPresentPresenter::keepsUp() const {
+    if (!begun_ || inFlight_.size() + early_.size() >= MaxInFlightFollowing)
+        return false;
+    // A slower screen's slots run ahead of its counter, one more at every step of the pace.
+    if (anchored_ && !restart_ && target_ > estimatedMsc() + Ahead + std::uint64_t(held_))
+        return false;
+    return hasIdlePixmap();
+}
+
+void XPresentPresenter::watchReports() {
+    // What came while the program itself was held up counts first.
+    drain();
+    if (!begun_ || inFlight_.empty())
+        return;
+    std::uint64_t due = UINT64_MAX;
+    for (const auto& [presentSerial, flight] : inFlight_)
+        due = std::min(due, flight.dueUs);
+    const std::uint64_t now = monotonicMicroseconds();
+    if (now > due + OverdueUs) {
+        fail(tr("the X server stopped telling when steps are shown"));
+        return;
+    }
+    reportWatch_->start(int((due + OverdueUs - now) / 1000) + 1);
+}
+
+bool XPresentPresenter::hasIdlePixmap() const {
     if (ring_.size() < RingSize)
         return true;
     return std::any_of(ring_.begin(), ring_.end(), [](const Pixmap& p) { return !p.busy; });

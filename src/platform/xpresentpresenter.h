@@ -19,8 +19,9 @@ class QTimer;
 class XPresentPresenter final : public StepPresenter {
     Q_OBJECT
 public:
-    // None where the server lacks Present or the window's pixels are of a kind not handled.
-    static std::unique_ptr<XPresentPresenter> create(QWindow& window);
+    // None where the server lacks Present or the window's pixels are of a kind not handled, and
+    // then why, where the window is on X.
+    static std::unique_ptr<XPresentPresenter> create(QWindow& window, QString& refusal);
     ~XPresentPresenter() override;
 
     bool begin(int heldRefreshes) override;
@@ -29,6 +30,7 @@ public:
     void restart() override;
     void presentAgain() override;
     bool hasRoom() const override;
+    bool keepsUp() const override;
     double refreshRate() const override;
 
 private:
@@ -41,15 +43,22 @@ private:
         std::uint64_t serial;
         std::uint64_t targetMsc; // as planned
         FlashPicture picture;
+        std::uint64_t dueUs; // when its slot comes, by the clock
     };
 
     XPresentPresenter(QWindow& window, xcb_connection_t* connection, const XcbPixelFormat& format);
     void drain();
+    // Ends the presenter on a fault and tells why.
+    void fail(const QString& reason);
+    // The steps still in flight, told as unreported, with the slots planned for them.
+    void reportUnfinished();
+    bool hasIdlePixmap() const;
+    // A step whose report is long overdue ends the presenter, as its window may be gone.
+    void watchReports();
     void handle(const xcb_present_generic_event_t& event);
+    void send(const FlashPicture& picture, std::uint64_t serial);
     void completed(const xcb_present_complete_notify_event_t& event);
     void idle(const xcb_present_idle_notify_event_t& event);
-    // Waits at most that long for the counter's value now.
-    std::optional<std::uint64_t> currentMsc(int timeoutMs);
     Pixmap& idlePixmap(QSize size);
     struct Slot {
         std::uint64_t planned; // what the schedule asked for, which the log holds to
@@ -77,20 +86,25 @@ private:
     QSocketNotifier* notifier_ = nullptr;
     std::vector<Pixmap> ring_;
     std::map<std::uint32_t, Flight> inFlight_;
+    // Pictures given before the counter's first value, whose slots are counted from it.
+    std::vector<std::pair<FlashPicture, std::uint64_t>> early_;
     std::optional<FlashPicture> shownPicture_;
     std::uint32_t nextSerial_ = 1;
     int held_ = 1;
     bool begun_ = false;
+    // Errors of requests before this one belong to an earlier flash.
+    std::uint32_t firstSequence_ = 0;
     bool restart_ = false;
     bool anchored_ = false; // the first picture has shown
     std::uint64_t target_ = 0;
     std::uint64_t lastSent_ = 0;
     QTimer* wake_ = nullptr;
+    QTimer* countDeadline_ = nullptr;
+    QTimer* reportWatch_ = nullptr;
     // The latest counter value and its time, and the first, for the measured period.
     std::uint64_t lastMsc_ = 0;
     std::uint64_t lastUst_ = 0;
     std::uint64_t firstMsc_ = 0;
     std::uint64_t firstUst_ = 0;
-    std::optional<std::uint64_t> mscAnswer_;
     double reportedRate_ = 0;
 };

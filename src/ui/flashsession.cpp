@@ -10,6 +10,7 @@
 #include "core/storedlist.h"
 #include "core/virtualkey.h"
 #include "platform/appicon.h"
+#include "platform/clockmicroseconds.h"
 #include "platform/framelogfile.h"
 #include "platform/plasmataskbarhint.h"
 #include "platform/screensaverinhibitor.h"
@@ -19,6 +20,7 @@
 #include "ui/form2.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -61,6 +63,10 @@ FlashSession::FlashSession(const FlashSource& source, Dialogs& dialogs)
     // A coarse timer may end a timed run up to 5% early.
     durationTimer_->setTimerType(Qt::PreciseTimer);
     connect(durationTimer_, &QTimer::timeout, this, &FlashSession::close);
+
+    heldRows_ = new QTimer(this);
+    heldRows_->setSingleShot(true);
+    connect(heldRows_, &QTimer::timeout, this, [this] { recordHeld(false); });
 
     screenSaver_ = new ScreenSaverInhibitor(this);
     taskbarHint_ = new PlasmaTaskbarHint(this);
@@ -123,6 +129,7 @@ void FlashSession::showFlash() {
     for (std::size_t i = 0; i < views_.size(); ++i)
         views_[i]->cover(i < static_cast<std::size_t>(screens.size()) ? screens[qsizetype(i)]
                                                                       : nullptr);
+    tellInexactScreens(screens);
     startPacing();
     QList<QWindow*> windows;
     for (const std::unique_ptr<Form2>& view : views_)
@@ -188,12 +195,13 @@ void FlashSession::startPacing() {
         return heldRefreshes_ ? *heldRefreshes_ : refreshesForDelay(timer1_->interval(), rate);
     };
     bool available = true;
+    QString refusal;
     for (const std::unique_ptr<Form2>& view : views_) {
         std::unique_ptr<StepPresenter> presenter;
         if (presenterFactory_)
             presenter = presenterFactory_(*view);
         else
-            presenter = createStepPresenter(*view);
+            presenter = createStepPresenter(*view, refusal);
         if (!presenter) {
             available = false;
             break;
@@ -206,18 +214,19 @@ void FlashSession::startPacing() {
         available = available && presenter->begin(held_);
     if (!available) {
         presenters_.clear();
-        if (!std::exchange(fallbackTold_, true))
-            std::fprintf(stderr, "chromaflick: %s\n",
-                         qPrintable(tr("this display offers no way to hold colors to its "
-                                       "refreshes; the timer paces the flash")));
-        if (heldRefreshes_ && rate > 0) {
-            timer1_->setInterval(std::max(1, int(std::lround(held_ * 1000.0 / rate))));
-            timer1_->start();
+        if (!std::exchange(fallbackTold_, true)) {
+            const QString told = refusal.isEmpty()
+                                     ? tr("this display offers no way to hold colors to its "
+                                          "refreshes; the timer paces the flash")
+                                     : tr("%1; the timer paces the flash").arg(refusal);
+            std::fprintf(stderr, "chromaflick: %s\n", qPrintable(told));
         }
+        paceByTimer(rate);
         return;
     }
     timer1_->stop();
     inFlight_.assign(views_.size(), {});
+    reported_.assign(views_.size(), {});
     for (std::size_t i = 0; i < views_.size(); ++i) {
         Form2& view = *views_[i];
         StepPresenter& presenter = *presenters_[i];
@@ -229,6 +238,15 @@ void FlashSession::startPacing() {
                 });
         connect(&presenter, &StepPresenter::unreported, this, [this, i] { noteUnreported(i); });
         connect(&view, &Form2::exposed, &presenter, &StepPresenter::presentAgain);
+        // Queued, as the presenter that tells it is still on the stack; from a presenter since
+        // ended, it is no news.
+        connect(
+            &presenter, &StepPresenter::failed, this,
+            [this, from = QPointer<StepPresenter>(&presenter)](const QString& reason) {
+                if (from)
+                    presenterFailed(reason);
+            },
+            Qt::QueuedConnection);
         // The picture before the first tick, as the window shows it without the lock.
         presenter.present(view.picture(), 0);
     }
@@ -238,11 +256,48 @@ void FlashSession::startPacing() {
     QMetaObject::invokeMethod(this, &FlashSession::tickIfRoom, Qt::QueuedConnection);
 }
 
+void FlashSession::paceByTimer(double rate) {
+    if (heldRefreshes_ && rate > 0)
+        timer1_->setInterval(std::max(1, int(std::lround(held_ * 1000.0 / rate))));
+    if (timer1_->interval() > 0 && !paused_)
+        timer1_->start();
+}
+
+void FlashSession::presenterFailed(const QString& reason) {
+    if (presenters_.empty())
+        return;
+    const double rate = presenters_.front()->refreshRate();
+    if (!std::exchange(failureTold_, true))
+        std::fprintf(stderr, "chromaflick: %s\n",
+                     qPrintable(tr("%1; the timer paces the flash from here").arg(reason)));
+    stopPacing();
+    // Qt paints the windows again.
+    for (const std::unique_ptr<Form2>& view : views_)
+        view->update();
+    paceByTimer(rate);
+}
+
+void FlashSession::tellInexactScreens(const QList<QScreen*>& screens) {
+    for (const QScreen* screen : screens) {
+        // 24 bits hold the list's 8 bits a channel, and deeper pixels hold them exactly too.
+        if (!screen || screen->depth() >= 24 || std::exchange(inexactTold_, true))
+            continue;
+        std::fprintf(stderr, "chromaflick: %s\n",
+                     qPrintable(tr("screen %1 has %2 bits a pixel and cannot show the colors "
+                                   "exactly; the log gives the list's colors")
+                                    .arg(screen->name())
+                                    .arg(screen->depth())));
+    }
+}
+
 void FlashSession::stopPacing() {
+    // A presenter ending tells what it still knows of the steps in flight.
     for (const std::unique_ptr<StepPresenter>& presenter : presenters_)
         presenter->end();
+    recordUnreported();
     presenters_.clear();
     inFlight_.clear();
+    reported_.clear();
     for (const std::unique_ptr<Form2>& view : views_)
         view->setPresented(false);
 }
@@ -271,20 +326,27 @@ StepShown FlashSession::rowFor(std::size_t view) const {
 void FlashSession::presentShown() {
     ++stepNumber_;
     for (std::size_t i = 0; i < presenters_.size(); ++i) {
-        inFlight_[i][std::uint64_t(stepNumber_)] = rowFor(i);
+        StepShown row = rowFor(i);
+        // The first screen sets the pace; one that cannot follow it misses the step rather than
+        // queueing without end.
+        if (i > 0 && !presenters_[i]->keepsUp()) {
+            row.skipped = true;
+            row.shownUs = microsecondsOf(CLOCK_MONOTONIC);
+            recordDecided(i, row);
+            continue;
+        }
+        inFlight_[i][std::uint64_t(stepNumber_)] = row;
         presenters_[i]->present(views_[i]->picture(), std::uint64_t(stepNumber_));
     }
 }
 
 void FlashSession::recordTimerTick() {
     ++stepNumber_;
-    const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
-        std::chrono::steady_clock::now().time_since_epoch());
+    const std::int64_t now = microsecondsOf(CLOCK_MONOTONIC);
     for (std::size_t i = 0; i < views_.size(); ++i) {
         StepShown row = rowFor(i);
-        row.shownUs = now.count();
-        tallies_[i].add(row);
-        record(row);
+        row.shownUs = now;
+        recordDecided(i, row);
     }
 }
 
@@ -303,8 +365,45 @@ void FlashSession::recordPresented(std::size_t view, std::uint64_t serial, const
     row.missed = when.missed;
     row.skipped = when.skipped;
     row.unconfirmed = when.unconfirmed;
+    for (const StepShown& decided : reported_[view].add(row))
+        recordDecided(view, decided);
+    recordHeld(false);
+}
+
+void FlashSession::recordHeld(bool all) {
+    const auto refreshUs = [this](std::size_t view) {
+        const double rate = presenters_[view]->refreshRate();
+        return std::int64_t(1e6 / (rate > 0 ? rate : 60));
+    };
+    const std::int64_t now = microsecondsOf(CLOCK_MONOTONIC);
+    std::optional<std::int64_t> next;
+    for (std::size_t view = 0; view < reported_.size() && view < presenters_.size(); ++view) {
+        for (const StepShown& held :
+             reported_[view].takeHeld(all ? std::nullopt : std::optional(now), refreshUs(view)))
+            recordDecided(view, held);
+        if (const std::optional<std::int64_t> until = reported_[view].heldUntilUs(refreshUs(view)))
+            next = std::min(next.value_or(*until), *until);
+    }
+    if (next)
+        heldRows_->start(int(std::max<std::int64_t>(*next - now, 0) / 1000) + 1);
+    else
+        heldRows_->stop();
+}
+
+void FlashSession::recordDecided(std::size_t view, const StepShown& row) {
     tallies_[view].add(row);
     record(row);
+}
+
+void FlashSession::recordUnreported() {
+    recordHeld(true);
+    for (std::size_t view = 0; view < inFlight_.size(); ++view) {
+        for (auto& [serial, row] : inFlight_[view]) {
+            row.unconfirmed = true;
+            recordDecided(view, row);
+        }
+        inFlight_[view].clear();
+    }
 }
 
 void FlashSession::noteUnreported(std::size_t view) {

@@ -4,6 +4,7 @@
 #include "core/flashstepper.h"
 #include "core/flashtally.h"
 #include "core/framelog.h"
+#include "core/onestepperrefresh.h"
 
 #include <QList>
 #include <QObject>
@@ -99,10 +100,22 @@ private:
     void startPacing();
     void tickIfRoom();
     void stopPacing();
+    // Where the timer paces the flash in place of the refreshes.
+    void paceByTimer(double rate);
+    // A presenter broke down: the rest of the flash is paced by the timer, told once.
+    void presenterFailed(const QString& reason);
+    // Once per run, for a screen whose pixels cannot hold the list's colors.
+    void tellInexactScreens(const QList<QScreen*>& screens);
     void record(StepShown shown);
     void recordPresented(std::size_t view, std::uint64_t serial, const StepShown& when);
     // Told once per flash; each screen's summary says it for itself.
     void noteUnreported(std::size_t view);
+    // Rows of presented steps, once their refresh is known to be their own.
+    void recordDecided(std::size_t view, const StepShown& row);
+    // Every step sent gets its row, also one that no report came for.
+    void recordUnreported();
+    // The rows held whose refresh is over; all of them at the close.
+    void recordHeld(bool all);
     // The rows of one tick whose showing the timer paces: what the windows hold now.
     void recordTimerTick();
     StepShown rowFor(std::size_t view) const;
@@ -122,6 +135,7 @@ private:
     std::optional<std::chrono::milliseconds> durationLeft_; // of a timed run, while paused
     QTimer* timer1_ = nullptr;
     QTimer* durationTimer_ = nullptr;
+    QTimer* heldRows_ = nullptr;
     FlashStep shownStep_;
     std::vector<std::unique_ptr<Form2>> views_;
     std::optional<int> heldRefreshes_;
@@ -129,10 +143,13 @@ private:
     std::vector<std::unique_ptr<StepPresenter>> presenters_;
     // Per screen: the rows of the steps in flight, by serial, until the display reports them.
     std::vector<std::map<std::uint64_t, StepShown>> inFlight_;
+    std::vector<OneStepPerRefresh> reported_;
     int held_ = 0;
     int stepNumber_ = 0;
     bool fallbackTold_ = false;
     bool unreportedTold_ = false;
+    bool failureTold_ = false;
+    bool inexactTold_ = false;
     FrameLogFile* log_ = nullptr;
     std::vector<FlashTally> tallies_ = std::vector<FlashTally>(1);
     ScreenSaverInhibitor* screenSaver_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QTest>
 #include <csignal>
+#include <cstring>
 #include <xcb/xcb.h>
 
 namespace {
@@ -137,6 +138,29 @@ QImage screenArea(const QRect& area) {
 
 QColor pixelAt(QPoint point) {
     return QColor(screenArea(QRect(point, QSize(1, 1))).pixel(0, 0));
+}
+
+std::uint32_t pixelValueAt(QPoint point) {
+    xcb_connection_t* connection = serverConnection();
+    const auto cookie =
+        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, rootScreen()->root,
+                      static_cast<int16_t>(point.x()), static_cast<int16_t>(point.y()), 1, 1, ~0u);
+    xcb_get_image_reply_t* reply = xcb_get_image_reply(connection, cookie, nullptr);
+    std::uint32_t value = 0;
+    if (reply && xcb_get_image_data_length(reply) >= 4)
+        std::memcpy(&value, xcb_get_image_data(reply), sizeof value);
+    free(reply);
+    return value;
+}
+
+int screenDepth() {
+    return rootScreen()->root_depth;
+}
+
+void destroyWindow(unsigned long window) {
+    xcb_connection_t* connection = serverConnection();
+    free(xcb_request_check(
+        connection, xcb_destroy_window_checked(connection, static_cast<xcb_window_t>(window))));
 }
 
 QImage waitForScreen(const std::function<QImage()>& capture,

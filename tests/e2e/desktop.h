@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QRect>
 #include <QString>
+#include <cstdint>
 #include <functional>
 
 // The real program on the X server of the test, and what a user does to it.
@@ -85,6 +86,11 @@ QImage screenshot();
 // The pixels of this part of the screen, straight from the server: fast enough to sample a flash.
 QImage screenArea(const QRect& area);
 QColor pixelAt(QPoint point);
+// The screen's pixel value there as the server holds it, whatever its depth.
+std::uint32_t pixelValueAt(QPoint point);
+int screenDepth();
+// Destroys a window of any client, as any client of the server may.
+void destroyWindow(unsigned long window);
 // The first picture from the capture that is in the given state and that a second picture right
 // after agrees with (no repaint half done), or a null image when none came in time. A null
 // picture is a failed capture.

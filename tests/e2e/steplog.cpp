@@ -36,7 +36,8 @@ QList<LogRow> readStepLog(const QString& path) {
                    counter(fields.value(5)),
                    fields.value(6).toLongLong(&timeOk),
                    fields.value(7)};
-        if (fields.size() != 8 || !stepOk || !timeOk) {
+        // A step no report came for has no time.
+        if (fields.size() != 8 || !stepOk || !(timeOk || row.missed == u"missed")) {
             qWarning() << "a row of another shape:" << line;
             return {};
         }
