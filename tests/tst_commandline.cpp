@@ -12,7 +12,7 @@ const QStringList OneScreen{"HDMI-1"};
 const QStringList TwoScreens{"HDMI-1", "DP-2"};
 const QString OptionForms = QStringLiteral(
     "-h, --help, -v, --version, --start, --duration TIME, --screen NAME|N, --all-screens, "
-    "--colors FILE, --frames N, --log FILE");
+    "--colors FILE, --frames N, --log FILE, --report FILE, --from-log FILE");
 
 } // namespace
 
@@ -117,6 +117,29 @@ private slots:
         QTest::newRow("log") << QStringList{"--log", "run.csv"} << 0 << "run.csv";
         QTest::newRow("both") << QStringList{"--log=/tmp/x.csv", "--frames", "2"} << 2
                               << "/tmp/x.csv";
+    }
+
+    void reports_data() {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("fromLog");
+        QTest::newRow("at the end of a run")
+            << QStringList{"--start", "--report", "t.svg"} << "t.svg" << QString();
+        QTest::newRow("suffix in capitals")
+            << QStringList{"--report=T.PNG"} << "T.PNG" << QString();
+        QTest::newRow("from a saved log")
+            << QStringList{"--from-log", "steps.csv", "--report", "t.png"} << "t.png"
+            << "steps.csv";
+    }
+    void reports() {
+        QFETCH(QStringList, given);
+        QFETCH(QString, report);
+        QFETCH(QString, fromLog);
+        // Without the screens' names too: a log is drawn where no display is.
+        const CommandLine line = readCommandLine(arguments(given), std::nullopt);
+        QCOMPARE(int(line.action), int(CommandLine::Action::Run));
+        QCOMPARE(line.options.reportPath, report);
+        QCOMPARE(line.options.fromLogPath, fromLog);
     }
     void holdsAndLog() {
         QFETCH(QStringList, given);
@@ -277,6 +300,21 @@ private slots:
             << QStringList{"--log="} << OneScreen << "--log: no file named";
         QTest::newRow("log twice") << QStringList{"--log", "a.csv", "--log", "b.csv"} << OneScreen
                                    << "--log is given more than once" + forms;
+        QTest::newRow("report without a file")
+            << QStringList{"--report="} << OneScreen << "--report: no file named";
+        QTest::newRow("report of another kind") << QStringList{"--report", "run.pdf"} << OneScreen
+                                                << "--report: 'run.pdf' is to end in .svg or .png";
+        QTest::newRow("report twice") << QStringList{"--report", "a.svg", "--report", "b.svg"}
+                                      << OneScreen << "--report is given more than once" + forms;
+        QTest::newRow("log to draw without a report")
+            << QStringList{"--from-log", "run.csv"} << OneScreen
+            << "--from-log: give --report FILE to draw the log to";
+        QTest::newRow("log to draw with a run")
+            << QStringList{"--report", "a.png", "--from-log", "run.csv", "--start"} << OneScreen
+            << "--from-log draws a saved log and opens no window; it takes no --start";
+        QTest::newRow("log to draw and a log to write")
+            << QStringList{"--report", "a.png", "--log", "b.csv", "--from-log", "run.csv"}
+            << OneScreen << "--from-log draws a saved log and opens no window; it takes no --log";
         QTest::newRow("a long unknown option is cut")
             << QStringList{"--" + QString(100'000, u'x')} << OneScreen
             << "Unknown option '" + QString(40, u'x') + "…'" + forms;

@@ -5,6 +5,7 @@
 #include "core/flashkeys.h"
 #include "core/plainnumber.h"
 #include "core/programversion.h"
+#include "core/reportformat.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -105,8 +106,19 @@ struct KnownOptions {
         QStringLiteral("log"),
         Texts::tr("Write a CSV line for every step of every flash: what was shown, and when."),
         Texts::tr("FILE")};
-    QList<QCommandLineOption> all{help,       version, start,  duration, screen,
-                                  allScreens, colors,  frames, log};
+    QCommandLineOption report{
+        QStringLiteral("report"),
+        Texts::tr("When the run ends, draw its timing to FILE (.svg or .png): every step's "
+                  "interval against the planned one, the late and skipped steps, a histogram "
+                  "and a table, a panel a screen."),
+        Texts::tr("FILE")};
+    QCommandLineOption fromLog{
+        QStringLiteral("from-log"),
+        Texts::tr("With --report: draw the report from a log saved with --log, without opening "
+                  "a window."),
+        Texts::tr("FILE")};
+    QList<QCommandLineOption> all{help,   version, start, duration, screen, allScreens,
+                                  colors, frames,  log,   report,   fromLog};
     QCommandLineParser parser;
 
     KnownOptions() {
@@ -148,6 +160,8 @@ CommandLine readCommandLine(const QStringList& arguments,
     const QCommandLineOption& start = known.start;
     const QCommandLineOption& frames = known.frames;
     const QCommandLineOption& log = known.log;
+    const QCommandLineOption& report = known.report;
+    const QCommandLineOption& fromLog = known.fromLog;
 
     const auto withForms = [&options](QString problem) {
         if (problem.endsWith(u'.'))
@@ -168,7 +182,8 @@ CommandLine readCommandLine(const QStringList& arguments,
         return withForms(Texts::tr("Unexpected argument %1")
                              .arg(quotedForMessage(parser.positionalArguments().constFirst())));
     }
-    for (const QCommandLineOption* option : {&duration, &screen, &colors, &frames, &log}) {
+    for (const QCommandLineOption* option :
+         {&duration, &screen, &colors, &frames, &log, &report, &fromLog}) {
         if (parser.values(*option).size() > 1) {
             return withForms(
                 Texts::tr("--%1 is given more than once").arg(option->names().constFirst()));
@@ -211,6 +226,28 @@ CommandLine readCommandLine(const QStringList& arguments,
         if (parser.value(log).isEmpty())
             return refusal(Texts::tr("--log: no file named"));
         launch.logPath = parser.value(log);
+    }
+    if (parser.isSet(report)) {
+        if (parser.value(report).isEmpty())
+            return refusal(Texts::tr("--report: no file named"));
+        if (!reportFormatForPath(parser.value(report)))
+            return refusal(Texts::tr("--report: %1 is to end in .svg or .png")
+                               .arg(quotedForMessage(parser.value(report))));
+        launch.reportPath = parser.value(report);
+    }
+    if (parser.isSet(fromLog)) {
+        if (parser.value(fromLog).isEmpty())
+            return refusal(Texts::tr("--from-log: no file named"));
+        if (!parser.isSet(report))
+            return refusal(Texts::tr("--from-log: give --report FILE to draw the log to"));
+        for (const QCommandLineOption* option :
+             {&start, &duration, &screen, &allScreens, &colors, &frames, &log}) {
+            if (parser.isSet(*option))
+                return refusal(Texts::tr("--from-log draws a saved log and opens no window; it "
+                                         "takes no --%1")
+                                   .arg(option->names().constFirst()));
+        }
+        launch.fromLogPath = parser.value(fromLog);
     }
 
     CommandLine line;
