@@ -5,6 +5,7 @@
 #include "platform/framelogfile.h"
 #include "platform/launchpalette.h"
 #include "platform/qtdialogs.h"
+#include "platform/regularfile.h"
 #include "platform/settingsbacking.h"
 #include "platform/timingreportfile.h"
 #include "platform/translations.h"
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -133,6 +135,15 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    if (!commandLine.options.reportPath.isEmpty()) {
+        // Refused now rather than after the run, when its timing would be lost.
+        const QString problem = unreplaceableFileReason(commandLine.options.reportPath);
+        if (!problem.isEmpty()) {
+            tell(stderr, QStringLiteral("chromaflick: --report: %1\n").arg(problem));
+            return BadCommandLineStatus;
+        }
+    }
+
     QtDialogs dialogs;
     UserSettingsStore store;
     Form1 form(dialogs, store);
@@ -160,5 +171,17 @@ int main(int argc, char* argv[]) {
     // screen.
     if (commandLine.options.start)
         whenPlaced(form, [&form] { form.startFlash(); });
-    return QApplication::exec();
+    std::vector<LoggedStep> runSteps;
+    if (!commandLine.options.reportPath.isEmpty())
+        QObject::connect(&form, &Form1::stepShown, &form, [&runSteps](const StepShown& shown) {
+            runSteps.push_back(
+                {shown, shown.skipped ? LoggedStep::Showing::Skipped : LoggedStep::Showing::Shown});
+        });
+    const int status = QApplication::exec();
+    if (!commandLine.options.reportPath.isEmpty()) {
+        const QString problem = writeTimingReport(commandLine.options.reportPath, runSteps);
+        if (!problem.isEmpty())
+            tell(stderr, QStringLiteral("chromaflick: --report: %1\n").arg(problem));
+    }
+    return status;
 }

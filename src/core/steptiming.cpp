@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <map>
 
 namespace {
@@ -43,7 +44,11 @@ void walk(ScreenWalk& screen, const LoggedStep& row) {
     }
     if (row.shown.missed > 0) {
         ++timing.late;
-        timing.refreshesMissed += row.shown.missed;
+        // A made-up log may count past any real run; the sum stops at the largest.
+        timing.refreshesMissed =
+            row.shown.missed > std::numeric_limits<std::int64_t>::max() - timing.refreshesMissed
+                ? std::numeric_limits<std::int64_t>::max()
+                : timing.refreshesMissed + row.shown.missed;
     }
     if (const LoggedStep* before = std::exchange(screen.lastShown, &row)) {
         const std::int64_t us = row.shown.shownUs - before->shown.shownUs;

@@ -188,7 +188,7 @@ private:
         std::vector<qsizetype> counts(Bins, 0);
         const double binUs = yMaxMs_ * 1000.0 / Bins;
         for (const StepInterval& interval : timing_.intervals)
-            ++counts[std::size_t(std::clamp(int(double(interval.us) / binUs), 0, Bins - 1))];
+            ++counts[std::size_t(std::clamp(double(interval.us) / binUs, 0.0, Bins - 1.0))];
         const qsizetype most = *std::max_element(counts.begin(), counts.end());
         text({HistogramLeft, top_ + PlotTop - 10}, 12, Texts::tr("steps per interval"), u"label");
         add(ChartShape::Kind::Line, u"axis", Ink,

@@ -347,6 +347,7 @@ void Form1::PushButton2_Click() {
             flash_->setDuration(flashDuration_);
             flash_->setHeldRefreshes(heldRefreshes_);
             flash_->setLog(frameLog_);
+            connect(flash_.get(), &FlashSession::stepShown, this, &Form1::stepShown);
         }
         flash_->showFlash();
     });

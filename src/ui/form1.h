@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/flashoption.h"
+#include "core/framelog.h"
 #include "core/screenchoice.h"
 #include "ui/flashsource.h"
 
@@ -78,6 +79,8 @@ public:
 signals:
     // The program ends here (Form_Unload): status 0, or 1 when the list could not be stored.
     void unloaded(int exitStatus);
+    // A flash's display showed a step, or reports it never did.
+    void stepShown(const StepShown& shown);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

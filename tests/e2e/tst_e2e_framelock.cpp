@@ -1,3 +1,6 @@
+#include "core/framelogreader.h"
+#include "core/steptiming.h"
+#include "core/timingchart.h"
 #include "desktop.h"
 #include "flashimage.h"
 #include "steplog.h"
@@ -51,6 +54,7 @@ public:
                                          "--duration", duration, "--log", logPath()} +
                              more);
     }
+    QString filePath(const QString& name) const { return folder.filePath(name); }
     QString logPath() const { return folder.filePath("steps.csv"); }
     QList<LogRow> rows() const { return readStepLog(logPath()); }
     bool start() { return program.start(); }
@@ -303,6 +307,39 @@ private slots:
         for (qsizetype i = 1; i < after.size(); ++i) {
             QVERIFY(after[i].onTarget());
             QCOMPARE(*after[i].targetMsc, *after[i - 1].targetMsc + 1);
+        }
+    }
+
+    // The report drawn at the end of a run sums up the steps the flash showed, with a log or
+    // without one.
+    void reportAtTheEnd_data() {
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("with a log") << true;
+        QTest::newRow("without a log") << false;
+    }
+    void reportAtTheEnd() {
+        QFETCH(bool, logged);
+        storeSolidCycle(entries, 1000);
+        LockedRun run(2, "3");
+        const QString report = run.filePath(QStringLiteral("timing.svg"));
+        run.program.setArguments(
+            QStringList{"--start", "--frames", "2", "--duration", "3", "--report", report} +
+            (logged ? QStringList{"--log", run.logPath()} : QStringList{}));
+        QVERIFY(run.start());
+        const QString said = run.finish();
+        static const QRegularExpression stepsTold("flash: (\\d+) steps");
+        const QRegularExpressionMatch told = stepsTold.match(said);
+        QVERIFY2(told.hasMatch(), qPrintable(said));
+        QStringList figures;
+        static const QRegularExpression figure("class=\"figure\"[^>]*>([^<]*)</text>");
+        for (const QRegularExpressionMatch& match :
+             figure.globalMatch(QString::fromUtf8(fileBytes(report))))
+            figures << match.captured(1);
+        QVERIFY2(figures.contains(QStringLiteral("steps: ") + told.captured(1)),
+                 qPrintable(figures.join(u'|') + u'\n' + said));
+        if (logged) {
+            const FrameLogReading log = readFrameLog(fileBytes(run.logPath()));
+            QCOMPARE(figures, timingFigures(measureStepTiming(log.steps).front()));
         }
     }
 };
