@@ -25,8 +25,10 @@ void FlashTally::add(const StepShown& shown) {
     }
     missed_ += shown.missed;
     if (shown.shownMsc) {
-        if (lastMsc_)
+        if (lastMsc_) {
             lastHold_ = static_cast<std::int64_t>(*shown.shownMsc - *lastMsc_);
+            rate_.add(lastHold_, shown.shownUs - lastUs_);
+        }
         if (!firstMsc_)
             firstMsc_ = shown.shownMsc;
         lastMsc_ = shown.shownMsc;
@@ -52,6 +54,14 @@ double FlashTally::measuredRate() const {
 }
 
 QString FlashTally::summary() const {
+    if (rate_.samples() >= RateSamplesForSpread)
+        return Texts::tr("flash: %1 steps, %2 refreshes at %3 Hz ± %4, %5 missed, %6 skipped")
+            .arg(steps_)
+            .arg(refreshes())
+            .arg(measuredRate(), 0, 'f', 2)
+            .arg(rate_.deviationHz(), 0, 'f', 2)
+            .arg(missed_)
+            .arg(skipped_);
     return Texts::tr("flash: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped")
         .arg(steps_)
         .arg(refreshes())
