@@ -198,6 +198,18 @@
         <source>--from-log draws a saved log and opens no window; it takes no --%1</source>
         <translation>--from-log zeichnet ein gespeichertes Protokoll und öffnet kein Fenster; es nimmt kein --%1</translation>
     </message>
+    <message>
+        <source>Show a square in a corner of every flash picture, white on odd steps and black on even ones, for a light sensor: top-left, top-right, bottom-left or bottom-right (the default), and its side in pixels (48 unless given).</source>
+        <translation>Ein Quadrat in einer Ecke jedes Blitzbilds zeigen, weiß bei ungeraden und schwarz bei geraden Schritten, für einen Lichtsensor: top-left, top-right, bottom-left oder bottom-right (der Standard) und seine Seite in Pixeln (48, wenn nicht angegeben).</translation>
+    </message>
+    <message>
+        <source>[CORNER][:SIZE]</source>
+        <translation>[ECKE][:GRÖSSE]</translation>
+    </message>
+    <message>
+        <source>--marker: %1</source>
+        <translation>--marker: %1</translation>
+    </message>
 </context>
 <context>
     <name>DurationText</name>
@@ -606,6 +618,17 @@ Entries that are no color, skipped: %3</source>
     <message>
         <source>the file is UTF-16 text without a byte order mark; save it as UTF-8</source>
         <translation>die Datei ist UTF-16-Text ohne Byte-Order-Mark; speichern Sie sie als UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>PhotodiodeMarker</name>
+    <message>
+        <source>%1 is no corner; give top-left, top-right, bottom-left or bottom-right</source>
+        <translation>%1 ist keine Ecke; geben Sie top-left, top-right, bottom-left oder bottom-right an</translation>
+    </message>
+    <message>
+        <source>the size %1 is not a whole number of pixels from 1 to %2</source>
+        <translation>die Größe %1 ist keine ganze Zahl von Pixeln von 1 bis %2</translation>
     </message>
 </context>
 <context>

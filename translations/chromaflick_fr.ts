@@ -198,6 +198,18 @@
         <source>--from-log draws a saved log and opens no window; it takes no --%1</source>
         <translation>--from-log dessine un journal enregistré et n&apos;ouvre aucune fenêtre ; il ne prend pas --%1</translation>
     </message>
+    <message>
+        <source>Show a square in a corner of every flash picture, white on odd steps and black on even ones, for a light sensor: top-left, top-right, bottom-left or bottom-right (the default), and its side in pixels (48 unless given).</source>
+        <translation>Afficher un carré dans un coin de chaque image du flash, blanc aux étapes impaires et noir aux paires, pour un capteur de lumière : top-left, top-right, bottom-left ou bottom-right (par défaut), et son côté en pixels (48 sauf indication).</translation>
+    </message>
+    <message>
+        <source>[CORNER][:SIZE]</source>
+        <translation>[COIN][:TAILLE]</translation>
+    </message>
+    <message>
+        <source>--marker: %1</source>
+        <translation>--marker : %1</translation>
+    </message>
 </context>
 <context>
     <name>DurationText</name>
@@ -606,6 +618,17 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
     <message>
         <source>the file is UTF-16 text without a byte order mark; save it as UTF-8</source>
         <translation>le fichier est du texte UTF-16 sans indicateur d&apos;ordre des octets ; enregistrez-le en UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>PhotodiodeMarker</name>
+    <message>
+        <source>%1 is no corner; give top-left, top-right, bottom-left or bottom-right</source>
+        <translation>%1 n&apos;est pas un coin ; indiquez top-left, top-right, bottom-left ou bottom-right</translation>
+    </message>
+    <message>
+        <source>the size %1 is not a whole number of pixels from 1 to %2</source>
+        <translation>la taille %1 n&apos;est pas un nombre entier de pixels de 1 à %2</translation>
     </message>
 </context>
 <context>

@@ -117,8 +117,14 @@ struct KnownOptions {
         Texts::tr("With --report: draw the report from a log saved with --log, without opening "
                   "a window."),
         Texts::tr("FILE")};
-    QList<QCommandLineOption> all{help,   version, start, duration, screen, allScreens,
-                                  colors, frames,  log,   report,   fromLog};
+    QCommandLineOption marker{
+        QStringLiteral("marker"),
+        Texts::tr("Show a square in a corner of every flash picture, white on odd steps and "
+                  "black on even ones, for a light sensor: top-left, top-right, bottom-left or "
+                  "bottom-right (the default), and its side in pixels (48 unless given)."),
+        Texts::tr("[CORNER][:SIZE]")};
+    QList<QCommandLineOption> all{help,   version, start, duration, screen,  allScreens,
+                                  colors, frames,  log,   report,   fromLog, marker};
     QCommandLineParser parser;
 
     KnownOptions() {
@@ -141,15 +147,36 @@ struct KnownOptions {
 
 } // namespace
 
+namespace {
+
+// --marker may stand alone: the parser knows no optional value, so a bare one is given an empty
+// value, unless a marker follows it as its own argument.
+QStringList withMarkerValue(QStringList arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == u"--")
+            break;
+        if (arguments[i] != u"--marker")
+            continue;
+        const bool valueFollows = i + 1 < arguments.size() && !arguments[i + 1].startsWith(u'-') &&
+                                  readMarker(arguments[i + 1]).marker;
+        if (!valueFollows)
+            arguments[i] = QStringLiteral("--marker=");
+    }
+    return arguments;
+}
+
+} // namespace
+
 std::optional<CommandLine> readPrintRequest(const QStringList& arguments) {
     KnownOptions known;
-    if (!known.parser.parse(arguments))
+    if (!known.parser.parse(withMarkerValue(arguments)))
         return std::nullopt;
     return known.printRequest();
 }
 
-CommandLine readCommandLine(const QStringList& arguments,
+CommandLine readCommandLine(const QStringList& givenArguments,
                             const std::optional<QStringList>& screenNames) {
+    const QStringList arguments = withMarkerValue(givenArguments);
     KnownOptions known;
     QCommandLineParser& parser = known.parser;
     const QList<QCommandLineOption>& options = known.all;
@@ -162,6 +189,7 @@ CommandLine readCommandLine(const QStringList& arguments,
     const QCommandLineOption& log = known.log;
     const QCommandLineOption& report = known.report;
     const QCommandLineOption& fromLog = known.fromLog;
+    const QCommandLineOption& marker = known.marker;
 
     const auto withForms = [&options](QString problem) {
         if (problem.endsWith(u'.'))
@@ -183,7 +211,7 @@ CommandLine readCommandLine(const QStringList& arguments,
                              .arg(quotedForMessage(parser.positionalArguments().constFirst())));
     }
     for (const QCommandLineOption* option :
-         {&duration, &screen, &colors, &frames, &log, &report, &fromLog}) {
+         {&duration, &screen, &colors, &frames, &log, &report, &fromLog, &marker}) {
         if (parser.values(*option).size() > 1) {
             return withForms(
                 Texts::tr("--%1 is given more than once").arg(option->names().constFirst()));
@@ -241,13 +269,19 @@ CommandLine readCommandLine(const QStringList& arguments,
         if (!parser.isSet(report))
             return refusal(Texts::tr("--from-log: give --report FILE to draw the log to"));
         for (const QCommandLineOption* option :
-             {&start, &duration, &screen, &allScreens, &colors, &frames, &log}) {
+             {&start, &duration, &screen, &allScreens, &colors, &frames, &log, &marker}) {
             if (parser.isSet(*option))
                 return refusal(Texts::tr("--from-log draws a saved log and opens no window; it "
                                          "takes no --%1")
                                    .arg(option->names().constFirst()));
         }
         launch.fromLogPath = parser.value(fromLog);
+    }
+    if (parser.isSet(marker)) {
+        const MarkerReading reading = readMarker(parser.value(marker));
+        if (!reading.marker)
+            return refusal(Texts::tr("--marker: %1").arg(reading.problem));
+        launch.marker = reading.marker;
     }
 
     CommandLine line;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/photodiodemarker.h"
 #include "core/screenchoice.h"
 
 #include <QString>
@@ -16,6 +17,7 @@ struct LaunchOptions {
     QString logPath;                   // where every tick's showing is written; none if empty
     QString reportPath;  // the picture of the run's timing, .svg or .png; none if empty
     QString fromLogPath; // a saved log to draw the report from, with no window
+    std::optional<PhotodiodeMarker> marker;
 };
 
 // The most refreshes one tick can be held with --frames.

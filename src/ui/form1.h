@@ -2,6 +2,7 @@
 
 #include "core/flashoption.h"
 #include "core/framelog.h"
+#include "core/photodiodemarker.h"
 #include "core/screenchoice.h"
 #include "ui/flashsource.h"
 
@@ -63,6 +64,7 @@ public:
     // Every flash of this run holds each tick this many refreshes; the delay and the lock paced
     // it when unset.
     void setHeldRefreshes(std::optional<int> refreshes);
+    void setMarker(std::optional<PhotodiodeMarker> marker);
     // Where every flash of this run writes what it showed; none when null.
     void setFrameLog(FrameLogFile* log);
     // The start menu's "Lock to Display Refresh", stored as it changes.
@@ -120,6 +122,7 @@ private:
     std::optional<QStringList> runColors_;
     std::optional<std::chrono::milliseconds> flashDuration_;
     std::optional<int> heldRefreshes_;
+    std::optional<PhotodiodeMarker> marker_;
     // The delay the flash warning judges: what held refreshes amount to at the screen's rate.
     QString warnedDelayText() const;
     FrameLogFile* frameLog_ = nullptr;
