@@ -200,15 +200,25 @@ private slots:
         QCOMPARE(run.program.endWith(SIGTERM), 0);
     }
 
+    // With a marker the reading takes in its square too, in the same grab as the step's pixels:
+    // both belong to the same step, the marker white on odd steps and black on even ones.
+    void aScreenReadAnyTimeShowsTheLoggedColor_data() {
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("no marker") << false;
+        QTest::newRow("marker") << true;
+    }
     void aScreenReadAnyTimeShowsTheLoggedColor() {
+        QFETCH(bool, marked);
         storeSolidCycle(entries, 1000);
         // Half a second a step leaves each reading well inside one step.
-        LockedRun run(30, "8");
+        LockedRun run(30, "8", marked ? QStringList{"--marker"} : QStringList{});
         QVERIFY(run.start());
         QVERIFY(run.waitForRows(1));
         const QSize size = screenSize();
-        // A line across the screen below the hint.
-        const QRect line(0, size.height() * 3 / 4, size.width(), 1);
+        const int side = 48;
+        // A line across the screen below the hint; with a marker, the bottom row through it.
+        const QRect line = marked ? QRect(0, size.height() - 1, size.width(), 1)
+                                  : QRect(0, size.height() * 3 / 4, size.width(), 1);
         struct Reading {
             qint64 from;
             qint64 to;
@@ -238,8 +248,11 @@ private slots:
                     continue;
                 ++told;
                 const QColor expected(rows[i].first);
-                for (int x = 0; x < reading.pixels.width(); ++x)
-                    QCOMPARE(reading.pixels.pixelColor(x, 0), expected);
+                const QColor marker(rows[i].step % 2 ? Qt::white : Qt::black);
+                const int width = reading.pixels.width();
+                for (int x = 0; x < width; ++x)
+                    QCOMPARE(reading.pixels.pixelColor(x, 0),
+                             marked && x >= width - side ? marker : expected);
             }
         }
         QVERIFY2(told >= 5, qPrintable(QString::number(told)));
