@@ -1,10 +1,13 @@
 #include "core/commandline.h"
+#include "core/reportformat.h"
 #include "core/settingsstore.h"
 #include "platform/closesignals.h"
 #include "platform/framelogfile.h"
 #include "platform/launchpalette.h"
 #include "platform/qtdialogs.h"
+#include "platform/regularfile.h"
 #include "platform/settingsbacking.h"
+#include "platform/timingreportfile.h"
 #include "platform/translations.h"
 #include "ui/form1.h"
 #include "ui/launchoptions.h"
@@ -15,7 +18,9 @@
 #include <QSessionManager>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -57,7 +62,25 @@ bool hasDisplay() {
 struct Checked {
     std::optional<int> exitStatus; // set when the program ends here
     std::optional<PaletteContents> colors;
+    std::optional<LaunchOptions> drawFromLog; // a saved log to draw, and no window
 };
+
+// A picture's fonts come with the offscreen platform, so that no display is needed.
+int drawReportFromLog(int argc, char* argv[], const LaunchOptions& options) {
+    std::unique_ptr<QCoreApplication> application;
+    if (reportFormatForPath(options.reportPath) == ReportFormat::Png) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    const ProgramTranslations translations(QLocale::system());
+    const QString problem = writeTimingReportFromLog(options.reportPath, options.fromLogPath);
+    if (problem.isEmpty())
+        return 0;
+    tell(stderr, QStringLiteral("chromaflick: %1\n").arg(problem));
+    return BadCommandLineStatus;
+}
 
 // Everything but the screen choice is judged before the windowing system is reached, so that
 // help, a bad command line and a bad palette answer in a terminal without a display too.
@@ -66,20 +89,22 @@ Checked checkWithoutDesktop(int argc, char* argv[]) {
     const ProgramTranslations translations(QLocale::system());
     const CommandLine commandLine = readCommandLine(QCoreApplication::arguments(), std::nullopt);
     if (const std::optional<int> status = answered(commandLine))
-        return {status, std::nullopt};
+        return {status, std::nullopt, std::nullopt};
+    if (!commandLine.options.fromLogPath.isEmpty())
+        return {std::nullopt, std::nullopt, commandLine.options};
     LaunchPalette palette = readLaunchPalette(commandLine.options);
     if (!palette.problem.isEmpty()) {
         tell(stderr, QStringLiteral("chromaflick: %1\n").arg(palette.problem));
-        return {BadCommandLineStatus, std::nullopt};
+        return {BadCommandLineStatus, std::nullopt, std::nullopt};
     }
     if (!hasDisplay()) {
         tell(stderr, QStringLiteral("chromaflick: %1\n")
                          .arg(QCoreApplication::translate(
                              "Main", "no display to show the window on: neither DISPLAY nor "
                                      "WAYLAND_DISPLAY is set")));
-        return {1, std::nullopt};
+        return {1, std::nullopt, std::nullopt};
     }
-    return {std::nullopt, std::move(palette.colors)};
+    return {std::nullopt, std::move(palette.colors), std::nullopt};
 }
 
 } // namespace
@@ -88,6 +113,8 @@ int main(int argc, char* argv[]) {
     const Checked checked = checkWithoutDesktop(argc, argv);
     if (checked.exitStatus)
         return *checked.exitStatus;
+    if (checked.drawFromLog)
+        return drawReportFromLog(argc, argv, *checked.drawFromLog);
     QApplication application(argc, argv);
     // The desktop entry's name is the application id Wayland compositors match windows with.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.varnhollow.Chromaflick"));
@@ -104,6 +131,15 @@ int main(int argc, char* argv[]) {
         const QString problem = frameLog.open(commandLine.options.logPath);
         if (!problem.isEmpty()) {
             tell(stderr, QStringLiteral("chromaflick: --log: %1\n").arg(problem));
+            return BadCommandLineStatus;
+        }
+    }
+
+    if (!commandLine.options.reportPath.isEmpty()) {
+        // Refused now rather than after the run, when its timing would be lost.
+        const QString problem = unreplaceableFileReason(commandLine.options.reportPath);
+        if (!problem.isEmpty()) {
+            tell(stderr, QStringLiteral("chromaflick: --report: %1\n").arg(problem));
             return BadCommandLineStatus;
         }
     }
@@ -135,5 +171,18 @@ int main(int argc, char* argv[]) {
     // screen.
     if (commandLine.options.start)
         whenPlaced(form, [&form] { form.startFlash(); });
-    return QApplication::exec();
+    std::vector<LoggedStep> runSteps;
+    if (!commandLine.options.reportPath.isEmpty())
+        QObject::connect(&form, &Form1::stepShown, &form, [&runSteps](const StepShown& shown) {
+            runSteps.push_back({shown, shown.unconfirmed ? LoggedStep::Showing::Unreported
+                                       : shown.skipped   ? LoggedStep::Showing::Skipped
+                                                         : LoggedStep::Showing::Shown});
+        });
+    const int status = QApplication::exec();
+    if (!commandLine.options.reportPath.isEmpty()) {
+        const QString problem = writeTimingReport(commandLine.options.reportPath, runSteps);
+        if (!problem.isEmpty())
+            tell(stderr, QStringLiteral("chromaflick: --report: %1\n").arg(problem));
+    }
+    return status;
 }

@@ -12,7 +12,8 @@ const QStringList OneScreen{"HDMI-1"};
 const QStringList TwoScreens{"HDMI-1", "DP-2"};
 const QString OptionForms = QStringLiteral(
     "-h, --help, -v, --version, --start, --duration TIME, --screen NAME|N, --all-screens, "
-    "--colors FILE, --frames N, --log FILE");
+    "--colors FILE, --frames N, --log FILE, --report FILE, --from-log FILE, "
+    "--marker [CORNER][:SIZE]");
 
 } // namespace
 
@@ -117,6 +118,57 @@ private slots:
         QTest::newRow("log") << QStringList{"--log", "run.csv"} << 0 << "run.csv";
         QTest::newRow("both") << QStringList{"--log=/tmp/x.csv", "--frames", "2"} << 2
                               << "/tmp/x.csv";
+    }
+
+    void reports_data() {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QString>("report");
+        QTest::addColumn<QString>("fromLog");
+        QTest::newRow("at the end of a run")
+            << QStringList{"--start", "--report", "t.svg"} << "t.svg" << QString();
+        QTest::newRow("suffix in capitals")
+            << QStringList{"--report=T.PNG"} << "T.PNG" << QString();
+        QTest::newRow("from a saved log")
+            << QStringList{"--from-log", "steps.csv", "--report", "t.png"} << "t.png"
+            << "steps.csv";
+    }
+    void markers_data() {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<int>("corner");
+        QTest::addColumn<int>("size");
+        using Corner = PhotodiodeMarker::Corner;
+        QTest::newRow("alone") << QStringList{"--marker"} << int(Corner::BottomRight) << 48;
+        QTest::newRow("alone before another option")
+            << QStringList{"--marker", "--start"} << int(Corner::BottomRight) << 48;
+        QTest::newRow("a corner as the next argument")
+            << QStringList{"--marker", "top-left"} << int(Corner::TopLeft) << 48;
+        QTest::newRow("corner and size")
+            << QStringList{"--marker=top-right:100"} << int(Corner::TopRight) << 100;
+        QTest::newRow("size alone")
+            << QStringList{"--marker", ":1"} << int(Corner::BottomRight) << 1;
+        QTest::newRow("the largest")
+            << QStringList{"--marker", "bottom-left:4096"} << int(Corner::BottomLeft) << 4096;
+    }
+    void markers() {
+        QFETCH(QStringList, given);
+        QFETCH(int, corner);
+        QFETCH(int, size);
+        const CommandLine line = readCommandLine(arguments(given), OneScreen);
+        QCOMPARE(int(line.action), int(CommandLine::Action::Run));
+        QVERIFY(line.options.marker);
+        QCOMPARE(int(line.options.marker->corner), corner);
+        QCOMPARE(line.options.marker->size, size);
+    }
+
+    void reports() {
+        QFETCH(QStringList, given);
+        QFETCH(QString, report);
+        QFETCH(QString, fromLog);
+        // Without the screens' names too: a log is drawn where no display is.
+        const CommandLine line = readCommandLine(arguments(given), std::nullopt);
+        QCOMPARE(int(line.action), int(CommandLine::Action::Run));
+        QCOMPARE(line.options.reportPath, report);
+        QCOMPARE(line.options.fromLogPath, fromLog);
     }
     void holdsAndLog() {
         QFETCH(QStringList, given);
@@ -277,6 +329,37 @@ private slots:
             << QStringList{"--log="} << OneScreen << "--log: no file named";
         QTest::newRow("log twice") << QStringList{"--log", "a.csv", "--log", "b.csv"} << OneScreen
                                    << "--log is given more than once" + forms;
+        QTest::newRow("report without a file")
+            << QStringList{"--report="} << OneScreen << "--report: no file named";
+        QTest::newRow("report of another kind") << QStringList{"--report", "run.pdf"} << OneScreen
+                                                << "--report: 'run.pdf' is to end in .svg or .png";
+        QTest::newRow("report twice") << QStringList{"--report", "a.svg", "--report", "b.svg"}
+                                      << OneScreen << "--report is given more than once" + forms;
+        QTest::newRow("log to draw without a report")
+            << QStringList{"--from-log", "run.csv"} << OneScreen
+            << "--from-log: give --report FILE to draw the log to";
+        QTest::newRow("log to draw with a run")
+            << QStringList{"--report", "a.png", "--from-log", "run.csv", "--start"} << OneScreen
+            << "--from-log draws a saved log and opens no window; it takes no --start";
+        QTest::newRow("log to draw and a log to write")
+            << QStringList{"--report", "a.png", "--log", "b.csv", "--from-log", "run.csv"}
+            << OneScreen << "--from-log draws a saved log and opens no window; it takes no --log";
+        QTest::newRow("marker in no corner")
+            << QStringList{"--marker=middle"} << OneScreen
+            << "--marker: 'middle' is no corner; give top-left, top-right, bottom-left or "
+               "bottom-right";
+        QTest::newRow("a word after a bare marker is no corner")
+            << QStringList{"--marker", "middle"} << OneScreen
+            << "Unexpected argument 'middle'" + forms;
+        const QString sizes = " is not a whole number of pixels from 1 to 4096";
+        QTest::newRow("marker of no size")
+            << QStringList{"--marker=top-left:0"} << OneScreen << "--marker: the size '0'" + sizes;
+        QTest::newRow("marker too large")
+            << QStringList{"--marker=:4097"} << OneScreen << "--marker: the size '4097'" + sizes;
+        QTest::newRow("marker size in words")
+            << QStringList{"--marker=:big"} << OneScreen << "--marker: the size 'big'" + sizes;
+        QTest::newRow("marker twice") << QStringList{"--marker", "--marker"} << OneScreen
+                                      << "--marker is given more than once" + forms;
         QTest::newRow("a long unknown option is cut")
             << QStringList{"--" + QString(100'000, u'x')} << OneScreen
             << "Unknown option '" + QString(40, u'x') + "…'" + forms;

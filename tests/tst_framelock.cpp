@@ -2,6 +2,7 @@
 #include "core/drawingsurface.h"
 #include "core/errortrap.h"
 #include "core/gradientpainter.h"
+#include "core/photodiodemarker.h"
 #include "core/virtualkey.h"
 #include "platform/clockmicroseconds.h"
 #include "platform/framelogfile.h"
@@ -117,6 +118,19 @@ QStringList logLines(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+// The pixels a marker must cover and those just beyond it, on a surface of this size: its two
+// far corners, and a pixel past each of its inner edges.
+struct MarkerPixels {
+    QList<QPoint> inside;
+    QList<QPoint> beyond;
+};
+MarkerPixels markerPixels(QSize size, bool left, bool top, int side) {
+    const int x = left ? 0 : size.width() - side;
+    const int y = top ? 0 : size.height() - side;
+    return {{QPoint(x, y), QPoint(x + side - 1, y + side - 1)},
+            {QPoint(left ? x + side : x - 1, y), QPoint(x, top ? y + side : y - 1)}};
 }
 
 QColor pixelOf(const FlashPicture& picture, QSize size, QPoint at) {
@@ -579,6 +593,94 @@ private slots:
         QExposeEvent expose(QRegion(0, 0, 10, 10));
         QCoreApplication::sendEvent(window.windowHandle(), &expose);
         QCOMPARE(presenters[0]->again, before + 1);
+        flash.close();
+    }
+
+    // The marker is in every presented picture and in the timer path's paint, white on odd
+    // steps and black on even ones, exactly its size in its corner, while paused too.
+    void markerFollowsTheStepParity_data() {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<bool>("left");
+        QTest::addColumn<bool>("top");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<bool>("gradient");
+        QTest::addColumn<bool>("locked");
+        for (const bool locked : {true, false}) {
+            const char* path = locked ? "locked" : "timer";
+            QTest::addRow("%s, default", path) << "" << false << false << 48 << false << locked;
+            QTest::addRow("%s, top-left 1", path)
+                << "top-left:1" << true << true << 1 << true << locked;
+            QTest::addRow("%s, top-right 100, gradient", path)
+                << "top-right:100" << false << true << 100 << true << locked;
+            QTest::addRow("%s, bottom-left", path)
+                << "bottom-left" << true << false << 48 << false << locked;
+        }
+    }
+    void markerFollowsTheStepParity() {
+        QFETCH(QString, given);
+        QFETCH(bool, left);
+        QFETCH(bool, top);
+        QFETCH(int, side);
+        QFETCH(bool, gradient);
+        QFETCH(bool, locked);
+        source.lock = locked;
+        source.mode = gradient ? ColorMode::Gradient : ColorMode::Solid;
+        FlashSession flash(source, dialogs);
+        lockWith(flash);
+        flash.setMarker(readMarker(given).marker);
+        QList<StepShown> rows;
+        connect(&flash, &FlashSession::stepShown, this,
+                [&rows](const StepShown& shown) { rows << shown; });
+        flash.showFlash();
+        Form2& window = *flash.views().constFirst();
+        const QSize size = window.devicePixelSize();
+        const MarkerPixels pixels = markerPixels(size, left, top, side);
+        const auto check = [&](const QImage& image, std::uint64_t step) {
+            const QColor marker = step % 2 ? Qt::white : Qt::black;
+            for (const QPoint& at : pixels.inside)
+                QVERIFY2(image.pixelColor(at) == marker,
+                         qPrintable(QStringLiteral("step %1 at %2,%3 of %4x%5")
+                                        .arg(step)
+                                        .arg(at.x())
+                                        .arg(at.y())
+                                        .arg(image.width())
+                                        .arg(image.height())));
+            for (const QPoint& at : pixels.beyond) {
+                QVERIFY(image.pixelColor(at) != QColor(Qt::white));
+                QVERIFY(image.pixelColor(at) != QColor(Qt::black));
+            }
+        };
+        const auto drawn = [size](const FlashPicture& picture) {
+            QImage image(size, QImage::Format_RGB32);
+            ImageSurface surface(image);
+            picture.background(surface, size);
+            return image;
+        };
+        std::uint64_t last = 0;
+        if (locked) {
+            for (int i = 0; i < 4; ++i) {
+                QTRY_COMPARE(presenters[0]->queued.size(), std::size_t(2));
+                presenters[0]->showOldest();
+            }
+            QTRY_COMPARE(presenters[0]->queued.size(), std::size_t(2));
+            for (const FakePresenter::Queued& queued : presenters[0]->everything) {
+                if (queued.serial > 0)
+                    check(drawn(queued.picture), queued.serial);
+                last = std::max(last, queued.serial);
+            }
+            QCOMPARE(last, std::uint64_t(5));
+        } else {
+            for (int i = 0; i < 4; ++i) {
+                flash.Timer1_Timer();
+                last = std::uint64_t(rows.constLast().step);
+                check(window.grab().toImage(), last);
+            }
+            QCOMPARE(last, std::uint64_t(4));
+        }
+        // Paused, the picture with the readout keeps the marker of the step it holds.
+        flash.togglePause();
+        check(locked ? drawn(presenters[0]->everything.back().picture) : window.grab().toImage(),
+              last);
         flash.close();
     }
 

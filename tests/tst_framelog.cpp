@@ -153,6 +153,33 @@ private slots:
         QCOMPARE(tally.summary(screen), summary);
     }
 
+    // Enough steps give the rate's spread: here every second step is told 5 ms late, so the
+    // steps alternate 44.44 Hz and 57.14 Hz.
+    void tallySpread_data() {
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("too few to tell") << 10
+                                         << "flash: 10 steps, 20 refreshes at 49.32 Hz, 0 "
+                                            "missed, 0 skipped";
+        QTest::newRow("enough") << 11
+                                << "flash: 11 steps, 22 refreshes at 50.00 Hz ± 6.69, 0 missed, "
+                                   "0 skipped";
+    }
+    void tallySpread() {
+        QFETCH(int, steps);
+        QFETCH(QString, summary);
+        FlashTally tally;
+        tally.setReportedRate(60);
+        for (int i = 0; i < steps; ++i) {
+            StepShown shown;
+            shown.step = i + 1;
+            shown.shownMsc = std::uint64_t(1000 + 2 * i);
+            shown.shownUs = 40'000 * i + (i % 2 ? 5'000 : 0);
+            tally.add(shown);
+        }
+        QCOMPARE(tally.summary(), summary);
+    }
+
     void tallyWithoutCounters() {
         FlashTally tally;
         tally.setReportedRate(60);

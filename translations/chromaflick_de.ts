@@ -170,6 +170,46 @@
         <source>--log: no file named</source>
         <translation>--log: keine Datei angegeben</translation>
     </message>
+    <message>
+        <source>When the run ends, draw its timing to FILE (.svg or .png): every step&apos;s interval against the planned one, the late and skipped steps, a histogram and a table, a panel a screen.</source>
+        <translation>Am Ende des Laufs sein Timing in DATEI zeichnen (.svg oder .png): den Abstand jedes Schritts gegen den geplanten, die verspäteten und übersprungenen Schritte, ein Histogramm und eine Tabelle, ein Feld je Bildschirm.</translation>
+    </message>
+    <message>
+        <source>With --report: draw the report from a log saved with --log, without opening a window.</source>
+        <translation>Mit --report: den Bericht aus einem mit --log gespeicherten Protokoll zeichnen, ohne ein Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>--report: no file named</source>
+        <translation>--report: keine Datei angegeben</translation>
+    </message>
+    <message>
+        <source>--report: %1 is to end in .svg or .png</source>
+        <translation>--report: %1 muss auf .svg oder .png enden</translation>
+    </message>
+    <message>
+        <source>--from-log: no file named</source>
+        <translation>--from-log: keine Datei angegeben</translation>
+    </message>
+    <message>
+        <source>--from-log: give --report FILE to draw the log to</source>
+        <translation>--from-log: geben Sie --report DATEI an, in die das Protokoll gezeichnet wird</translation>
+    </message>
+    <message>
+        <source>--from-log draws a saved log and opens no window; it takes no --%1</source>
+        <translation>--from-log zeichnet ein gespeichertes Protokoll und öffnet kein Fenster; es nimmt kein --%1</translation>
+    </message>
+    <message>
+        <source>Show a square in a corner of every flash picture, white on odd steps and black on even ones, for a light sensor: top-left, top-right, bottom-left or bottom-right (the default), and its side in pixels (48 unless given).</source>
+        <translation>Ein Quadrat in einer Ecke jedes Blitzbilds zeigen, weiß bei ungeraden und schwarz bei geraden Schritten, für einen Lichtsensor: top-left, top-right, bottom-left oder bottom-right (der Standard) und seine Seite in Pixeln (48, wenn nicht angegeben).</translation>
+    </message>
+    <message>
+        <source>[CORNER][:SIZE]</source>
+        <translation>[ECKE][:GRÖSSE]</translation>
+    </message>
+    <message>
+        <source>--marker: %1</source>
+        <translation>--marker: %1</translation>
+    </message>
 </context>
 <context>
     <name>DurationText</name>
@@ -275,6 +315,14 @@
     <message>
         <source>, %1 unconfirmed</source>
         <translation>, %1 unbestätigt</translation>
+    </message>
+    <message>
+        <source>flash: %1 steps, %2 refreshes at %3 Hz ± %6, %4 missed, %5 skipped</source>
+        <translation>Blitzen: %1 Schritte, %2 Bildwechsel bei %3 Hz ± %6, %4 verpasst, %5 übersprungen</translation>
+    </message>
+    <message>
+        <source>flash on %7: %1 steps, %2 refreshes at %3 Hz ± %6, %4 missed, %5 skipped</source>
+        <translation>Blitzen auf %7: %1 Schritte, %2 Bildwechsel bei %3 Hz ± %6, %4 verpasst, %5 übersprungen</translation>
     </message>
 </context>
 <context>
@@ -396,6 +444,49 @@ Das Blinken trotzdem starten?</translation>
     <message>
         <source>the log %1 could not be written: %2</source>
         <translation>das Protokoll %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FrameLogReader</name>
+    <message>
+        <source>%1 fields where the log has %2</source>
+        <translation>%1 Felder, wo das Protokoll %2 hat</translation>
+    </message>
+    <message>
+        <source>the step %1 is no whole number from 1</source>
+        <translation>der Schritt %1 ist keine ganze Zahl ab 1</translation>
+    </message>
+    <message>
+        <source>the first color %1 is no #rrggbb</source>
+        <translation>die erste Farbe %1 ist kein #rrggbb</translation>
+    </message>
+    <message>
+        <source>the second color %1 is neither empty nor #rrggbb</source>
+        <translation>die zweite Farbe %1 ist weder leer noch #rrggbb</translation>
+    </message>
+    <message>
+        <source>the refresh counter %1 is neither empty nor a whole number</source>
+        <translation>der Bildwechselzähler %1 ist weder leer noch eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the time %1 is no whole number of microseconds</source>
+        <translation>die Zeit %1 ist keine ganze Zahl von Mikrosekunden</translation>
+    </message>
+    <message>
+        <source>missed is %1, not a count of refreshes, skipped or missed</source>
+        <translation>missed ist %1, keine Zahl von Bildwechseln, skipped oder missed</translation>
+    </message>
+    <message>
+        <source>not the header of a step log: %1</source>
+        <translation>nicht die Kopfzeile eines Schrittprotokolls: %1</translation>
+    </message>
+    <message>
+        <source>a quote is not closed or stands inside a field</source>
+        <translation>ein Anführungszeichen ist nicht geschlossen oder steht mitten in einem Feld</translation>
+    </message>
+    <message>
+        <source>the file is empty, not a step log</source>
+        <translation>die Datei ist leer, kein Schrittprotokoll</translation>
     </message>
 </context>
 <context>
@@ -559,6 +650,17 @@ Entries that are no color, skipped: %3</source>
     <message>
         <source>the file is UTF-16 text without a byte order mark; save it as UTF-8</source>
         <translation>die Datei ist UTF-16-Text ohne Byte-Order-Mark; speichern Sie sie als UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>PhotodiodeMarker</name>
+    <message>
+        <source>%1 is no corner; give top-left, top-right, bottom-left or bottom-right</source>
+        <translation>%1 ist keine Ecke; geben Sie top-left, top-right, bottom-left oder bottom-right an</translation>
+    </message>
+    <message>
+        <source>the size %1 is not a whole number of pixels from 1 to %2</source>
+        <translation>die Größe %1 ist keine ganze Zahl von Pixeln von 1 bis %2</translation>
     </message>
 </context>
 <context>
@@ -747,6 +849,96 @@ Entries that are no color, skipped: %3</source>
     <message>
         <source>the X server stopped telling when steps are shown</source>
         <translation>der X-Server meldet nicht mehr, wann Schritte gezeigt werden</translation>
+    </message>
+</context>
+<context>
+    <name>TimingChart</name>
+    <message>
+        <source>Screen %1</source>
+        <translation>Bildschirm %1</translation>
+    </message>
+    <message>
+        <source>interval from the step before (ms) against the planned one</source>
+        <translation>Abstand zum Schritt davor (ms) gegen den geplanten</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>steps per interval</source>
+        <translation>Schritte je Abstand</translation>
+    </message>
+    <message>
+        <source>steps: %1</source>
+        <translation>Schritte: %1</translation>
+    </message>
+    <message>
+        <source>refresh rate: %1 Hz ± %2 (%3 samples)</source>
+        <translation>Bildwiederholrate: %1 Hz ± %2 (%3 Messungen)</translation>
+    </message>
+    <message>
+        <source>refresh rate: %1 Hz (%2 samples)</source>
+        <translation>Bildwiederholrate: %1 Hz (%2 Messungen)</translation>
+    </message>
+    <message>
+        <source>refresh rate: not measured, the log has no refresh counters</source>
+        <translation>Bildwiederholrate: nicht gemessen, das Protokoll hat keine Bildwechselzähler</translation>
+    </message>
+    <message>
+        <source>steps late: %1</source>
+        <translation>verspätete Schritte: %1</translation>
+    </message>
+    <message>
+        <source>refreshes missed: %1</source>
+        <translation>verpasste Bildwechsel: %1</translation>
+    </message>
+    <message>
+        <source>steps skipped: %1</source>
+        <translation>übersprungene Schritte: %1</translation>
+    </message>
+    <message>
+        <source>steps never reported: %1</source>
+        <translation>nie gemeldete Schritte: %1</translation>
+    </message>
+    <message>
+        <source>planned interval: the median, %1 ms</source>
+        <translation>geplanter Abstand: der Median, %1 ms</translation>
+    </message>
+    <message>
+        <source>deviation from the plan, 50th percentile: %1 ms</source>
+        <translation>Abweichung vom Plan, 50. Perzentil: %1 ms</translation>
+    </message>
+    <message>
+        <source>deviation from the plan, 99th percentile: %1 ms</source>
+        <translation>Abweichung vom Plan, 99. Perzentil: %1 ms</translation>
+    </message>
+    <message>
+        <source>largest deviation from the plan: %1 ms</source>
+        <translation>größte Abweichung vom Plan: %1 ms</translation>
+    </message>
+    <message>
+        <source>The log holds no step.</source>
+        <translation>Das Protokoll enthält keinen Schritt.</translation>
+    </message>
+</context>
+<context>
+    <name>TimingReportFile</name>
+    <message>
+        <source>%1 could not be drawn as PNG</source>
+        <translation>%1 konnte nicht als PNG gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>--from-log: %1</source>
+        <translation>--from-log: %1</translation>
+    </message>
+    <message>
+        <source>--from-log: %1 is no step log, line %2: %3</source>
+        <translation>--from-log: %1 ist kein Schrittprotokoll, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>--report: %1</source>
+        <translation>--report: %1</translation>
     </message>
 </context>
 </TS>

@@ -170,6 +170,46 @@
         <source>--log: no file named</source>
         <translation>--log : aucun fichier indiqué</translation>
     </message>
+    <message>
+        <source>When the run ends, draw its timing to FILE (.svg or .png): every step&apos;s interval against the planned one, the late and skipped steps, a histogram and a table, a panel a screen.</source>
+        <translation>À la fin de l&apos;exécution, dessiner sa chronologie dans FICHIER (.svg ou .png) : l&apos;intervalle de chaque étape face à celui prévu, les étapes en retard et sautées, un histogramme et un tableau, un panneau par écran.</translation>
+    </message>
+    <message>
+        <source>With --report: draw the report from a log saved with --log, without opening a window.</source>
+        <translation>Avec --report : dessiner le rapport d&apos;un journal enregistré avec --log, sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>--report: no file named</source>
+        <translation>--report : aucun fichier indiqué</translation>
+    </message>
+    <message>
+        <source>--report: %1 is to end in .svg or .png</source>
+        <translation>--report : %1 doit finir par .svg ou .png</translation>
+    </message>
+    <message>
+        <source>--from-log: no file named</source>
+        <translation>--from-log : aucun fichier indiqué</translation>
+    </message>
+    <message>
+        <source>--from-log: give --report FILE to draw the log to</source>
+        <translation>--from-log : indiquez --report FICHIER où dessiner le journal</translation>
+    </message>
+    <message>
+        <source>--from-log draws a saved log and opens no window; it takes no --%1</source>
+        <translation>--from-log dessine un journal enregistré et n&apos;ouvre aucune fenêtre ; il ne prend pas --%1</translation>
+    </message>
+    <message>
+        <source>Show a square in a corner of every flash picture, white on odd steps and black on even ones, for a light sensor: top-left, top-right, bottom-left or bottom-right (the default), and its side in pixels (48 unless given).</source>
+        <translation>Afficher un carré dans un coin de chaque image du flash, blanc aux étapes impaires et noir aux paires, pour un capteur de lumière : top-left, top-right, bottom-left ou bottom-right (par défaut), et son côté en pixels (48 sauf indication).</translation>
+    </message>
+    <message>
+        <source>[CORNER][:SIZE]</source>
+        <translation>[COIN][:TAILLE]</translation>
+    </message>
+    <message>
+        <source>--marker: %1</source>
+        <translation>--marker : %1</translation>
+    </message>
 </context>
 <context>
     <name>DurationText</name>
@@ -275,6 +315,14 @@
     <message>
         <source>, %1 unconfirmed</source>
         <translation>, %1 non confirmées</translation>
+    </message>
+    <message>
+        <source>flash: %1 steps, %2 refreshes at %3 Hz ± %6, %4 missed, %5 skipped</source>
+        <translation>flash : %1 étapes, %2 rafraîchissements à %3 Hz ± %6, %4 manqués, %5 sautés</translation>
+    </message>
+    <message>
+        <source>flash on %7: %1 steps, %2 refreshes at %3 Hz ± %6, %4 missed, %5 skipped</source>
+        <translation>flash sur %7 : %1 étapes, %2 rafraîchissements à %3 Hz ± %6, %4 manqués, %5 sautés</translation>
     </message>
 </context>
 <context>
@@ -396,6 +444,49 @@ Démarrer le clignotement malgré tout ?</translation>
     <message>
         <source>the log %1 could not be written: %2</source>
         <translation>le journal %1 n’a pas pu être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>FrameLogReader</name>
+    <message>
+        <source>%1 fields where the log has %2</source>
+        <translation>%1 champs là où le journal en a %2</translation>
+    </message>
+    <message>
+        <source>the step %1 is no whole number from 1</source>
+        <translation>l&apos;étape %1 n&apos;est pas un nombre entier à partir de 1</translation>
+    </message>
+    <message>
+        <source>the first color %1 is no #rrggbb</source>
+        <translation>la première couleur %1 n&apos;est pas un #rrggbb</translation>
+    </message>
+    <message>
+        <source>the second color %1 is neither empty nor #rrggbb</source>
+        <translation>la seconde couleur %1 n&apos;est ni vide ni un #rrggbb</translation>
+    </message>
+    <message>
+        <source>the refresh counter %1 is neither empty nor a whole number</source>
+        <translation>le compteur de rafraîchissements %1 n&apos;est ni vide ni un nombre entier</translation>
+    </message>
+    <message>
+        <source>the time %1 is no whole number of microseconds</source>
+        <translation>le temps %1 n&apos;est pas un nombre entier de microsecondes</translation>
+    </message>
+    <message>
+        <source>missed is %1, not a count of refreshes, skipped or missed</source>
+        <translation>missed vaut %1, ni un nombre de rafraîchissements, ni skipped, ni missed</translation>
+    </message>
+    <message>
+        <source>not the header of a step log: %1</source>
+        <translation>pas l&apos;en-tête d&apos;un journal des étapes : %1</translation>
+    </message>
+    <message>
+        <source>a quote is not closed or stands inside a field</source>
+        <translation>un guillemet n&apos;est pas fermé ou se trouve au milieu d&apos;un champ</translation>
+    </message>
+    <message>
+        <source>the file is empty, not a step log</source>
+        <translation>le fichier est vide, ce n&apos;est pas un journal des étapes</translation>
     </message>
 </context>
 <context>
@@ -559,6 +650,17 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
     <message>
         <source>the file is UTF-16 text without a byte order mark; save it as UTF-8</source>
         <translation>le fichier est du texte UTF-16 sans indicateur d&apos;ordre des octets ; enregistrez-le en UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>PhotodiodeMarker</name>
+    <message>
+        <source>%1 is no corner; give top-left, top-right, bottom-left or bottom-right</source>
+        <translation>%1 n&apos;est pas un coin ; indiquez top-left, top-right, bottom-left ou bottom-right</translation>
+    </message>
+    <message>
+        <source>the size %1 is not a whole number of pixels from 1 to %2</source>
+        <translation>la taille %1 n&apos;est pas un nombre entier de pixels de 1 à %2</translation>
     </message>
 </context>
 <context>
@@ -747,6 +849,96 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
     <message>
         <source>the X server stopped telling when steps are shown</source>
         <translation>le serveur X ne dit plus quand les étapes sont montrées</translation>
+    </message>
+</context>
+<context>
+    <name>TimingChart</name>
+    <message>
+        <source>Screen %1</source>
+        <translation>Écran %1</translation>
+    </message>
+    <message>
+        <source>interval from the step before (ms) against the planned one</source>
+        <translation>intervalle depuis l&apos;étape précédente (ms) face à celui prévu</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>étape</translation>
+    </message>
+    <message>
+        <source>steps per interval</source>
+        <translation>étapes par intervalle</translation>
+    </message>
+    <message>
+        <source>steps: %1</source>
+        <translation>étapes : %1</translation>
+    </message>
+    <message>
+        <source>refresh rate: %1 Hz ± %2 (%3 samples)</source>
+        <translation>fréquence de rafraîchissement : %1 Hz ± %2 (%3 mesures)</translation>
+    </message>
+    <message>
+        <source>refresh rate: %1 Hz (%2 samples)</source>
+        <translation>fréquence de rafraîchissement : %1 Hz (%2 mesures)</translation>
+    </message>
+    <message>
+        <source>refresh rate: not measured, the log has no refresh counters</source>
+        <translation>fréquence de rafraîchissement : non mesurée, le journal n&apos;a pas de compteurs de rafraîchissements</translation>
+    </message>
+    <message>
+        <source>steps late: %1</source>
+        <translation>étapes en retard : %1</translation>
+    </message>
+    <message>
+        <source>refreshes missed: %1</source>
+        <translation>rafraîchissements manqués : %1</translation>
+    </message>
+    <message>
+        <source>steps skipped: %1</source>
+        <translation>étapes sautées : %1</translation>
+    </message>
+    <message>
+        <source>steps never reported: %1</source>
+        <translation>étapes jamais signalées : %1</translation>
+    </message>
+    <message>
+        <source>planned interval: the median, %1 ms</source>
+        <translation>intervalle prévu : la médiane, %1 ms</translation>
+    </message>
+    <message>
+        <source>deviation from the plan, 50th percentile: %1 ms</source>
+        <translation>écart au plan, 50e centile : %1 ms</translation>
+    </message>
+    <message>
+        <source>deviation from the plan, 99th percentile: %1 ms</source>
+        <translation>écart au plan, 99e centile : %1 ms</translation>
+    </message>
+    <message>
+        <source>largest deviation from the plan: %1 ms</source>
+        <translation>plus grand écart au plan : %1 ms</translation>
+    </message>
+    <message>
+        <source>The log holds no step.</source>
+        <translation>Le journal ne contient aucune étape.</translation>
+    </message>
+</context>
+<context>
+    <name>TimingReportFile</name>
+    <message>
+        <source>%1 could not be drawn as PNG</source>
+        <translation>%1 n&apos;a pas pu être dessiné en PNG</translation>
+    </message>
+    <message>
+        <source>--from-log: %1</source>
+        <translation>--from-log : %1</translation>
+    </message>
+    <message>
+        <source>--from-log: %1 is no step log, line %2: %3</source>
+        <translation>--from-log : %1 n&apos;est pas un journal des étapes, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>--report: %1</source>
+        <translation>--report : %1</translation>
     </message>
 </context>
 </TS>

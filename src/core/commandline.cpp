@@ -5,6 +5,7 @@
 #include "core/flashkeys.h"
 #include "core/plainnumber.h"
 #include "core/programversion.h"
+#include "core/reportformat.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -105,8 +106,25 @@ struct KnownOptions {
         QStringLiteral("log"),
         Texts::tr("Write a CSV line for every step of every flash: what was shown, and when."),
         Texts::tr("FILE")};
-    QList<QCommandLineOption> all{help,       version, start,  duration, screen,
-                                  allScreens, colors,  frames, log};
+    QCommandLineOption report{
+        QStringLiteral("report"),
+        Texts::tr("When the run ends, draw its timing to FILE (.svg or .png): every step's "
+                  "interval against the planned one, the late and skipped steps, a histogram "
+                  "and a table, a panel a screen."),
+        Texts::tr("FILE")};
+    QCommandLineOption fromLog{
+        QStringLiteral("from-log"),
+        Texts::tr("With --report: draw the report from a log saved with --log, without opening "
+                  "a window."),
+        Texts::tr("FILE")};
+    QCommandLineOption marker{
+        QStringLiteral("marker"),
+        Texts::tr("Show a square in a corner of every flash picture, white on odd steps and "
+                  "black on even ones, for a light sensor: top-left, top-right, bottom-left or "
+                  "bottom-right (the default), and its side in pixels (48 unless given)."),
+        Texts::tr("[CORNER][:SIZE]")};
+    QList<QCommandLineOption> all{help,   version, start, duration, screen,  allScreens,
+                                  colors, frames,  log,   report,   fromLog, marker};
     QCommandLineParser parser;
 
     KnownOptions() {
@@ -129,15 +147,36 @@ struct KnownOptions {
 
 } // namespace
 
+namespace {
+
+// --marker may stand alone: the parser knows no optional value, so a bare one is given an empty
+// value, unless a marker follows it as its own argument.
+QStringList withMarkerValue(QStringList arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == u"--")
+            break;
+        if (arguments[i] != u"--marker")
+            continue;
+        const bool valueFollows = i + 1 < arguments.size() && !arguments[i + 1].startsWith(u'-') &&
+                                  readMarker(arguments[i + 1]).marker;
+        if (!valueFollows)
+            arguments[i] = QStringLiteral("--marker=");
+    }
+    return arguments;
+}
+
+} // namespace
+
 std::optional<CommandLine> readPrintRequest(const QStringList& arguments) {
     KnownOptions known;
-    if (!known.parser.parse(arguments))
+    if (!known.parser.parse(withMarkerValue(arguments)))
         return std::nullopt;
     return known.printRequest();
 }
 
-CommandLine readCommandLine(const QStringList& arguments,
+CommandLine readCommandLine(const QStringList& givenArguments,
                             const std::optional<QStringList>& screenNames) {
+    const QStringList arguments = withMarkerValue(givenArguments);
     KnownOptions known;
     QCommandLineParser& parser = known.parser;
     const QList<QCommandLineOption>& options = known.all;
@@ -148,6 +187,9 @@ CommandLine readCommandLine(const QStringList& arguments,
     const QCommandLineOption& start = known.start;
     const QCommandLineOption& frames = known.frames;
     const QCommandLineOption& log = known.log;
+    const QCommandLineOption& report = known.report;
+    const QCommandLineOption& fromLog = known.fromLog;
+    const QCommandLineOption& marker = known.marker;
 
     const auto withForms = [&options](QString problem) {
         if (problem.endsWith(u'.'))
@@ -168,7 +210,8 @@ CommandLine readCommandLine(const QStringList& arguments,
         return withForms(Texts::tr("Unexpected argument %1")
                              .arg(quotedForMessage(parser.positionalArguments().constFirst())));
     }
-    for (const QCommandLineOption* option : {&duration, &screen, &colors, &frames, &log}) {
+    for (const QCommandLineOption* option :
+         {&duration, &screen, &colors, &frames, &log, &report, &fromLog, &marker}) {
         if (parser.values(*option).size() > 1) {
             return withForms(
                 Texts::tr("--%1 is given more than once").arg(option->names().constFirst()));
@@ -211,6 +254,34 @@ CommandLine readCommandLine(const QStringList& arguments,
         if (parser.value(log).isEmpty())
             return refusal(Texts::tr("--log: no file named"));
         launch.logPath = parser.value(log);
+    }
+    if (parser.isSet(report)) {
+        if (parser.value(report).isEmpty())
+            return refusal(Texts::tr("--report: no file named"));
+        if (!reportFormatForPath(parser.value(report)))
+            return refusal(Texts::tr("--report: %1 is to end in .svg or .png")
+                               .arg(quotedForMessage(parser.value(report))));
+        launch.reportPath = parser.value(report);
+    }
+    if (parser.isSet(fromLog)) {
+        if (parser.value(fromLog).isEmpty())
+            return refusal(Texts::tr("--from-log: no file named"));
+        if (!parser.isSet(report))
+            return refusal(Texts::tr("--from-log: give --report FILE to draw the log to"));
+        for (const QCommandLineOption* option :
+             {&start, &duration, &screen, &allScreens, &colors, &frames, &log, &marker}) {
+            if (parser.isSet(*option))
+                return refusal(Texts::tr("--from-log draws a saved log and opens no window; it "
+                                         "takes no --%1")
+                                   .arg(option->names().constFirst()));
+        }
+        launch.fromLogPath = parser.value(fromLog);
+    }
+    if (parser.isSet(marker)) {
+        const MarkerReading reading = readMarker(parser.value(marker));
+        if (!reading.marker)
+            return refusal(Texts::tr("--marker: %1").arg(reading.problem));
+        launch.marker = reading.marker;
     }
 
     CommandLine line;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/photodiodemarker.h"
 #include "core/screenchoice.h"
 
 #include <QString>
@@ -14,6 +15,9 @@ struct LaunchOptions {
     std::optional<QString> colorsFile; // the palette whose colors the run shows, still unread
     std::optional<int> frames;         // refreshes each tick holds, in place of the delay
     QString logPath;                   // where every tick's showing is written; none if empty
+    QString reportPath;  // the picture of the run's timing, .svg or .png; none if empty
+    QString fromLogPath; // a saved log to draw the report from, with no window
+    std::optional<PhotodiodeMarker> marker;
 };
 
 // The most refreshes one tick can be held with --frames.

@@ -29,8 +29,10 @@ void FlashTally::add(const StepShown& shown) {
     }
     missed_ += shown.missed;
     if (shown.shownMsc) {
-        if (lastMsc_)
+        if (lastMsc_) {
             lastHold_ = static_cast<std::int64_t>(*shown.shownMsc - *lastMsc_);
+            rate_.add(lastHold_, shown.shownUs - lastUs_);
+        }
         if (!firstMsc_)
             firstMsc_ = shown.shownMsc;
         lastMsc_ = shown.shownMsc;
@@ -56,15 +58,24 @@ double FlashTally::measuredRate() const {
 }
 
 QString FlashTally::summary(const QString& screen) const {
-    const QString figures =
-        screen.isEmpty()
-            ? Texts::tr("flash: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped")
-            : Texts::tr("flash on %6: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped");
+    const bool spread = rate_.samples() >= RateSamplesForSpread;
+    QString figures;
+    if (screen.isEmpty())
+        figures =
+            spread ? Texts::tr("flash: %1 steps, %2 refreshes at %3 Hz ± %6, %4 missed, %5 skipped")
+                   : Texts::tr("flash: %1 steps, %2 refreshes at %3 Hz, %4 missed, %5 skipped");
+    else
+        figures = spread ? Texts::tr("flash on %7: %1 steps, %2 refreshes at %3 Hz ± %6, %4 "
+                                     "missed, %5 skipped")
+                         : Texts::tr("flash on %6: %1 steps, %2 refreshes at %3 Hz, %4 missed, "
+                                     "%5 skipped");
     QString line = figures.arg(steps_)
                        .arg(refreshes())
                        .arg(measuredRate(), 0, 'f', 2)
                        .arg(missed_)
                        .arg(skipped_);
+    if (spread)
+        line = line.arg(rate_.deviationHz(), 0, 'f', 2);
     // Last, so that nothing in the name is read as a place for a figure.
     if (!screen.isEmpty())
         line = line.arg(screen);

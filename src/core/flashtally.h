@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/framelog.h"
+#include "core/ratemeasure.h"
 
 #include <QString>
 #include <cstdint>
@@ -41,4 +42,6 @@ private:
     std::optional<std::int64_t> firstUs_;
     std::int64_t lastUs_ = 0;
     std::int64_t lastHold_ = 1;
+    // Step to step, for the spread of the rate.
+    RateMeasure rate_;
 };

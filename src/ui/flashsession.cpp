@@ -81,6 +81,7 @@ void FlashSession::provideViews(qsizetype count) {
         if (view)
             continue;
         view = std::make_unique<Form2>();
+        view->setMarker(marker_);
         connect(view.get(), &Form2::keyDown, this, &FlashSession::keyPressed);
         connect(view.get(), &Form2::closed, this, &FlashSession::close);
     }
@@ -104,6 +105,12 @@ void FlashSession::setDuration(std::optional<std::chrono::milliseconds> duration
 
 void FlashSession::setHeldRefreshes(std::optional<int> refreshes) {
     heldRefreshes_ = refreshes;
+}
+
+void FlashSession::setMarker(std::optional<PhotodiodeMarker> marker) {
+    marker_ = marker;
+    for (const std::unique_ptr<Form2>& view : views_)
+        view->setMarker(marker);
 }
 
 void FlashSession::setPresenterFactory(PresenterFactory factory) {
@@ -186,6 +193,8 @@ void FlashSession::startPacing() {
         const QScreen* screen = views_[i]->screen();
         tallies_[i].setReportedRate(screen ? screen->refreshRate() : 0);
     }
+    for (const std::unique_ptr<Form2>& view : views_)
+        view->setMarkerStep(0);
     const QScreen* screen = views_.front()->screen();
     const double reportedRate = screen ? screen->refreshRate() : 0;
     // A delay of 0, or one that failed, never ticks: the lock does not make it tick.
@@ -483,6 +492,9 @@ void FlashSession::Timer1_Timer() {
 }
 
 void FlashSession::putOnScreens() {
+    // A tick that shows nothing new is still a step of its own, and so is its marker.
+    for (const std::unique_ptr<Form2>& view : views_)
+        view->setMarkerStep(stepNumber_ + 1);
     if (isLocked())
         presentShown();
     else if (!views_.empty() && isVisible())

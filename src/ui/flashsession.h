@@ -5,6 +5,7 @@
 #include "core/flashtally.h"
 #include "core/framelog.h"
 #include "core/onestepperrefresh.h"
+#include "core/photodiodemarker.h"
 
 #include <QList>
 #include <QObject>
@@ -44,6 +45,8 @@ public:
     void setDuration(std::optional<std::chrono::milliseconds> duration);
     // Every later opening holds each tick this many refreshes, whatever the delay and the lock.
     void setHeldRefreshes(std::optional<int> refreshes);
+    // The light sensor's square in every picture of every screen; none when unset.
+    void setMarker(std::optional<PhotodiodeMarker> marker);
     // Where every step shown is written; none when null.
     void setLog(FrameLogFile* log) { log_ = log; }
     // How the lock reaches a window's screen; the platform's own mechanism unless replaced.
@@ -139,6 +142,7 @@ private:
     FlashStep shownStep_;
     std::vector<std::unique_ptr<Form2>> views_;
     std::optional<int> heldRefreshes_;
+    std::optional<PhotodiodeMarker> marker_;
     PresenterFactory presenterFactory_;
     std::vector<std::unique_ptr<StepPresenter>> presenters_;
     // Per screen: the rows of the steps in flight, by serial, until the display reports them.

@@ -350,7 +350,9 @@ void Form1::PushButton2_Click() {
             flash_ = std::make_unique<FlashSession>(*this, dialogs_);
             flash_->setDuration(flashDuration_);
             flash_->setHeldRefreshes(heldRefreshes_);
+            flash_->setMarker(marker_);
             flash_->setLog(frameLog_);
+            connect(flash_.get(), &FlashSession::stepShown, this, &Form1::stepShown);
         }
         flash_->showFlash();
     });
@@ -393,6 +395,12 @@ void Form1::setHeldRefreshes(std::optional<int> refreshes) {
     heldRefreshes_ = refreshes;
     if (flash_)
         flash_->setHeldRefreshes(refreshes);
+}
+
+void Form1::setMarker(std::optional<PhotodiodeMarker> marker) {
+    marker_ = marker;
+    if (flash_)
+        flash_->setMarker(marker);
 }
 
 void Form1::setFrameLog(FrameLogFile* log) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/flashoption.h"
+#include "core/framelog.h"
+#include "core/photodiodemarker.h"
 #include "core/screenchoice.h"
 #include "ui/flashsource.h"
 
@@ -62,6 +64,7 @@ public:
     // Every flash of this run holds each tick this many refreshes; the delay and the lock paced
     // it when unset.
     void setHeldRefreshes(std::optional<int> refreshes);
+    void setMarker(std::optional<PhotodiodeMarker> marker);
     // Where every flash of this run writes what it showed; none when null.
     void setFrameLog(FrameLogFile* log);
     // The start menu's "Lock to Display Refresh", stored as it changes.
@@ -78,6 +81,8 @@ public:
 signals:
     // The program ends here (Form_Unload): status 0, or 1 when the list could not be stored.
     void unloaded(int exitStatus);
+    // A flash's display showed a step, or reports it never did.
+    void stepShown(const StepShown& shown);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -120,6 +125,7 @@ private:
     // Judged by what the flash will show: held refreshes at the screen's rate, and the delay
     // both as the timer paces it and as the lock rounds it to refreshes.
     bool flashNeedsWarning() const;
+    std::optional<PhotodiodeMarker> marker_;
     FrameLogFile* frameLog_ = nullptr;
     bool frameLock_ = false;
     StartMenu* startMenu_ = nullptr;

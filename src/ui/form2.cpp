@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <cmath>
 #include <string_view>
 
 namespace {
@@ -78,8 +79,16 @@ void Form2::cover(QScreen* screen) {
     showFullScreen();
 }
 
+int Form2::leftClearOfMarker(bool top) const {
+    using Corner = PhotodiodeMarker::Corner;
+    if (!marker_ || marker_->corner != (top ? Corner::TopLeft : Corner::BottomLeft))
+        return 0;
+    return int(std::ceil(marker_->size / devicePixelRatio()));
+}
+
 void Form2::resetForOpening() {
-    label1_->setGeometry(0, 0, 0, 0);
+    // A text over the marker would darken the light sensor's square.
+    label1_->setGeometry(leftClearOfMarker(true), 0, 0, 0);
     label1_->adjustSize();
     label1_->show();
     showReadout(QString());
@@ -102,6 +111,13 @@ void Form2::showStep(const FlashStep& step) {
         update();
 }
 
+void Form2::setMarkerStep(int step) {
+    const bool changes = marker_ && step % 2 != markerStep_ % 2;
+    markerStep_ = step;
+    if (changes && !presented_)
+        update();
+}
+
 void Form2::showReadout(const QString& text) {
     readout_->setText(text);
     readout_->setVisible(!text.isEmpty());
@@ -112,7 +128,7 @@ void Form2::showReadout(const QString& text) {
 
 void Form2::placeReadout() {
     readout_->adjustSize();
-    readout_->move(0, height() - readout_->height());
+    readout_->move(leftClearOfMarker(false), height() - readout_->height());
 }
 
 void Form2::resizeEvent(QResizeEvent* event) {
@@ -138,7 +154,8 @@ FlashPicture Form2::picture() const {
     FlashPicture picture;
     const FlashStep step = shownStep_;
     const std::int32_t face = colorFromQColor(palette().color(QPalette::Button));
-    picture.background = [step, face](DrawingSurface& surface, QSize pixels) {
+    picture.background = [step, face, marker = marker_,
+                          markerStep = markerStep_](DrawingSurface& surface, QSize pixels) {
         const PixelRect whole{0, 0, pixels.width(), pixels.height()};
         if (const auto* gradient = std::get_if<GradientStep>(&step))
             PaintGradient(surface, whole, gradient->firstColor, gradient->secondColor,
@@ -147,6 +164,10 @@ FlashPicture Form2::picture() const {
             surface.fillRect(whole, solid->color);
         else
             surface.fillRect(whole, face);
+        // In the step's own picture, so that it changes on the very refresh the step does.
+        if (marker)
+            surface.fillRect(markerRect(*marker, pixels.width(), pixels.height()),
+                             markerColor(markerStep));
     };
     // The labels have no background: the step's own pixels lie under their text.
     QImage whole;
@@ -212,6 +233,12 @@ void Form2::paintEvent(QPaintEvent*) {
         painter.drawImage(QPoint(0, 0), gradientImage_);
     else
         painter.fillRect(pixels, palette().color(QPalette::Button));
+    if (marker_) {
+        const PixelRect square = markerRect(*marker_, pixels.width(), pixels.height());
+        painter.fillRect(
+            QRect(QPoint(square.left, square.top), QPoint(square.right - 1, square.bottom - 1)),
+            colorToQColor(markerColor(markerStep_)));
+    }
 }
 
 int Form2::virtualKeyCode(const QKeyEvent& event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/colorsequencer.h"
+#include "core/photodiodemarker.h"
 #include "platform/steppresenter.h"
 
 #include <QImage>
@@ -24,6 +25,9 @@ public:
     void resetForOpening();
     // Shows a step; a gradient spans this window's own device pixels.
     void showStep(const FlashStep& step);
+    // The light sensor's square, drawn with the step whose number is given.
+    void setMarker(std::optional<PhotodiodeMarker> marker) { marker_ = marker; }
+    void setMarkerStep(int step);
     const FlashStep& shownStep() const { return shownStep_; }
     // The window's size in device pixels, the surface a step covers.
     QSize devicePixelSize() const;
@@ -60,11 +64,15 @@ protected:
 
 private:
     void placeReadout();
+    // Where a text at the left edge starts so as to leave a marker in that corner free.
+    int leftClearOfMarker(bool top) const;
 
 private:
     QLabel* label1_ = nullptr;
     QLabel* readout_ = nullptr;
     FlashStep shownStep_;
+    std::optional<PhotodiodeMarker> marker_;
+    int markerStep_ = 0;
     QImage gradientImage_;
     bool presented_ = false;
 };

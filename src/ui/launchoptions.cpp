@@ -10,6 +10,7 @@ QStringList applyLaunchOptions(Form1& form, const LaunchOptions& options,
     form.setFlashScreens(options.screen.kind, options.screen.name);
     form.setFlashDuration(options.duration);
     form.setHeldRefreshes(options.frames);
+    form.setMarker(options.marker);
     if (!colors)
         return {};
     form.showRunColors(colors->entries);

@@ -1,14 +1,31 @@
 #include "steplog.h"
 
+#include "core/framelogreader.h"
+
+#include <QColor>
 #include <QDebug>
 #include <QFile>
 
 namespace {
 
-std::optional<qint64> counter(const QString& field) {
-    bool ok = false;
-    const qint64 value = field.toLongLong(&ok);
-    return ok ? std::optional<qint64>(value) : std::nullopt;
+QString colorText(std::int32_t color) {
+    return QColor(color & 0xff, (color >> 8) & 0xff, (color >> 16) & 0xff).name();
+}
+
+std::optional<qint64> counter(const std::optional<std::uint64_t>& value) {
+    return value ? std::optional<qint64>(qint64(*value)) : std::nullopt;
+}
+
+QString missedText(const LoggedStep& row) {
+    switch (row.showing) {
+    case LoggedStep::Showing::Skipped:
+        return QStringLiteral("skipped");
+    case LoggedStep::Showing::Unreported:
+        return QStringLiteral("missed");
+    case LoggedStep::Showing::Shown:
+        break;
+    }
+    return QString::number(row.shown.missed);
 }
 
 } // namespace
@@ -17,31 +34,18 @@ QList<LogRow> readStepLog(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
-    if (lines.isEmpty() ||
-        lines.first() != u"step,screen,first,second,target_msc,shown_msc,shown_us,missed") {
-        qWarning() << "no log header:" << lines.value(0);
+    const FrameLogReading reading = readFrameLog(file.readAll());
+    if (reading.badLine > 0) {
+        qWarning() << "not a step log, line" << reading.badLine << reading.problem;
         return {};
     }
     QList<LogRow> rows;
-    for (const QString& line : lines.mid(1)) {
-        const QStringList fields = line.split(',');
-        bool stepOk = false;
-        bool timeOk = false;
-        LogRow row{fields.value(0).toInt(&stepOk),
-                   fields.value(1),
-                   fields.value(2),
-                   fields.value(3),
-                   counter(fields.value(4)),
-                   counter(fields.value(5)),
-                   fields.value(6).toLongLong(&timeOk),
-                   fields.value(7)};
-        // A step no report came for has no time.
-        if (fields.size() != 8 || !stepOk || !(timeOk || row.missed == u"missed")) {
-            qWarning() << "a row of another shape:" << line;
-            return {};
-        }
-        rows.append(row);
+    for (const LoggedStep& row : reading.steps) {
+        const StepShown& shown = row.shown;
+        rows.append({shown.step, shown.screen, colorText(shown.firstColor),
+                     shown.secondColor ? colorText(*shown.secondColor) : QString(),
+                     counter(shown.targetMsc), counter(shown.shownMsc), shown.shownUs,
+                     missedText(row)});
     }
     return rows;
 }

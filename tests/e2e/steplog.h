@@ -18,5 +18,6 @@ struct LogRow {
     bool onTarget() const { return missed == u"0" && targetMsc && shownMsc == targetMsc; }
 };
 
-// The log's rows; none, with a warning, when the header or a row is of another shape.
+// The log's rows as the program's own reader takes them; none, with a warning, when it refuses
+// the log.
 QList<LogRow> readStepLog(const QString& path);

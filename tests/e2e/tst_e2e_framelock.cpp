@@ -1,3 +1,6 @@
+#include "core/framelogreader.h"
+#include "core/steptiming.h"
+#include "core/timingchart.h"
 #include "desktop.h"
 #include "flashimage.h"
 #include "steplog.h"
@@ -53,6 +56,7 @@ public:
         program.setArguments(QStringList{"--start"} + lock +
                              QStringList{"--duration", duration, "--log", logPath()} + more);
     }
+    QString filePath(const QString& name) const { return folder.filePath(name); }
     QString logPath() const { return folder.filePath("steps.csv"); }
     QList<LogRow> rows() const { return readStepLog(logPath()); }
     bool start() { return program.start(); }
@@ -216,15 +220,25 @@ private slots:
         QCOMPARE(run.program.endWith(SIGTERM), 0);
     }
 
+    // With a marker the reading takes in its square too, in the same grab as the step's pixels:
+    // both belong to the same step, the marker white on odd steps and black on even ones.
+    void aScreenReadAnyTimeShowsTheLoggedColor_data() {
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("no marker") << false;
+        QTest::newRow("marker") << true;
+    }
     void aScreenReadAnyTimeShowsTheLoggedColor() {
+        QFETCH(bool, marked);
         storeSolidCycle(entries, 1000);
         // Half a second a step leaves each reading well inside one step.
-        LockedRun run(30, "8");
+        LockedRun run(30, "8", marked ? QStringList{"--marker"} : QStringList{});
         QVERIFY(run.start());
         QVERIFY(run.waitForRows(1));
         const QSize size = screenSize();
-        // A line across the screen below the hint.
-        const QRect line(0, size.height() * 3 / 4, size.width(), 1);
+        const int side = 48;
+        // A line across the screen below the hint; with a marker, the bottom row through it.
+        const QRect line = marked ? QRect(0, size.height() - 1, size.width(), 1)
+                                  : QRect(0, size.height() * 3 / 4, size.width(), 1);
         struct Reading {
             qint64 from;
             qint64 to;
@@ -254,8 +268,11 @@ private slots:
                     continue;
                 ++told;
                 const QColor expected(rows[i].first);
-                for (int x = 0; x < reading.pixels.width(); ++x)
-                    QCOMPARE(reading.pixels.pixelColor(x, 0), expected);
+                const QColor marker(rows[i].step % 2 ? Qt::white : Qt::black);
+                const int width = reading.pixels.width();
+                for (int x = 0; x < width; ++x)
+                    QCOMPARE(reading.pixels.pixelColor(x, 0),
+                             marked && x >= width - side ? marker : expected);
             }
         }
         QVERIFY2(told >= 5, qPrintable(QString::number(told)));
@@ -398,6 +415,39 @@ private slots:
         const QList<LogRow> rows = run.rows();
         QVERIFY(!rows.isEmpty());
         QVERIFY(!rows.constFirst().targetMsc);
+    }
+
+    // The report drawn at the end of a run sums up the steps the flash showed, with a log or
+    // without one.
+    void reportAtTheEnd_data() {
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("with a log") << true;
+        QTest::newRow("without a log") << false;
+    }
+    void reportAtTheEnd() {
+        QFETCH(bool, logged);
+        storeSolidCycle(entries, 1000);
+        LockedRun run(2, "3");
+        const QString report = run.filePath(QStringLiteral("timing.svg"));
+        run.program.setArguments(
+            QStringList{"--start", "--frames", "2", "--duration", "3", "--report", report} +
+            (logged ? QStringList{"--log", run.logPath()} : QStringList{}));
+        QVERIFY(run.start());
+        const QString said = run.finish();
+        static const QRegularExpression stepsTold("flash: (\\d+) steps");
+        const QRegularExpressionMatch told = stepsTold.match(said);
+        QVERIFY2(told.hasMatch(), qPrintable(said));
+        QStringList figures;
+        static const QRegularExpression figure("class=\"figure\"[^>]*>([^<]*)</text>");
+        for (const QRegularExpressionMatch& match :
+             figure.globalMatch(QString::fromUtf8(fileBytes(report))))
+            figures << match.captured(1);
+        QVERIFY2(figures.contains(QStringLiteral("steps: ") + told.captured(1)),
+                 qPrintable(figures.join(u'|') + u'\n' + said));
+        if (logged) {
+            const FrameLogReading log = readFrameLog(fileBytes(run.logPath()));
+            QCOMPARE(figures, timingFigures(measureStepTiming(log.steps).front()));
+        }
     }
 };
 
