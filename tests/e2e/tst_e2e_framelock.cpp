@@ -442,7 +442,12 @@ private slots:
         for (const QRegularExpressionMatch& match :
              figure.globalMatch(QString::fromUtf8(fileBytes(report))))
             figures << match.captured(1);
-        QVERIFY2(figures.contains(QStringLiteral("steps: ") + told.captured(1)),
+        // The report counts every step sent; the closing line tells the unconfirmed apart.
+        static const QRegularExpression unconfirmedTold(", (\\d+) unconfirmed");
+        const int unconfirmed = unconfirmedTold.match(said).captured(1).toInt();
+        QVERIFY2(figures.contains(
+                     QStringLiteral("steps: %1").arg(told.captured(1).toInt() + unconfirmed)) &&
+                     figures.contains(QStringLiteral("steps never reported: %1").arg(unconfirmed)),
                  qPrintable(figures.join(u'|') + u'\n' + said));
         if (logged) {
             const FrameLogReading log = readFrameLog(fileBytes(run.logPath()));
