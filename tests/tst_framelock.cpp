@@ -164,6 +164,15 @@ class FrameLockTest : public QObject {
         });
     }
 
+    // The first screen's presenter, once the flash has sent it the two steps it keeps in flight.
+    FakePresenter& showUntilTwoQueued(FlashSession& flash) {
+        flash.showFlash();
+        FakePresenter& display = *presenters[0];
+        if (!QTest::qWaitFor([&] { return display.queued.size() == 2; }))
+            QTest::qFail("the flash did not send two steps", __FILE__, __LINE__);
+        return display;
+    }
+
     void collectRows(FlashSession& flash, QList<StepShown>& rows) {
         connect(&flash, &FlashSession::stepShown, this,
                 [&rows](const StepShown& shown) { rows << shown; });
@@ -305,9 +314,7 @@ private slots:
         source.lock = true;
         FlashSession flash(source, dialogs);
         lockWith(flash);
-        flash.showFlash();
-        FakePresenter& display = *presenters[0];
-        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        FakePresenter& display = showUntilTwoQueued(flash);
         std::size_t sentWhileOpen = 0;
         dialogs.whileShown = [&] {
             const std::size_t before = display.everything.size();
@@ -381,9 +388,7 @@ private slots:
         source.lock = true;
         FlashSession flash(source, dialogs);
         lockWith(flash);
-        flash.showFlash();
-        FakePresenter& display = *presenters[0];
-        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        FakePresenter& display = showUntilTwoQueued(flash);
         flash.togglePause();
         // The readout joins the picture at once, outside the steps.
         QCOMPARE(display.queued.size(), std::size_t(3));
@@ -433,11 +438,8 @@ private slots:
         flash.setLog(&log);
         lockWith(flash);
         QList<StepShown> rows;
-        connect(&flash, &FlashSession::stepShown, this,
-                [&rows](const StepShown& shown) { rows << shown; });
-        flash.showFlash();
-        FakePresenter& display = *presenters[0];
-        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        collectRows(flash, rows);
+        FakePresenter& display = showUntilTwoQueued(flash);
         display.showOldest(); // the opening picture
         QTRY_COMPARE(display.queued.size(), std::size_t(2));
         display.showOldest();
@@ -477,8 +479,7 @@ private slots:
         FlashSession flash(source, dialogs);
         lockWith(flash);
         QList<StepShown> rows;
-        connect(&flash, &FlashSession::stepShown, this,
-                [&rows](const StepShown& shown) { rows << shown; });
+        collectRows(flash, rows);
         flash.showFlash();
         QCOMPARE(presenters.size(), std::size_t(2));
         FakePresenter& keeping = *presenters[0];
@@ -513,11 +514,8 @@ private slots:
         lockWith(flash);
         flash.setHeldRefreshes(2);
         QList<StepShown> rows;
-        connect(&flash, &FlashSession::stepShown, this,
-                [&rows](const StepShown& shown) { rows << shown; });
-        flash.showFlash();
-        FakePresenter& display = *presenters[0];
-        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        collectRows(flash, rows);
+        FakePresenter& display = showUntilTwoQueued(flash);
         display.showOldest();
         QTRY_COMPARE(display.queued.size(), std::size_t(2));
         emit display.failed(QStringLiteral("the display is gone"));
@@ -539,9 +537,7 @@ private slots:
         source.mode = ColorMode::Gradient;
         FlashSession flash(source, dialogs);
         lockWith(flash);
-        flash.showFlash();
-        FakePresenter& display = *presenters[0];
-        QTRY_COMPARE(display.queued.size(), std::size_t(2));
+        FakePresenter& display = showUntilTwoQueued(flash);
         Form2& window = *flash.views().constFirst();
         const QSize size = window.devicePixelSize();
         const FlashPicture& first = display.queued[1].picture;
@@ -629,8 +625,7 @@ private slots:
         lockWith(flash);
         flash.setMarker(readMarker(given).marker);
         QList<StepShown> rows;
-        connect(&flash, &FlashSession::stepShown, this,
-                [&rows](const StepShown& shown) { rows << shown; });
+        collectRows(flash, rows);
         flash.showFlash();
         Form2& window = *flash.views().constFirst();
         const QSize size = window.devicePixelSize();
