@@ -118,14 +118,20 @@ void FrameLogFile::write(const StepShown& shown) {
     if (!headerWritten_ && !(headerWritten_ = writeLine(QLatin1String(FrameLogHeader))))
         return leaveOut(&shown, errno);
     if (leavingOut_) {
-        if (lostRows_ > 0 &&
-            !writeLine(frameLogLostRow(firstLostStep_, firstLostScreen_, lostRows_)))
+        // The count and the row go in one write: a count that fits where its row does not would
+        // only start the next count.
+        const QString row = frameLogRow(shown);
+        if (!writeLine(lostRows_ > 0
+                           ? frameLogLostRow(firstLostStep_, firstLostScreen_, lostRows_) + u'\n' +
+                                 row
+                           : row))
             return leaveOut(&shown, errno);
         tell(Texts::tr("the log %1 is written again; rows left out: %2")
                  .arg(shownFileName(path_))
                  .arg(lostRows_));
         leavingOut_ = false;
         lostRows_ = 0;
+        return;
     }
     if (!writeLine(frameLogRow(shown)))
         leaveOut(&shown, errno);

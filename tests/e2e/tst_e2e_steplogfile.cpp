@@ -203,6 +203,38 @@ private slots:
             QCOMPARE(rows[i].step, i + 1);
     }
 
+    // Not there at either's start, the log is the first flash's: the other program's flash does
+    // not open, and it ends as if refused at its start.
+    void aSecondProgramIsRefusedAtItsFlashWhenTheLogWasNotThereYet() {
+        storeSolidCycle(gentle, 50);
+        QTemporaryDir folder;
+        const QString log = folder.filePath("steps.csv");
+        RunningProgram waiting;
+        waiting.setArguments({"--log", log});
+        QVERIFY(waiting.start());
+        RunningProgram flashing;
+        flashing.setArguments({"--start", "--duration", "1", "--log", log});
+        QVERIFY(flashing.start());
+        QVERIFY(waitForRows(log, [](const QList<LogRow>& rows) { return rows.size() >= 3; }));
+        // Back to the main windows once the timed flash has closed.
+        QString flashingSaid;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (flashingSaid += flashing.output()).contains(QRegularExpression("flash: \\d+ steps")),
+            15000);
+        const QByteArray written = bytesOf(log);
+        // Both main windows stand in the middle of the screen; the later one is on top.
+        xdotool({"windowraise", QString::number(waiting.mainWindowId())});
+        clickAt(startButtonOf(waiting.mainWindowGeometry().topLeft()));
+        QCOMPARE(waiting.exitCode(), 2);
+        const QString said = waiting.output();
+        QVERIFY2(toldLines(said) ==
+                     QStringList{"chromaflick: --log: 'steps.csv' is locked by another program "
+                                 "that writes it"},
+                 qPrintable(said));
+        QCOMPARE(bytesOf(log), written);
+        QCOMPARE(flashing.closeMainWindow(), 0);
+    }
+
     // A disk that fills and frees again: whole lines, one line that counts the rows left out,
     // exactly as many as are missing, and stderr telling both.
     void aFullDiskLeavesWholeLinesAndCountsTheRowsLeftOut() {
