@@ -27,7 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     QByteArray written = QByteArray(FrameLogHeader) + '\n';
     for (const LoggedStep& row : reading.steps) {
-        if (row.showing != LoggedStep::Showing::Unreported)
+        if (row.showing == LoggedStep::Showing::Lost)
+            written +=
+                frameLogLostRow(row.shown.step, row.shown.screen, row.lostRows).toUtf8() + '\n';
+        else if (row.showing != LoggedStep::Showing::Unreported)
             written += frameLogRow(row.shown).toUtf8() + '\n';
     }
     const FrameLogReading again = readFrameLog(written);
@@ -37,8 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const LoggedStep& row : reading.steps) {
         if (row.showing == LoggedStep::Showing::Unreported)
             continue;
-        if (next >= again.steps.size() || !same(row.shown, again.steps[next++].shown))
+        if (next >= again.steps.size() || !same(row.shown, again.steps[next].shown) ||
+            row.lostRows != again.steps[next].lostRows)
             std::abort();
+        ++next;
     }
     if (chartSvg(timingChart(measureStepTiming(reading.steps))).isEmpty())
         std::abort();

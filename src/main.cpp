@@ -2,6 +2,7 @@
 #include "core/reportformat.h"
 #include "core/settingsstore.h"
 #include "platform/closesignals.h"
+#include "platform/framelogclaim.h"
 #include "platform/framelogfile.h"
 #include "platform/launchpalette.h"
 #include "platform/qtdialogs.h"
@@ -84,7 +85,7 @@ int drawReportFromLog(int argc, char* argv[], const LaunchOptions& options) {
 
 // Everything but the screen choice is judged before the windowing system is reached, so that
 // help, a bad command line and a bad palette answer in a terminal without a display too.
-Checked checkWithoutDesktop(int argc, char* argv[]) {
+Checked checkWithoutDesktop(int argc, char* argv[], FrameLogFile& frameLog) {
     const QCoreApplication core(argc, argv);
     const ProgramTranslations translations(QLocale::system());
     const CommandLine commandLine = readCommandLine(QCoreApplication::arguments(), std::nullopt);
@@ -92,6 +93,11 @@ Checked checkWithoutDesktop(int argc, char* argv[]) {
         return {status, std::nullopt, std::nullopt};
     if (!commandLine.options.fromLogPath.isEmpty())
         return {std::nullopt, std::nullopt, commandLine.options};
+    // Before any file is read: a log aimed at one of them is refused with nothing touched.
+    if (const QString problem = claimFrameLog(frameLog, commandLine.options); !problem.isEmpty()) {
+        tell(stderr, QStringLiteral("chromaflick: --log: %1\n").arg(problem));
+        return {BadCommandLineStatus, std::nullopt, std::nullopt};
+    }
     LaunchPalette palette = readLaunchPalette(commandLine.options);
     if (!palette.problem.isEmpty()) {
         tell(stderr, QStringLiteral("chromaflick: %1\n").arg(palette.problem));
@@ -110,7 +116,8 @@ Checked checkWithoutDesktop(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const Checked checked = checkWithoutDesktop(argc, argv);
+    FrameLogFile frameLog;
+    const Checked checked = checkWithoutDesktop(argc, argv, frameLog);
     if (checked.exitStatus)
         return *checked.exitStatus;
     if (checked.drawFromLog)
@@ -125,15 +132,6 @@ int main(int argc, char* argv[]) {
     const CommandLine commandLine = readCommandLine(QCoreApplication::arguments(), screenNames());
     if (const std::optional<int> status = answered(commandLine))
         return *status;
-
-    FrameLogFile frameLog;
-    if (!commandLine.options.logPath.isEmpty()) {
-        const QString problem = frameLog.open(commandLine.options.logPath);
-        if (!problem.isEmpty()) {
-            tell(stderr, QStringLiteral("chromaflick: --log: %1\n").arg(problem));
-            return BadCommandLineStatus;
-        }
-    }
 
     if (!commandLine.options.reportPath.isEmpty()) {
         // Refused now rather than after the run, when its timing would be lost.
@@ -162,8 +160,19 @@ int main(int argc, char* argv[]) {
     // Closed by a signal while it loaded.
     if (form.hasUnloaded())
         return form.exitStatus();
-    if (frameLog.isOpen())
+    // Taken by another program since the start: the run ends as if refused at the start.
+    bool frameLogRefused = false;
+    if (frameLog.isClaimed()) {
         form.setFrameLog(&frameLog);
+        QObject::connect(
+            &form, &Form1::frameLogRefused, &form,
+            [&form, &frameLogRefused](const QString& problem) {
+                tell(stderr, QStringLiteral("chromaflick: --log: %1\n").arg(problem));
+                frameLogRefused = true;
+                form.requestQuietClose();
+            },
+            Qt::QueuedConnection);
+    }
     for (const QString& line : applyLaunchOptions(form, commandLine.options, checked.colors))
         tell(stderr, QStringLiteral("chromaflick: %1\n").arg(line));
     form.showCentred();
@@ -179,10 +188,11 @@ int main(int argc, char* argv[]) {
                                                          : LoggedStep::Showing::Shown});
         });
     const int status = QApplication::exec();
+    frameLog.finish();
     if (!commandLine.options.reportPath.isEmpty()) {
         const QString problem = writeTimingReport(commandLine.options.reportPath, runSteps);
         if (!problem.isEmpty())
             tell(stderr, QStringLiteral("chromaflick: --report: %1\n").arg(problem));
     }
-    return status;
+    return frameLogRefused ? BadCommandLineStatus : status;
 }

@@ -194,12 +194,41 @@ private slots:
                                          << 2
                                          << "missed is 'late', not a count of refreshes, "
                                             "skipped or missed";
+        QTest::newRow("no rows lost")
+            << header + "3,s,,,,,,lost 0\n"
+            << 2 << "the count of rows lost '0' is no whole number from 1";
+        QTest::newRow("rows lost with a color")
+            << header + "3,s,#000000,,,,,lost 2\n"
+            << 2 << "a line of rows lost has '#000000' in field 3, which it leaves empty";
         QTest::newRow("quote left open") << header + "1,\"s,#000000,,10,10,100,0\n"
                                          << 2 << "a quote is not closed or stands inside a field";
         QTest::newRow("quote inside a field")
             << header + "1,s\"t,#000000,,10,10,100,0\n"
             << 2 << "a quote is not closed or stands inside a field";
     }
+    // The line a full disk leaves reads as what it says, and no interval reaches across it.
+    void rowsLostAreReadAndNoIntervalSpansThem() {
+        const QByteArray log = QByteArray(FrameLogHeader) +
+                               "\n1,\"s,1\",#000000,,,,1000,0\n"
+                               "2,\"s,1\",#000000,,,,2000,0\n" +
+                               frameLogLostRow(3, "s,1", 5).toUtf8() +
+                               "\n8,\"s,1\",#000000,,,,8000,0\n9,\"s,1\",#000000,,,,9000,0\n";
+        const FrameLogReading reading = readFrameLog(log);
+        QCOMPARE(reading.problem, QString());
+        QCOMPARE(reading.steps.size(), std::size_t(5));
+        const LoggedStep& lost = reading.steps[2];
+        QCOMPARE(int(lost.showing), int(LoggedStep::Showing::Lost));
+        QCOMPARE(lost.shown.step, 3);
+        QCOMPARE(lost.shown.screen, "s,1");
+        QCOMPARE(lost.lostRows, std::int64_t(5));
+        const std::vector<ScreenTiming> screens = measureStepTiming(reading.steps);
+        QCOMPARE(screens.size(), std::size_t(1));
+        QCOMPARE(screens[0].steps, qsizetype(4));
+        QCOMPARE(screens[0].intervals.size(), std::size_t(2));
+        for (const StepInterval& interval : screens[0].intervals)
+            QCOMPARE(interval.us, std::int64_t(1000));
+    }
+
     void refusesBadLogs() {
         QFETCH(QByteArray, log);
         QFETCH(int, line);

@@ -442,8 +442,36 @@ Das Blinken trotzdem starten?</translation>
         <translation>%1 ist %2, keine Datei für ein Protokoll</translation>
     </message>
     <message>
-        <source>the log %1 could not be written: %2</source>
-        <translation>das Protokoll %1 konnte nicht geschrieben werden: %2</translation>
+        <source>%1 is locked by another program that writes it</source>
+        <translation>%1 ist von einem anderen Programm gesperrt, das sie schreibt</translation>
+    </message>
+    <message>
+        <source>the log %1 is written again; rows left out: %2</source>
+        <translation>das Protokoll %1 wird wieder geschrieben; ausgelassene Zeilen: %2</translation>
+    </message>
+    <message>
+        <source>the log %1 could not be written to the end; rows left out: %2</source>
+        <translation>das Protokoll %1 konnte nicht bis zum Ende geschrieben werden; ausgelassene Zeilen: %2</translation>
+    </message>
+    <message>
+        <source>the log %1 could not be written: %2; rows are left out until it can be, then a line counts them</source>
+        <translation>das Protokoll %1 konnte nicht geschrieben werden: %2; Zeilen werden ausgelassen, bis es wieder geht, dann zählt eine Zeile sie</translation>
+    </message>
+    <message>
+        <source>%1 is the palette given with --colors; the log would write over it</source>
+        <translation>%1 ist die mit --colors angegebene Palette; das Protokoll würde sie überschreiben</translation>
+    </message>
+    <message>
+        <source>%1 is the program&apos;s settings file; the log would write over it</source>
+        <translation>%1 ist die Einstellungsdatei des Programms; das Protokoll würde sie überschreiben</translation>
+    </message>
+    <message>
+        <source>%1 is a file the program keeps beside its settings; the log would write over it</source>
+        <translation>%1 ist eine Datei, die das Programm neben seinen Einstellungen aufbewahrt; das Protokoll würde sie überschreiben</translation>
+    </message>
+    <message>
+        <source>the name of %1 is not UTF-8 text, so no log can be written under it; give a name that is</source>
+        <translation>der Name von %1 ist kein UTF-8-Text, daher kann unter ihm kein Protokoll geschrieben werden; geben Sie einen Namen in UTF-8 an</translation>
     </message>
 </context>
 <context>
@@ -487,6 +515,14 @@ Das Blinken trotzdem starten?</translation>
     <message>
         <source>the file is empty, not a step log</source>
         <translation>die Datei ist leer, kein Schrittprotokoll</translation>
+    </message>
+    <message>
+        <source>the count of rows lost %1 is no whole number from 1</source>
+        <translation>die Zahl verlorener Zeilen %1 ist keine ganze Zahl ab 1</translation>
+    </message>
+    <message>
+        <source>a line of rows lost has %1 in field %2, which it leaves empty</source>
+        <translation>eine Zeile verlorener Zeilen hat %1 im Feld %2, das sie leer lässt</translation>
     </message>
 </context>
 <context>

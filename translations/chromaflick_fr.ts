@@ -442,8 +442,36 @@ Démarrer le clignotement malgré tout ?</translation>
         <translation>%1 est %2, pas un fichier où écrire un journal</translation>
     </message>
     <message>
-        <source>the log %1 could not be written: %2</source>
-        <translation>le journal %1 n’a pas pu être écrit : %2</translation>
+        <source>%1 is locked by another program that writes it</source>
+        <translation>%1 est verrouillé par un autre programme qui l&apos;écrit</translation>
+    </message>
+    <message>
+        <source>the log %1 is written again; rows left out: %2</source>
+        <translation>le journal %1 est de nouveau écrit ; lignes omises : %2</translation>
+    </message>
+    <message>
+        <source>the log %1 could not be written to the end; rows left out: %2</source>
+        <translation>le journal %1 n&apos;a pas pu être écrit jusqu&apos;au bout ; lignes omises : %2</translation>
+    </message>
+    <message>
+        <source>the log %1 could not be written: %2; rows are left out until it can be, then a line counts them</source>
+        <translation>le journal %1 n&apos;a pas pu être écrit : %2 ; des lignes sont omises jusqu&apos;à ce qu&apos;il puisse l&apos;être, puis une ligne les compte</translation>
+    </message>
+    <message>
+        <source>%1 is the palette given with --colors; the log would write over it</source>
+        <translation>%1 est la palette donnée avec --colors ; le journal l&apos;écraserait</translation>
+    </message>
+    <message>
+        <source>%1 is the program&apos;s settings file; the log would write over it</source>
+        <translation>%1 est le fichier de réglages du programme ; le journal l&apos;écraserait</translation>
+    </message>
+    <message>
+        <source>%1 is a file the program keeps beside its settings; the log would write over it</source>
+        <translation>%1 est un fichier que le programme garde à côté de ses réglages ; le journal l&apos;écraserait</translation>
+    </message>
+    <message>
+        <source>the name of %1 is not UTF-8 text, so no log can be written under it; give a name that is</source>
+        <translation>le nom de %1 n&apos;est pas du texte UTF-8, aucun journal ne peut donc être écrit sous ce nom ; donnez un nom en UTF-8</translation>
     </message>
 </context>
 <context>
@@ -487,6 +515,14 @@ Démarrer le clignotement malgré tout ?</translation>
     <message>
         <source>the file is empty, not a step log</source>
         <translation>le fichier est vide, ce n&apos;est pas un journal des étapes</translation>
+    </message>
+    <message>
+        <source>the count of rows lost %1 is no whole number from 1</source>
+        <translation>le nombre de lignes perdues %1 n&apos;est pas un nombre entier à partir de 1</translation>
+    </message>
+    <message>
+        <source>a line of rows lost has %1 in field %2, which it leaves empty</source>
+        <translation>une ligne de lignes perdues a %1 dans le champ %2, qu&apos;elle laisse vide</translation>
     </message>
 </context>
 <context>

@@ -51,6 +51,12 @@ QString frameLogRow(const StepShown& shown) {
     return fields.join(u',');
 }
 
+QString frameLogLostRow(int firstStep, const QString& screen, std::int64_t count) {
+    return QStringLiteral("%1,%2,,,,,,%3 %4")
+        .arg(QString::number(firstStep), csvField(screen), QLatin1StringView(LostRowsWord),
+             QString::number(count));
+}
+
 int refreshesForDelay(int delayMs, double refreshHz) {
     if (!(refreshHz > 0))
         return 1;

@@ -28,6 +28,13 @@ inline constexpr const char* FrameLogHeader =
 // One line of the log, without its line end.
 QString frameLogRow(const StepShown& shown);
 
+// The line that stands for rows the log could not take (a full disk), once it takes lines again:
+// the step and screen of the first row left out, and how many were, in the same eight fields.
+QString frameLogLostRow(int firstStep, const QString& screen, std::int64_t count);
+
+// The missed field of that line is this word, a space and the count.
+inline constexpr const char* LostRowsWord = "lost";
+
 // A delay as whole refreshes: the nearest count, at least one.
 int refreshesForDelay(int delayMs, double refreshHz);
 

@@ -65,6 +65,23 @@ std::optional<std::int32_t> colorValue(const QString& text) {
 // microseconds.
 constexpr qint64 Largest = std::numeric_limits<qint64>::max() / 10 - 9;
 
+// The line that counts rows a full disk left out: only its step, screen and count are filled.
+QString readLostRows(const QStringList& fields, QStringView count, LoggedStep& row) {
+    const std::optional<qint64> rows = readPlainNumber(count, Largest);
+    if (!rows || *rows < 1)
+        return Texts::tr("the count of rows lost %1 is no whole number from 1")
+            .arg(quotedForMessage(count.toString()));
+    for (qsizetype column = 2; column < 7; ++column) {
+        if (!fields[column].isEmpty())
+            return Texts::tr("a line of rows lost has %1 in field %2, which it leaves empty")
+                .arg(quotedForMessage(fields[column]))
+                .arg(column + 1);
+    }
+    row.showing = LoggedStep::Showing::Lost;
+    row.lostRows = *rows;
+    return {};
+}
+
 // One row, or the reason it is none.
 QString readRow(const QStringList& fields, LoggedStep& row) {
     if (fields.size() != FieldCount)
@@ -74,6 +91,9 @@ QString readRow(const QStringList& fields, LoggedStep& row) {
         return Texts::tr("the step %1 is no whole number from 1").arg(quotedForMessage(fields[0]));
     row.shown.step = static_cast<int>(*step);
     row.shown.screen = fields[1];
+    const QString lostPrefix = QLatin1StringView(LostRowsWord) + u' ';
+    if (fields[7].startsWith(lostPrefix))
+        return readLostRows(fields, QStringView(fields[7]).sliced(lostPrefix.size()), row);
     const std::optional<std::int32_t> first = colorValue(fields[2]);
     if (!first)
         return Texts::tr("the first color %1 is no #rrggbb").arg(quotedForMessage(fields[2]));

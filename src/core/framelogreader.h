@@ -12,9 +12,11 @@ struct LoggedStep {
         Shown,
         Skipped,    // never shown
         Unreported, // the system never said whether or when it was shown
+        Lost,       // rows the log could not take, from this step and screen on
     };
     StepShown shown;
     Showing showing = Showing::Shown;
+    std::int64_t lostRows = 0;
 };
 
 struct FrameLogReading {

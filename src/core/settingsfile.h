@@ -5,6 +5,11 @@
 #include <optional>
 #include <utility>
 
+// The copies of the settings file kept beside it, named after it with these suffixes.
+inline constexpr const char* DamagedCopySuffix = ".damaged";
+inline constexpr const char* BeforeColorsCopySuffix = ".before-colors";
+inline constexpr const char* UncutCopySuffix = ".uncut";
+
 // Where the settings are kept: text values by key, each write stored at once.
 class SettingsFile {
 public:

@@ -95,6 +95,12 @@ std::vector<ScreenTiming> measureStepTiming(const std::vector<LoggedStep>& steps
     std::vector<ScreenWalk> screens;
     std::map<QString, std::size_t> byName;
     for (const LoggedStep& row : steps) {
+        // Nothing is known of the steps whose rows were lost: no interval spans them.
+        if (row.showing == LoggedStep::Showing::Lost) {
+            for (ScreenWalk& screen : screens)
+                screen.lastShown = nullptr;
+            continue;
+        }
         const auto [found, added] = byName.try_emplace(row.shown.screen, screens.size());
         if (added) {
             screens.emplace_back();

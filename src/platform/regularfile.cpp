@@ -24,12 +24,6 @@ QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// A name read from the disk that was not UTF-8 came to Qt with its bytes replaced, and no such
-// file exists; saying "does not exist" would send the user looking for the wrong thing.
-bool nameWasNotUtf8(const QString& path) {
-    return path.contains(QChar::ReplacementCharacter);
-}
-
 QString openProblem(const QString& path, int error) {
     const QString name = shownFileName(path);
     if (nameWasNotUtf8(path))
@@ -53,6 +47,11 @@ QString openProblem(const QString& path, int error) {
 }
 
 } // namespace
+
+// No such file exists; saying "does not exist" would send the user looking for the wrong thing.
+bool nameWasNotUtf8(const QString& path) {
+    return path.contains(QChar::ReplacementCharacter);
+}
 
 QString kindOfNonFile(unsigned mode) {
     if (S_ISDIR(mode))

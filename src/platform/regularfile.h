@@ -10,6 +10,10 @@
 // The name a message shows: the last part of the path, quoted and cut short.
 QString shownFileName(const QString& path);
 
+// Whether a name came to Qt with bytes that were not UTF-8, now replaced: a name read from the
+// disk or the command line. The file it names is not the one meant.
+bool nameWasNotUtf8(const QString& path);
+
 // What a path is when it is no regular file ("a folder", "a FIFO", ...), from its stat mode.
 QString kindOfNonFile(unsigned mode);
 

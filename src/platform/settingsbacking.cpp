@@ -40,6 +40,16 @@ QString userSettingsFile(const QString& application) {
            QLatin1Char('/') + application + QStringLiteral(".ini");
 }
 
+QStringList userSettingsFiles(const QString& application) {
+    const QString settings = userSettingsFile(application);
+    QStringList files{settings};
+    for (const char* suffix : {DamagedCopySuffix, BeforeColorsCopySuffix, UncutCopySuffix})
+        files << settings + QLatin1StringView(suffix);
+    // Qt's writer takes this lock beside the file while it writes it.
+    files << settings + QStringLiteral(".lock");
+    return files;
+}
+
 QString unusableSettingsFileReason(const QString& path) {
     // Opening never waits (a FIFO opens at once), and the opened file is what is judged, so a
     // link to a regular file counts as that file and nothing swapped in meanwhile slips by.
@@ -93,7 +103,7 @@ void SettingsBacking::keepCopyIfDamaged() const {
     if (!takeDamageNotice(fileName_))
         return;
     // The next write leaves out the lines that made no sense; keep them for whoever wants them.
-    const QString kept = keepCopy(QStringLiteral(".damaged"));
+    const QString kept = keepCopy(QLatin1StringView(DamagedCopySuffix));
     std::fprintf(stderr, "chromaflick: the settings file %s is damaged; %s\n",
                  qPrintable(fileName_),
                  !kept.isEmpty() ? qPrintable(QStringLiteral("a copy was kept as %1").arg(kept))

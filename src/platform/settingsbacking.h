@@ -43,6 +43,9 @@ public:
 // The file the settings of an application live in for this user.
 QString userSettingsFile(const QString& application);
 
+// That file first, then every file the program keeps beside it.
+QStringList userSettingsFiles(const QString& application);
+
 // Why the path cannot serve as a settings file: it is no regular file (a link to one is fine) or
 // cannot be read. Empty when it can, or when nothing is there yet. Never opens anything but a
 // regular file, so a FIFO cannot block it.

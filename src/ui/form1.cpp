@@ -13,6 +13,7 @@
 #include "platform/appicon.h"
 #include "platform/cursorfile.h"
 #include "platform/files.h"
+#include "platform/framelogfile.h"
 #include "platform/timeofday.h"
 #include "ui/appearance.h"
 #include "ui/colorlistmenu.h"
@@ -66,7 +67,7 @@ void LoadColorList(ErrorTrap& trap, SettingsStore& store, ColorListView& list) {
         if (entries.size() <= MaxListEntries)
             return;
         // The close stores only what was loaded; the rest must survive somewhere.
-        const QString kept = store.keepCopy(QStringLiteral(".uncut"));
+        const QString kept = store.keepCopy(QLatin1StringView(UncutCopySuffix));
         const QString cut =
             QCoreApplication::translate("ColorList", "The stored list holds %1 colors; only "
                                                      "the first %2 were loaded")
@@ -277,7 +278,7 @@ bool Form1::listIsToBeStored() {
     // The user made a list of the palette; both it and the list stored before stay.
     if (!QFileInfo::exists(store_.fileName()))
         return true;
-    const QString kept = store_.keepCopy(QStringLiteral(".before-colors"));
+    const QString kept = store_.keepCopy(QLatin1StringView(BeforeColorsCopySuffix));
     if (kept.isEmpty()) {
         std::fprintf(stderr, "chromaflick: %s\n",
                      qPrintable(tr("the changed list was not stored: no copy of the stored list "
@@ -345,6 +346,13 @@ void Form1::PushButton2_Click() {
                     "epilepsy.\n\nStart the flash anyway?")))
                 return;
             flashWarningAccepted_ = true;
+        }
+        // Only now, so that a run that never flashes leaves an existing log as it was.
+        if (frameLog_) {
+            if (const QString problem = frameLog_->begin(); !problem.isEmpty()) {
+                emit frameLogRefused(problem);
+                return;
+            }
         }
         if (!flash_) {
             flash_ = std::make_unique<FlashSession>(*this, dialogs_);

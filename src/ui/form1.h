@@ -83,6 +83,8 @@ signals:
     void unloaded(int exitStatus);
     // A flash's display showed a step, or reports it never did.
     void stepShown(const StepShown& shown);
+    // The log could not be made as the run's first flash was to open, and the flash did not.
+    void frameLogRefused(const QString& problem);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

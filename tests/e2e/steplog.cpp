@@ -22,6 +22,8 @@ QString missedText(const LoggedStep& row) {
         return QStringLiteral("skipped");
     case LoggedStep::Showing::Unreported:
         return QStringLiteral("missed");
+    case LoggedStep::Showing::Lost:
+        return QStringLiteral("%1 %2").arg(LostRowsWord).arg(row.lostRows);
     case LoggedStep::Showing::Shown:
         break;
     }
