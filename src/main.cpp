@@ -10,6 +10,7 @@
 #include "platform/timingreportfile.h"
 #include "platform/translations.h"
 #include "ui/form1.h"
+#include "ui/launchboxes.h"
 #include "ui/launchoptions.h"
 #include "ui/whenplaced.h"
 
@@ -126,6 +127,12 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = answered(commandLine))
         return *status;
 
+    const LaunchBoxes boxes = placeLaunchBoxes(commandLine.options);
+    if (!boxes.problem.isEmpty()) {
+        tell(stderr, QStringLiteral("chromaflick: --box: %1\n").arg(boxes.problem));
+        return BadCommandLineStatus;
+    }
+
     FrameLogFile frameLog;
     if (!commandLine.options.logPath.isEmpty()) {
         const QString problem = frameLog.open(commandLine.options.logPath);
@@ -171,6 +178,8 @@ int main(int argc, char* argv[]) {
     // screen.
     if (commandLine.options.start)
         whenPlaced(form, [&form] { form.startFlash(); });
+    if (!boxes.boxes.isEmpty())
+        whenPlaced(form, [&form, &boxes] { form.flashBoxes(boxes.boxes); });
     std::vector<LoggedStep> runSteps;
     if (!commandLine.options.reportPath.isEmpty())
         QObject::connect(&form, &Form1::stepShown, &form, [&runSteps](const StepShown& shown) {

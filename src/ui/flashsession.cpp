@@ -16,6 +16,8 @@
 #include "platform/screensaverinhibitor.h"
 #include "platform/steppresenter.h"
 #include "platform/systemlog.h"
+#include "ui/boxplacement.h"
+#include "ui/desktoppixels.h"
 #include "ui/flashsource.h"
 #include "ui/form2.h"
 
@@ -84,6 +86,9 @@ void FlashSession::provideViews(qsizetype count) {
         view->setMarker(marker_);
         connect(view.get(), &Form2::keyDown, this, &FlashSession::keyPressed);
         connect(view.get(), &Form2::closed, this, &FlashSession::close);
+        if (!boxes_.isEmpty())
+            connect(new BoxPlacement(*view), &BoxPlacement::placedByHand, this,
+                    &FlashSession::boxPlaced);
     }
 }
 
@@ -101,6 +106,10 @@ bool FlashSession::isVisible() const {
 
 void FlashSession::setDuration(std::optional<std::chrono::milliseconds> duration) {
     duration_ = duration;
+}
+
+void FlashSession::setBoxes(const QList<QRect>& boxes) {
+    boxes_ = boxes;
 }
 
 void FlashSession::setHeldRefreshes(std::optional<int> refreshes) {
@@ -124,7 +133,11 @@ void FlashSession::showFlash() {
         views_.front()->activateWindow();
         return;
     }
-    const QList<QScreen*> screens = source_.flashScreens();
+    QList<QScreen*> screens;
+    for (const QRect& box : boxes_)
+        screens << screenOfBox(box);
+    if (boxes_.isEmpty())
+        screens = source_.flashScreens();
     provideViews(screens.size());
     for (const std::unique_ptr<Form2>& view : views_)
         view->resetForOpening();
@@ -133,9 +146,13 @@ void FlashSession::showFlash() {
     durationLeft_.reset();
     stepper_.reset();
     Form_Load();
-    for (std::size_t i = 0; i < views_.size(); ++i)
-        views_[i]->cover(i < static_cast<std::size_t>(screens.size()) ? screens[qsizetype(i)]
-                                                                      : nullptr);
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        const auto at = qsizetype(i);
+        if (at < boxes_.size())
+            views_[i]->showAsBox(boxes_[at]);
+        else
+            views_[i]->cover(at < screens.size() ? screens[at] : nullptr);
+    }
     tellInexactScreens(screens);
     startPacing();
     QList<QWindow*> windows;
