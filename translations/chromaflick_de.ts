@@ -359,6 +359,10 @@
 <context>
     <name>Form1</name>
     <message>
+        <source>on Wayland the compositor places the boxes: drag a box to move it; + and - size it</source>
+        <translation>unter Wayland platziert der Compositor die Felder: ziehen Sie ein Feld, um es zu verschieben; + und - ändern seine Größe</translation>
+    </message>
+    <message>
         <source>Settings Not Kept</source>
         <translation>Einstellungen nicht gespeichert</translation>
     </message>

@@ -359,6 +359,10 @@
 <context>
     <name>Form1</name>
     <message>
+        <source>on Wayland the compositor places the boxes: drag a box to move it; + and - size it</source>
+        <translation>sous Wayland le compositeur place les carrés : faites glisser un carré pour le déplacer ; + et - changent sa taille</translation>
+    </message>
+    <message>
         <source>Settings Not Kept</source>
         <translation>Réglages non conservés</translation>
     </message>

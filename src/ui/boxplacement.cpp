@@ -2,6 +2,7 @@
 
 #include "core/boxgeometry.h"
 #include "ui/desktoppixels.h"
+#include "ui/form2.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -22,7 +23,7 @@ bool onWayland() {
 
 } // namespace
 
-BoxPlacement::BoxPlacement(QWidget& box) : QObject(&box), box_(box) {
+BoxPlacement::BoxPlacement(Form2& box) : QObject(&box), box_(box) {
     line_ = new QLabel(&box);
     line_->setObjectName(QStringLiteral("GeometryLine"));
     line_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -41,7 +42,7 @@ QRect BoxPlacement::geometry() const {
 }
 
 void BoxPlacement::place(const QRect& box) {
-    box_.setGeometry(windowGeometryOf(box));
+    box_.placeBox(box);
     tellGeometry();
     emit placedByHand(box);
 }

@@ -7,7 +7,7 @@
 
 class QLabel;
 class QTimer;
-class QWidget;
+class Form2;
 
 // Puts a flashing box over a pixel: the left button drags it, the arrows move it one pixel (ten
 // with Shift), + and - grow and shrink it by two about its middle, so that the pixel stays under
@@ -15,7 +15,7 @@ class QWidget;
 class BoxPlacement : public QObject {
     Q_OBJECT
 public:
-    explicit BoxPlacement(QWidget& box);
+    explicit BoxPlacement(Form2& box);
 
     // The box in desktop pixels.
     QRect geometry() const;
@@ -33,7 +33,7 @@ private:
     void place(const QRect& box);
     void tellGeometry();
 
-    QWidget& box_;
+    Form2& box_;
     QLabel* line_ = nullptr;
     QTimer* lineTimeout_ = nullptr;
     std::optional<QPoint> grabbedAt_; // where the pointer holds the box, while it drags it

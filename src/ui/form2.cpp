@@ -84,9 +84,16 @@ void Form2::showAsBox(const QRect& box) {
     label1_->hide();
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setScreen(screenOfBox(box));
-    setGeometry(windowGeometryOf(box));
+    placeBox(box);
     show();
     raise();
+}
+
+void Form2::placeBox(const QRect& box) {
+    const QRect geometry = windowGeometryOf(box);
+    // Of a fixed size, so that a tiling compositor floats it instead of filling a tile with it.
+    setFixedSize(geometry.size());
+    move(geometry.topLeft());
 }
 
 int Form2::leftClearOfMarker(bool top) const {
