@@ -30,6 +30,11 @@ BoxPlacement::BoxPlacement(Form2& box) : QObject(&box), box_(box) {
     line_->setAutoFillBackground(true);
     line_->setBackgroundRole(QPalette::Button);
     line_->setForegroundRole(QPalette::ButtonText);
+    // Small enough for a box of a few dozen pixels.
+    QFont small = line_->font();
+    small.setPixelSize(9);
+    small.setBold(false);
+    line_->setFont(small);
     line_->hide();
     lineTimeout_ = new QTimer(this);
     lineTimeout_->setSingleShot(true);
