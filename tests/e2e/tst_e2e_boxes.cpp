@@ -210,9 +210,11 @@ private slots:
         QVERIFY(box);
         QVERIFY(waitForGeometry(box, QRect(600, 300, 41, 41)));
         QCOMPARE(storedValue("Box"), QStringLiteral("41x41+600+300"));
-        // Focused by a click that drags it nowhere.
-        clickAt(QPoint(620, 320));
-        QRect expected(600, 300, 41, 41);
+        // Dragged by the left button, which gives it the keyboard too.
+        xdotool({"mousemove", "620", "320", "mousedown", "1", "mousemove", "650", "340", "mouseup",
+                 "1"});
+        QRect expected(630, 320, 41, 41);
+        QVERIFY(waitForGeometry(box, expected));
         const struct {
             const char* key;
             QPoint by;
@@ -237,7 +239,7 @@ private slots:
         QVERIFY(!waitForScreen([&](const QImage& shot) {
                      return uniformColor(shot, expected).isValid();
                  }).isNull());
-        QTRY_COMPARE(storedValue("Box"), QStringLiteral("43x43+590+290"));
+        QTRY_COMPARE(storedValue("Box"), QStringLiteral("43x43+620+310"));
         xdotool({"key", "Escape"});
         QVERIFY(waitUntilHidden(box));
         QCOMPARE(program.closeMainWindow(), 0);
@@ -261,7 +263,7 @@ private slots:
         xdotool({"key", "Down", "Down", "Down", "Down", "Down", "Return"});
         const unsigned long reopened = waitForOtherWindow(boxTitle, again.mainWindowId());
         QVERIFY(reopened);
-        QVERIFY(waitForGeometry(reopened, QRect(590, 290, 43, 43)));
+        QVERIFY(waitForGeometry(reopened, QRect(620, 310, 43, 43)));
         xdotool({"key", "Escape"});
         QVERIFY(waitUntilHidden(reopened));
         QCOMPARE(again.closeMainWindow(), 0);
