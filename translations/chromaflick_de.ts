@@ -305,6 +305,10 @@
         <translation>Farben blinken über den ganzen Bildschirm</translation>
     </message>
     <message>
+        <source>Flashing boxes over stuck pixels</source>
+        <translation>Felder blinken über hängenden Pixeln</translation>
+    </message>
+    <message>
         <source>%1 ms is no delay: it must be 0 or more</source>
         <translation>%1 ms ist keine Pause: Sie muss 0 oder mehr sein</translation>
     </message>

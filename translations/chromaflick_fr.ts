@@ -305,6 +305,10 @@
         <translation>Couleurs clignotant sur tout l’écran</translation>
     </message>
     <message>
+        <source>Flashing boxes over stuck pixels</source>
+        <translation>Carrés clignotant sur des pixels bloqués</translation>
+    </message>
+    <message>
         <source>%1 ms is no delay: it must be 0 or more</source>
         <translation>%1 ms n’est pas un délai : il doit valoir 0 ou plus</translation>
     </message>

@@ -158,7 +158,9 @@ void FlashSession::showFlash() {
     QList<QWindow*> windows;
     for (const std::unique_ptr<Form2>& view : views_)
         windows << view->windowHandle();
-    screenSaver_->hold(tr("Flashing colors over the whole screen"), windows);
+    screenSaver_->hold(boxes_.isEmpty() ? tr("Flashing colors over the whole screen")
+                                        : tr("Flashing boxes over stuck pixels"),
+                       windows);
     taskbarHint_->hold(windows);
     if (duration_)
         durationTimer_->start(*duration_);
