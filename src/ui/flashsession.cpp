@@ -1,5 +1,6 @@
 #include "ui/flashsession.h"
 
+#include "core/boxgeometry.h"
 #include "core/colorentry.h"
 #include "core/dialogs.h"
 #include "core/errortrap.h"
@@ -196,8 +197,7 @@ QStringList FlashSession::summaries() const {
         return {tallies_.front().summary()};
     QStringList lines;
     for (std::size_t i = 0; i < tallies_.size(); ++i) {
-        const QScreen* screen = i < views_.size() ? views_[i]->screen() : nullptr;
-        const QString name = screen ? screen->name() : QString();
+        const QString name = viewName(i);
         // A screen the system gives no name is told by its place.
         lines << tallies_[i].summary(name.isEmpty() ? QString::number(i + 1) : name);
     }
@@ -342,11 +342,18 @@ void FlashSession::tickIfRoom() {
     QMetaObject::invokeMethod(this, &FlashSession::tickIfRoom, Qt::QueuedConnection);
 }
 
+QString FlashSession::viewName(std::size_t view) const {
+    // Several boxes may share a screen: each is told by where it opened.
+    if (view < std::size_t(boxes_.size()))
+        return boxGeometryText(boxes_[qsizetype(view)]);
+    const QScreen* screen = view < views_.size() ? views_[view]->screen() : nullptr;
+    return screen ? screen->name() : QString();
+}
+
 StepShown FlashSession::rowFor(std::size_t view) const {
     StepShown row;
     row.step = stepNumber_;
-    const QScreen* screen = views_[view]->screen();
-    row.screen = screen ? screen->name() : QString();
+    row.screen = viewName(view);
     std::tie(row.firstColor, row.secondColor) = views_[view]->shownColors();
     return row;
 }

@@ -127,6 +127,8 @@ private:
     // The rows of one tick whose showing the timer paces: what the windows hold now.
     void recordTimerTick();
     StepShown rowFor(std::size_t view) const;
+    // The screen's name in the log and the summary, or a box's geometry.
+    QString viewName(std::size_t view) const;
     // The readout of the step shown, or none; only the keyboard's screen tells it.
     void tellShownStep(bool shown);
     // As many windows as screens, at least one.
