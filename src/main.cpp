@@ -11,6 +11,7 @@
 #include "platform/timingreportfile.h"
 #include "platform/translations.h"
 #include "ui/form1.h"
+#include "ui/launchboxes.h"
 #include "ui/launchoptions.h"
 #include "ui/whenplaced.h"
 
@@ -133,6 +134,12 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = answered(commandLine))
         return *status;
 
+    const LaunchBoxes boxes = placeLaunchBoxes(commandLine.options);
+    if (!boxes.problem.isEmpty()) {
+        tell(stderr, QStringLiteral("chromaflick: --box: %1\n").arg(boxes.problem));
+        return BadCommandLineStatus;
+    }
+
     if (!commandLine.options.reportPath.isEmpty()) {
         // Refused now rather than after the run, when its timing would be lost.
         const QString problem = unreplaceableFileReason(commandLine.options.reportPath);
@@ -180,6 +187,8 @@ int main(int argc, char* argv[]) {
     // screen.
     if (commandLine.options.start)
         whenPlaced(form, [&form] { form.startFlash(); });
+    if (!boxes.boxes.isEmpty())
+        whenPlaced(form, [&form, &boxes] { form.flashBoxes(boxes.boxes); });
     std::vector<LoggedStep> runSteps;
     if (!commandLine.options.reportPath.isEmpty())
         QObject::connect(&form, &Form1::stepShown, &form, [&runSteps](const StepShown& shown) {

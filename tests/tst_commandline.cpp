@@ -13,7 +13,7 @@ const QStringList TwoScreens{"HDMI-1", "DP-2"};
 const QString OptionForms = QStringLiteral(
     "-h, --help, -v, --version, --start, --duration TIME, --screen NAME|N, --all-screens, "
     "--colors FILE, --frames N, --log FILE, --report FILE, --from-log FILE, "
-    "--marker [CORNER][:SIZE]");
+    "--marker [CORNER][:SIZE], --box GEOMETRY");
 
 } // namespace
 
@@ -360,6 +360,15 @@ private slots:
             << QStringList{"--marker=:big"} << OneScreen << "--marker: the size 'big'" + sizes;
         QTest::newRow("marker twice") << QStringList{"--marker", "--marker"} << OneScreen
                                       << "--marker is given more than once" + forms;
+        QTest::newRow("box of no size") << QStringList{"--box", "0x10+5+5"} << OneScreen
+                                        << "--box: '0x10+5+5' has no size: a box is at least 1x1";
+        QTest::newRow("second box bad")
+            << QStringList{"--box", "10x10", "--box=10x-10"} << OneScreen
+            << "--box: '10x-10' is not a box: write WxH+X+Y (as 64x64+812+403) or WxH for one in "
+               "the middle of the screen";
+        QTest::newRow("box with a log to draw")
+            << QStringList{"--report", "a.png", "--from-log", "run.csv", "--box", "9x9"}
+            << OneScreen << "--from-log draws a saved log and opens no window; it takes no --box";
         QTest::newRow("a long unknown option is cut")
             << QStringList{"--" + QString(100'000, u'x')} << OneScreen
             << "Unknown option '" + QString(40, u'x') + "…'" + forms;
@@ -375,6 +384,15 @@ private slots:
         QCOMPARE(line.text, problem);
         QCOMPARE(line.exitStatus, 2);
         QVERIFY(!line.text.contains(u'\n'));
+    }
+
+    void boxesAreKeptInTheirOrder() {
+        const CommandLine line =
+            readCommandLine(arguments({"--box", "64x64+812+403", "--box=30x20"}), std::nullopt);
+        QCOMPARE(int(line.action), int(CommandLine::Action::Run));
+        const std::vector<BoxGeometry> expected{{QSize(64, 64), QPoint(812, 403)},
+                                                {QSize(30, 20), std::nullopt}};
+        QVERIFY(line.options.boxes == expected);
     }
 
     void printsHelp_data() {

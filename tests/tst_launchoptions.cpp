@@ -1,5 +1,6 @@
 // Runs on an offscreen desktop of two screens side by side (see data/two-screens.json).
 #include "core/applicationtitle.h"
+#include "core/commandline.h"
 #include "core/palettereport.h"
 #include "core/storedlist.h"
 #include "loadedform.h"
@@ -7,6 +8,7 @@
 #include "platform/settingsbacking.h"
 #include "ui/flashsession.h"
 #include "ui/form2.h"
+#include "ui/launchboxes.h"
 #include "ui/launchoptions.h"
 
 #include <QApplication>
@@ -192,6 +194,35 @@ private slots:
         }
         for (const QString& line : told)
             QVERIFY(!line.contains('\n'));
+    }
+
+    void boxesWithoutAPlaceGoInTheMiddleOfTheChosenScreens_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QList<QRect>>("boxes");
+        QTest::newRow("the main window's")
+            << QStringList{"--box", "100x100"} << QList<QRect>{{590, 350, 100, 100}};
+        QTest::newRow("one named") << QStringList{"--screen", "right", "--box", "100x100"}
+                                   << QList<QRect>{{2190, 490, 100, 100}};
+        QTest::newRow("each of all") << QStringList{"--all-screens", "--box", "100x100"}
+                                     << QList<QRect>{{590, 350, 100, 100}, {2190, 490, 100, 100}};
+        QTest::newRow("a placed one once, whatever the screens")
+            << QStringList{"--all-screens", "--box", "10x10+5+5", "--box", "8x8"}
+            << QList<QRect>{{5, 5, 10, 10}, {636, 396, 8, 8}, {2236, 536, 8, 8}};
+    }
+    void boxesWithoutAPlaceGoInTheMiddleOfTheChosenScreens() {
+        QFETCH(QStringList, options);
+        QFETCH(QList<QRect>, boxes);
+        const CommandLine line = readCommandLine(arguments(options), screenNames());
+        const LaunchBoxes placed = placeLaunchBoxes(line.options);
+        QVERIFY2(placed.problem.isEmpty(), qPrintable(placed.problem));
+        QCOMPARE(placed.boxes, boxes);
+    }
+
+    void aBoxTooLargeForTheSmallerScreenIsRefusedThere() {
+        const CommandLine line =
+            readCommandLine(arguments({"--all-screens", "--box", "1300x100"}), screenNames());
+        QCOMPARE(placeLaunchBoxes(line.options).problem,
+                 QStringLiteral("1300x100+-10+350 is larger than its screen of 1280x800"));
     }
 };
 

@@ -137,12 +137,12 @@ private slots:
         for (const QAction* action : menu->actions())
             texts << (action->isSeparator() ? "--" : action->text());
         QCOMPARE(texts, (QStringList{"Start on This Screen", "Start on All Screens", "--",
-                                     "left (1280×800)", "right (1920×1080)", "--",
+                                     "left (1280×800)", "right (1920×1080)", "--", "Flash a Box",
                                      "Lock to Display Refresh"}));
         // Opening again lists the screens once, not twice.
         menu->close();
         openStartMenu(main, way);
-        QCOMPARE(menu->actions().size(), 7);
+        QCOMPARE(menu->actions().size(), 8);
         menu->close();
         QVERIFY(!main.form->flashSession());
     }

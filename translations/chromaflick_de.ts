@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BoxGeometry</name>
+    <message>
+        <source>%1 is not a box: write WxH+X+Y (as 64x64+812+403) or WxH for one in the middle of the screen</source>
+        <translation>%1 ist kein Feld: schreiben Sie BxH+X+Y (etwa 64x64+812+403) oder BxH für eines in der Mitte des Bildschirms</translation>
+    </message>
+    <message>
+        <source>%1 has no size: a box is at least 1x1</source>
+        <translation>%1 hat keine Größe: ein Feld ist mindestens 1x1</translation>
+    </message>
+    <message>
+        <source>%1 is on no screen</source>
+        <translation>%1 liegt auf keinem Bildschirm</translation>
+    </message>
+    <message>
+        <source>%1 is larger than its screen of %2x%3</source>
+        <translation>%1 ist größer als sein Bildschirm von %2x%3</translation>
+    </message>
+</context>
+<context>
     <name>ColorEntry</name>
     <message>
         <source>%1 is not a color: it is longer than %2 characters</source>
@@ -210,6 +229,18 @@
         <source>--marker: %1</source>
         <translation>--marker: %1</translation>
     </message>
+    <message>
+        <source>Flash a small box in place of the whole screen, over a stuck pixel: WxH+X+Y in pixels of the desktop (as 64x64+812+403), or WxH in the middle of the screen. Give it again for more boxes.</source>
+        <translation>Ein kleines Feld statt des ganzen Bildschirms blinken lassen, über einem hängenden Pixel: BxH+X+Y in Pixeln des Desktops (etwa 64x64+812+403) oder BxH in der Mitte des Bildschirms. Mehrfach angeben für mehrere Felder.</translation>
+    </message>
+    <message>
+        <source>GEOMETRY</source>
+        <translation>GEOMETRIE</translation>
+    </message>
+    <message>
+        <source>--box: %1</source>
+        <translation>--box: %1</translation>
+    </message>
 </context>
 <context>
     <name>DurationText</name>
@@ -274,6 +305,10 @@
         <translation>Farben blinken über den ganzen Bildschirm</translation>
     </message>
     <message>
+        <source>Flashing boxes over stuck pixels</source>
+        <translation>Felder blinken über hängenden Pixeln</translation>
+    </message>
+    <message>
         <source>%1 ms is no delay: it must be 0 or more</source>
         <translation>%1 ms ist keine Pause: Sie muss 0 oder mehr sein</translation>
     </message>
@@ -327,6 +362,10 @@
 </context>
 <context>
     <name>Form1</name>
+    <message>
+        <source>on Wayland the compositor places the boxes: drag a box to move it; + and - size it</source>
+        <translation>unter Wayland platziert der Compositor die Felder: ziehen Sie ein Feld, um es zu verschieben; + und - ändern seine Größe</translation>
+    </message>
     <message>
         <source>Settings Not Kept</source>
         <translation>Einstellungen nicht gespeichert</translation>
@@ -835,6 +874,10 @@ Entries that are no color, skipped: %3</source>
     <message>
         <source>Lock to Display Refresh</source>
         <translation>An Bildwiederholung der Anzeige binden</translation>
+    </message>
+    <message>
+        <source>Flash a Box</source>
+        <translation>Feld blinken lassen</translation>
     </message>
 </context>
 <context>

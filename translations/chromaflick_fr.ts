@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BoxGeometry</name>
+    <message>
+        <source>%1 is not a box: write WxH+X+Y (as 64x64+812+403) or WxH for one in the middle of the screen</source>
+        <translation>%1 n’est pas un carré : écrivez LxH+X+Y (comme 64x64+812+403) ou LxH pour un carré au milieu de l’écran</translation>
+    </message>
+    <message>
+        <source>%1 has no size: a box is at least 1x1</source>
+        <translation>%1 n’a pas de taille : un carré fait au moins 1x1</translation>
+    </message>
+    <message>
+        <source>%1 is on no screen</source>
+        <translation>%1 n’est sur aucun écran</translation>
+    </message>
+    <message>
+        <source>%1 is larger than its screen of %2x%3</source>
+        <translation>%1 est plus grand que son écran de %2x%3</translation>
+    </message>
+</context>
+<context>
     <name>ColorEntry</name>
     <message>
         <source>%1 is not a color: it is longer than %2 characters</source>
@@ -210,6 +229,18 @@
         <source>--marker: %1</source>
         <translation>--marker : %1</translation>
     </message>
+    <message>
+        <source>Flash a small box in place of the whole screen, over a stuck pixel: WxH+X+Y in pixels of the desktop (as 64x64+812+403), or WxH in the middle of the screen. Give it again for more boxes.</source>
+        <translation>Faire clignoter un petit carré au lieu de tout l’écran, sur un pixel bloqué : LxH+X+Y en pixels du bureau (comme 64x64+812+403), ou LxH au milieu de l’écran. Répéter pour plusieurs carrés.</translation>
+    </message>
+    <message>
+        <source>GEOMETRY</source>
+        <translation>GÉOMÉTRIE</translation>
+    </message>
+    <message>
+        <source>--box: %1</source>
+        <translation>--box : %1</translation>
+    </message>
 </context>
 <context>
     <name>DurationText</name>
@@ -274,6 +305,10 @@
         <translation>Couleurs clignotant sur tout l’écran</translation>
     </message>
     <message>
+        <source>Flashing boxes over stuck pixels</source>
+        <translation>Carrés clignotant sur des pixels bloqués</translation>
+    </message>
+    <message>
         <source>%1 ms is no delay: it must be 0 or more</source>
         <translation>%1 ms n’est pas un délai : il doit valoir 0 ou plus</translation>
     </message>
@@ -327,6 +362,10 @@
 </context>
 <context>
     <name>Form1</name>
+    <message>
+        <source>on Wayland the compositor places the boxes: drag a box to move it; + and - size it</source>
+        <translation>sous Wayland le compositeur place les carrés : faites glisser un carré pour le déplacer ; + et - changent sa taille</translation>
+    </message>
     <message>
         <source>Settings Not Kept</source>
         <translation>Réglages non conservés</translation>
@@ -835,6 +874,10 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
     <message>
         <source>Lock to Display Refresh</source>
         <translation>Caler sur le rafraîchissement de l’écran</translation>
+    </message>
+    <message>
+        <source>Flash a Box</source>
+        <translation>Faire clignoter un carré</translation>
     </message>
 </context>
 <context>

@@ -123,8 +123,14 @@ struct KnownOptions {
                   "black on even ones, for a light sensor: top-left, top-right, bottom-left or "
                   "bottom-right (the default), and its side in pixels (48 unless given)."),
         Texts::tr("[CORNER][:SIZE]")};
-    QList<QCommandLineOption> all{help,   version, start, duration, screen,  allScreens,
-                                  colors, frames,  log,   report,   fromLog, marker};
+    QCommandLineOption box{
+        QStringLiteral("box"),
+        Texts::tr("Flash a small box in place of the whole screen, over a stuck pixel: WxH+X+Y "
+                  "in pixels of the desktop (as 64x64+812+403), or WxH in the middle of the "
+                  "screen. Give it again for more boxes."),
+        Texts::tr("GEOMETRY")};
+    QList<QCommandLineOption> all{help,   version, start,  duration, screen, allScreens, colors,
+                                  frames, log,     report, fromLog,  marker, box};
     QCommandLineParser parser;
 
     KnownOptions() {
@@ -190,6 +196,7 @@ CommandLine readCommandLine(const QStringList& givenArguments,
     const QCommandLineOption& report = known.report;
     const QCommandLineOption& fromLog = known.fromLog;
     const QCommandLineOption& marker = known.marker;
+    const QCommandLineOption& box = known.box;
 
     const auto withForms = [&options](QString problem) {
         if (problem.endsWith(u'.'))
@@ -269,7 +276,7 @@ CommandLine readCommandLine(const QStringList& givenArguments,
         if (!parser.isSet(report))
             return refusal(Texts::tr("--from-log: give --report FILE to draw the log to"));
         for (const QCommandLineOption* option :
-             {&start, &duration, &screen, &allScreens, &colors, &frames, &log, &marker}) {
+             {&start, &duration, &screen, &allScreens, &colors, &frames, &log, &marker, &box}) {
             if (parser.isSet(*option))
                 return refusal(Texts::tr("--from-log draws a saved log and opens no window; it "
                                          "takes no --%1")
@@ -282,6 +289,13 @@ CommandLine readCommandLine(const QStringList& givenArguments,
         if (!reading.marker)
             return refusal(Texts::tr("--marker: %1").arg(reading.problem));
         launch.marker = reading.marker;
+    }
+
+    for (const QString& value : parser.values(box)) {
+        const BoxGeometryReading reading = readBoxGeometry(value);
+        if (!reading.geometry)
+            return refusal(Texts::tr("--box: %1").arg(reading.problem));
+        launch.boxes.push_back(*reading.geometry);
     }
 
     CommandLine line;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/boxgeometry.h"
 #include "core/photodiodemarker.h"
 #include "core/screenchoice.h"
 
@@ -7,6 +8,7 @@
 #include <QStringList>
 #include <chrono>
 #include <optional>
+#include <vector>
 
 struct LaunchOptions {
     bool start = false;
@@ -18,6 +20,7 @@ struct LaunchOptions {
     QString reportPath;  // the picture of the run's timing, .svg or .png; none if empty
     QString fromLogPath; // a saved log to draw the report from, with no window
     std::optional<PhotodiodeMarker> marker;
+    std::vector<BoxGeometry> boxes; // flashing boxes opened at start, placed once screens are known
 };
 
 // The most refreshes one tick can be held with --frames.

@@ -29,6 +29,8 @@ inline constexpr PerFlashOption<SettingKey> Options{
     {RandomOrder, CycleOrder, SolidColors, GradientColors, LeftToRight, UpAndDown}};
 // Whether flashes are held to whole refreshes of the display.
 inline constexpr SettingKey FrameLock{"FrameLock", "False"};
+// The last flashing box placed or sized, as WxH+X+Y in desktop pixels.
+inline constexpr SettingKey Box{"Box", ""};
 } // namespace Keys
 
 // The application name the settings file is kept under; the section is the product's name.

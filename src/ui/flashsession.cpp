@@ -1,5 +1,6 @@
 #include "ui/flashsession.h"
 
+#include "core/boxgeometry.h"
 #include "core/colorentry.h"
 #include "core/dialogs.h"
 #include "core/errortrap.h"
@@ -16,6 +17,8 @@
 #include "platform/screensaverinhibitor.h"
 #include "platform/steppresenter.h"
 #include "platform/systemlog.h"
+#include "ui/boxplacement.h"
+#include "ui/desktoppixels.h"
 #include "ui/flashsource.h"
 #include "ui/form2.h"
 
@@ -84,6 +87,9 @@ void FlashSession::provideViews(qsizetype count) {
         view->setMarker(marker_);
         connect(view.get(), &Form2::keyDown, this, &FlashSession::keyPressed);
         connect(view.get(), &Form2::closed, this, &FlashSession::close);
+        if (!boxes_.isEmpty())
+            connect(new BoxPlacement(*view), &BoxPlacement::placedByHand, this,
+                    &FlashSession::boxPlaced);
     }
 }
 
@@ -101,6 +107,10 @@ bool FlashSession::isVisible() const {
 
 void FlashSession::setDuration(std::optional<std::chrono::milliseconds> duration) {
     duration_ = duration;
+}
+
+void FlashSession::setBoxes(const QList<QRect>& boxes) {
+    boxes_ = boxes;
 }
 
 void FlashSession::setHeldRefreshes(std::optional<int> refreshes) {
@@ -124,7 +134,11 @@ void FlashSession::showFlash() {
         views_.front()->activateWindow();
         return;
     }
-    const QList<QScreen*> screens = source_.flashScreens();
+    QList<QScreen*> screens;
+    for (const QRect& box : boxes_)
+        screens << screenOfBox(box);
+    if (boxes_.isEmpty())
+        screens = source_.flashScreens();
     provideViews(screens.size());
     for (const std::unique_ptr<Form2>& view : views_)
         view->resetForOpening();
@@ -133,15 +147,21 @@ void FlashSession::showFlash() {
     durationLeft_.reset();
     stepper_.reset();
     Form_Load();
-    for (std::size_t i = 0; i < views_.size(); ++i)
-        views_[i]->cover(i < static_cast<std::size_t>(screens.size()) ? screens[qsizetype(i)]
-                                                                      : nullptr);
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        const auto at = qsizetype(i);
+        if (at < boxes_.size())
+            views_[i]->showAsBox(boxes_[at]);
+        else
+            views_[i]->cover(at < screens.size() ? screens[at] : nullptr);
+    }
     tellInexactScreens(screens);
     startPacing();
     QList<QWindow*> windows;
     for (const std::unique_ptr<Form2>& view : views_)
         windows << view->windowHandle();
-    screenSaver_->hold(tr("Flashing colors over the whole screen"), windows);
+    screenSaver_->hold(boxes_.isEmpty() ? tr("Flashing colors over the whole screen")
+                                        : tr("Flashing boxes over stuck pixels"),
+                       windows);
     taskbarHint_->hold(windows);
     if (duration_)
         durationTimer_->start(*duration_);
@@ -177,8 +197,7 @@ QStringList FlashSession::summaries() const {
         return {tallies_.front().summary()};
     QStringList lines;
     for (std::size_t i = 0; i < tallies_.size(); ++i) {
-        const QScreen* screen = i < views_.size() ? views_[i]->screen() : nullptr;
-        const QString name = screen ? screen->name() : QString();
+        const QString name = viewName(i);
         // A screen the system gives no name is told by its place.
         lines << tallies_[i].summary(name.isEmpty() ? QString::number(i + 1) : name);
     }
@@ -323,11 +342,18 @@ void FlashSession::tickIfRoom() {
     QMetaObject::invokeMethod(this, &FlashSession::tickIfRoom, Qt::QueuedConnection);
 }
 
+QString FlashSession::viewName(std::size_t view) const {
+    // Several boxes may share a screen: each is told by where it opened.
+    if (view < std::size_t(boxes_.size()))
+        return boxGeometryText(boxes_[qsizetype(view)]);
+    const QScreen* screen = view < views_.size() ? views_[view]->screen() : nullptr;
+    return screen ? screen->name() : QString();
+}
+
 StepShown FlashSession::rowFor(std::size_t view) const {
     StepShown row;
     row.step = stepNumber_;
-    const QScreen* screen = views_[view]->screen();
-    row.screen = screen ? screen->name() : QString();
+    row.screen = viewName(view);
     std::tie(row.firstColor, row.secondColor) = views_[view]->shownColors();
     return row;
 }

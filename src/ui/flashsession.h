@@ -43,6 +43,9 @@ public:
     bool isVisible() const;
     // Every later opening closes itself after this long, as Escape would; never when unset.
     void setDuration(std::optional<std::chrono::milliseconds> duration);
+    // Every later opening shows a small box at each of these places of the desktop, in its
+    // pixels, in place of covering screens; the user may move and size each of them.
+    void setBoxes(const QList<QRect>& boxes);
     // Every later opening holds each tick this many refreshes, whatever the delay and the lock.
     void setHeldRefreshes(std::optional<int> refreshes);
     // The light sensor's square in every picture of every screen; none when unset.
@@ -83,6 +86,8 @@ public:
     int hideProgress() const { return hideProgress_; }
 
 signals:
+    // A box was moved or sized by the user; in desktop pixels.
+    void boxPlaced(const QRect& box);
     // A tick has run; for measuring the timer.
     void ticked();
     // The display showed a step, or reports it never did.
@@ -122,6 +127,8 @@ private:
     // The rows of one tick whose showing the timer paces: what the windows hold now.
     void recordTimerTick();
     StepShown rowFor(std::size_t view) const;
+    // The screen's name in the log and the summary, or a box's geometry.
+    QString viewName(std::size_t view) const;
     // The readout of the step shown, or none; only the keyboard's screen tells it.
     void tellShownStep(bool shown);
     // As many windows as screens, at least one.
@@ -141,6 +148,7 @@ private:
     QTimer* heldRows_ = nullptr;
     FlashStep shownStep_;
     std::vector<std::unique_ptr<Form2>> views_;
+    QList<QRect> boxes_;
     std::optional<int> heldRefreshes_;
     std::optional<PhotodiodeMarker> marker_;
     PresenterFactory presenterFactory_;

@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "core/applicationtitle.h"
+#include "core/boxgeometry.h"
 #include "core/centring.h"
 #include "core/dialogs.h"
 #include "core/errortrap.h"
@@ -18,6 +19,7 @@
 #include "ui/appearance.h"
 #include "ui/colorlistmenu.h"
 #include "ui/colorlistview.h"
+#include "ui/desktoppixels.h"
 #include "ui/enterclicks.h"
 #include "ui/flashsession.h"
 #include "ui/listcommands.h"
@@ -119,6 +121,7 @@ Form1::Form1(Dialogs& dialogs, SettingsStore& store, QWidget* parent)
     connect(startMenu_, &StartMenu::startRequested, this,
             [this](ScreenChoice::Kind kind, QScreen* screen) { startFlashOn(kind, screen); });
     connect(startMenu_, &StartMenu::frameLockToggled, this, &Form1::setFrameLock);
+    connect(startMenu_, &StartMenu::boxRequested, this, [this] { flashBoxes({lastBox()}); });
     connect(deleteButton_, &QPushButton::clicked, this, [this] { commands_->PushButton3_Click(); });
     connect(clearButton_, &QPushButton::clicked, this, [this] { commands_->PushButton4_Click(); });
     connect(defaultsButton_, &QPushButton::clicked, this,
@@ -319,8 +322,8 @@ void Form1::closeEvent(QCloseEvent* event) {
     exitStatus_ = Form_QueryUnload() ? 0 : 1;
     // The program ends with it: a flash still open is closed as Escape closes it, summary and
     // last rows of the log included.
-    if (flash_)
-        flash_->close();
+    for (FlashSession* session : sessions())
+        session->close();
     unloaded_ = true;
     emit unloaded(exitStatus_);
 }
@@ -333,37 +336,82 @@ void Form1::PushButton2_Click() {
             flash_->showFlash();
             return;
         }
-        // With no color there is nothing to flash; every tick would fail.
-        if (listView1_->count() == 0) {
-            dialogs_.inform(tr("The color list is empty. Add a color or load the default colors, "
-                               "then start again."));
+        if (!mayStartFlash())
             return;
-        }
-        if (!flashWarningAccepted_ && flashNeedsWarning()) {
-            if (!dialogs_.confirmRisk(tr(
-                    "Warning: these colors, changing this fast, flash more than three times a "
-                    "second. Flashing like this can trigger seizures in people with photosensitive "
-                    "epilepsy.\n\nStart the flash anyway?")))
-                return;
-            flashWarningAccepted_ = true;
-        }
-        // Only now, so that a run that never flashes leaves an existing log as it was.
-        if (frameLog_) {
-            if (const QString problem = frameLog_->begin(); !problem.isEmpty()) {
-                emit frameLogRefused(problem);
-                return;
-            }
-        }
-        if (!flash_) {
-            flash_ = std::make_unique<FlashSession>(*this, dialogs_);
-            flash_->setDuration(flashDuration_);
-            flash_->setHeldRefreshes(heldRefreshes_);
-            flash_->setMarker(marker_);
-            flash_->setLog(frameLog_);
-            connect(flash_.get(), &FlashSession::stepShown, this, &Form1::stepShown);
-        }
+        if (!flash_)
+            flash_ = newFlashSession();
         flash_->showFlash();
     });
+}
+
+bool Form1::mayStartFlash() {
+    // With no color there is nothing to flash; every tick would fail.
+    if (listView1_->count() == 0) {
+        dialogs_.inform(tr("The color list is empty. Add a color or load the default colors, "
+                           "then start again."));
+        return false;
+    }
+    if (!flashWarningAccepted_ && flashNeedsWarning()) {
+        if (!dialogs_.confirmRisk(
+                tr("Warning: these colors, changing this fast, flash more than three times a "
+                   "second. Flashing like this can trigger seizures in people with photosensitive "
+                   "epilepsy.\n\nStart the flash anyway?")))
+            return false;
+        flashWarningAccepted_ = true;
+    }
+    // Only now, so that a run that never flashes leaves an existing log as it was.
+    if (frameLog_) {
+        if (const QString problem = frameLog_->begin(); !problem.isEmpty()) {
+            emit frameLogRefused(problem);
+            return false;
+        }
+    }
+    return true;
+}
+
+std::unique_ptr<FlashSession> Form1::newFlashSession() {
+    auto session = std::make_unique<FlashSession>(*this, dialogs_);
+    session->setDuration(flashDuration_);
+    session->setHeldRefreshes(heldRefreshes_);
+    session->setMarker(marker_);
+    session->setLog(frameLog_);
+    connect(session.get(), &FlashSession::stepShown, this, &Form1::stepShown);
+    return session;
+}
+
+void Form1::flashBoxes(const QList<QRect>& boxes) {
+    if (boxes_ && boxes_->isVisible()) {
+        boxes_->showFlash();
+        return;
+    }
+    if (boxes.isEmpty() || !mayStartFlash())
+        return;
+    if (!boxes_) {
+        boxes_ = newFlashSession();
+        connect(boxes_.get(), &FlashSession::boxPlaced, this, [this](const QRect& box) {
+            store_.writeTellingTrouble(Keys::Box, boxGeometryText(box));
+        });
+    }
+    store_.writeTellingTrouble(Keys::Box, boxGeometryText(boxes.last()));
+    // Where the arrows do nothing, the user should know why.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        !std::exchange(boxPlacingTold_, true))
+        std::fprintf(stderr, "chromaflick: %s\n",
+                     qPrintable(tr("on Wayland the compositor places the boxes: drag a box to "
+                                   "move it; + and - size it")));
+    boxes_->setBoxes(boxes);
+    boxes_->showFlash();
+}
+
+QRect Form1::lastBox() const {
+    const QRect here = desktopPixelsOf(screen()->geometry(), screen());
+    const BoxGeometryReading stored = readBoxGeometry(store_.ReadSetting(Keys::Box));
+    if (stored.geometry) {
+        if (const BoxPlacing placing = placeBox(*stored.geometry, screensInDesktopPixels(), here);
+            placing.box)
+            return *placing.box;
+    }
+    return *placeBox({QSize(100, 100), std::nullopt}, {here}, here).box;
 }
 
 bool Form1::flashNeedsWarning() const {
@@ -393,28 +441,37 @@ void Form1::setFlashScreens(ScreenChoice::Kind kind, const QString& screenName) 
     chosenScreenName_ = screenName;
 }
 
+QList<FlashSession*> Form1::sessions() const {
+    QList<FlashSession*> open;
+    for (FlashSession* session : {flash_.get(), boxes_.get()}) {
+        if (session)
+            open << session;
+    }
+    return open;
+}
+
 void Form1::setFlashDuration(std::optional<std::chrono::milliseconds> duration) {
     flashDuration_ = duration;
-    if (flash_)
-        flash_->setDuration(duration);
+    for (FlashSession* session : sessions())
+        session->setDuration(duration);
 }
 
 void Form1::setHeldRefreshes(std::optional<int> refreshes) {
     heldRefreshes_ = refreshes;
-    if (flash_)
-        flash_->setHeldRefreshes(refreshes);
+    for (FlashSession* session : sessions())
+        session->setHeldRefreshes(refreshes);
 }
 
 void Form1::setMarker(std::optional<PhotodiodeMarker> marker) {
     marker_ = marker;
-    if (flash_)
-        flash_->setMarker(marker);
+    for (FlashSession* session : sessions())
+        session->setMarker(marker);
 }
 
 void Form1::setFrameLog(FrameLogFile* log) {
     frameLog_ = log;
-    if (flash_)
-        flash_->setLog(log);
+    for (FlashSession* session : sessions())
+        session->setLog(log);
 }
 
 void Form1::setFrameLock(bool locked) {

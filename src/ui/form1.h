@@ -72,6 +72,11 @@ public:
     // Starts the flash as the start button does, on the screens set for the run or on these.
     void startFlash();
     void startFlashOn(ScreenChoice::Kind kind, QScreen* screen = nullptr);
+    // Flashing boxes at these places of the desktop, in its pixels, checked as Start checks a
+    // flash; the last one is remembered as the menu's next box.
+    void flashBoxes(const QList<QRect>& boxes);
+    // The boxes, once a first one has opened.
+    FlashSession* boxSession() const { return boxes_.get(); }
 
     QStringList colorEntries() const override;
     FlashSettings flashSettings() const override;
@@ -95,6 +100,14 @@ private:
     bool Form_QueryUnload();
     bool listIsToBeStored();
     void PushButton2_Click();
+    // Whether a flash may open now: there are colors, and the warning was accepted if needed.
+    bool mayStartFlash();
+    std::unique_ptr<FlashSession> newFlashSession();
+    // The full-screen flash and the boxes, those made so far.
+    QList<FlashSession*> sessions() const;
+    // The remembered box where it still fits the desktop; else 100x100 in the middle of this
+    // window's screen.
+    QRect lastBox() const;
     std::array<QPushButton*, 5> buttons() const;
 
     Dialogs& dialogs_;
@@ -116,6 +129,7 @@ private:
     PointerState* pointer_ = nullptr;
     std::unique_ptr<ColorListCommands> commands_;
     std::unique_ptr<FlashSession> flash_;
+    std::unique_ptr<FlashSession> boxes_;
     ScreenChoice::Kind screensKind_ = ScreenChoice::Kind::MainWindowScreen;
     QString chosenScreenName_;
     // A screen the start menu chose for one start.
@@ -139,6 +153,7 @@ private:
     int exitStatus_ = 0;
     // Asked once per run, before the first fast and bright flash.
     bool flashWarningAccepted_ = false;
+    bool boxPlacingTold_ = false;
 };
 
 // Restores the list from the store (steps 138..164 of the main window's load), or the default

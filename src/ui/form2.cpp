@@ -6,6 +6,7 @@
 #include "core/virtualkey.h"
 #include "platform/imagesurface.h"
 #include "ui/appearance.h"
+#include "ui/desktoppixels.h"
 #include "ui/windowaccessibility.h"
 
 #include <QKeyEvent>
@@ -77,6 +78,22 @@ void Form2::cover(QScreen* screen) {
         setGeometry(screen->geometry());
     }
     showFullScreen();
+}
+
+void Form2::showAsBox(const QRect& box) {
+    label1_->hide();
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setScreen(screenOfBox(box));
+    placeBox(box);
+    show();
+    raise();
+}
+
+void Form2::placeBox(const QRect& box) {
+    const QRect geometry = windowGeometryOf(box);
+    // Of a fixed size, so that a tiling compositor floats it instead of filling a tile with it.
+    setFixedSize(geometry.size());
+    move(geometry.topLeft());
 }
 
 int Form2::leftClearOfMarker(bool top) const {
@@ -171,7 +188,8 @@ FlashPicture Form2::picture() const {
     };
     // The labels have no background: the step's own pixels lie under their text.
     QImage whole;
-    for (const QLabel* label : {label1_, readout_}) {
+    // Every line laid over the step: the hint, the readout, and any a box shows.
+    for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         if (label->isHidden() || label->width() <= 0 || label->height() <= 0)
             continue;
         if (whole.isNull()) {

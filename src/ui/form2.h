@@ -21,6 +21,11 @@ public:
 
     // Full screen on this screen, or on the window's own when there is none.
     void cover(QScreen* screen);
+    // A small box at this place of the desktop, in its pixels, above every other window; it has
+    // no room for the hint.
+    void showAsBox(const QRect& box);
+    // Moves and sizes a box; in desktop pixels.
+    void placeBox(const QRect& box);
     // As every opening finds it: the hint at its design size, no step shown yet.
     void resetForOpening();
     // Shows a step; a gradient spans this window's own device pixels.

@@ -40,6 +40,8 @@ void StartMenu::list() {
         });
     }
     addSeparator();
+    addAction(tr("Flash a Box"), this, &StartMenu::boxRequested)
+        ->setObjectName(QStringLiteral("FlashBox"));
     QAction* lock = addAction(tr("Lock to Display Refresh"));
     lock->setObjectName(QStringLiteral("FrameLock"));
     lock->setCheckable(true);

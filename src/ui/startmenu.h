@@ -23,6 +23,8 @@ signals:
     // The screen for One, none otherwise.
     void startRequested(ScreenChoice::Kind kind, QScreen* screen);
     void frameLockToggled(bool locked);
+    // "Flash a Box": one box where the last one was.
+    void boxRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
