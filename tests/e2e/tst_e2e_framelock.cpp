@@ -3,6 +3,7 @@
 #include "core/timingchart.h"
 #include "desktop.h"
 #include "flashimage.h"
+#include "refreshreader.h"
 #include "steplog.h"
 #include "testsupport.h"
 
@@ -13,7 +14,9 @@
 #include <algorithm>
 #include <csignal>
 #include <ctime>
+#include <map>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -137,6 +140,105 @@ QString firstFault(QList<LogRow> rows, int frames, bool gradient, Lateness allow
     return {};
 }
 
+// How the readings at each refresh went: those told against the log, and of them those taken
+// while the server was between the refresh's two timers, ours and the flash's.
+struct RefreshCheck {
+    int told = 0;
+    int midChange = 0;
+};
+
+// Each reading at a refresh is the marker's square in its corner with two rows and columns of
+// the step beside it: the step the server had last presented before the reading, by the log's
+// color and by the parity of its number; and that step is the one the log tells for the
+// refresh, or its neighbour where the server's own order of events shows the reading fell
+// between the flash's present and the notice of the same refresh. Empty when all holds, else
+// the first reading that does not.
+QString firstMisreading(const RefreshReadings& seen, const QList<LogRow>& rows,
+                        RefreshCheck& check) {
+    std::map<qint64, const LogRow*> shownAt;
+    for (const LogRow& row : rows) {
+        if (row.shownMsc && row.missed != u"skipped" && row.missed != u"missed")
+            shownAt[*row.shownMsc] = &row;
+    }
+    if (shownAt.empty())
+        return QStringLiteral("no step shown in the log");
+    const qint64 firstLogged = shownAt.begin()->first;
+    const qint64 lastLogged = shownAt.rbegin()->first;
+    std::set<std::uint64_t> presentedAt;
+    for (const RefreshReadings::Presented& picture : seen.presented) {
+        if (!picture.skipped)
+            presentedAt.insert(picture.msc);
+    }
+    qsizetype refresh = 0, presented = 0, unmapped = 0;
+    std::uint64_t counter = 0;
+    std::optional<RefreshReadings::Presented> last;
+    std::set<std::uint32_t> gone;
+    for (const RefreshReadings::Reading& reading : seen.readings) {
+        for (; refresh < seen.refreshes.size() &&
+               sentBefore(seen.refreshes[refresh].sequence, reading.sequence);
+             ++refresh)
+            counter = std::max(counter, seen.refreshes[refresh].msc);
+        for (; presented < seen.presented.size() &&
+               sentBefore(seen.presented[presented].sequence, reading.sequence);
+             ++presented) {
+            if (!seen.presented[presented].skipped)
+                last = seen.presented[presented];
+        }
+        for (; unmapped < seen.unmapped.size() &&
+               sentBefore(seen.unmapped[unmapped].sequence, reading.sequence);
+             ++unmapped)
+            gone.insert(seen.unmapped[unmapped].window);
+        // Before the first step and after the flash closed the screen shows something else.
+        if (!last || gone.contains(last->window))
+            continue;
+        const QString where = QStringLiteral("reading at refresh %1: ").arg(counter);
+        const auto shown = shownAt.find(qint64(last->msc));
+        const QImage& pixels = reading.pixels;
+        // The picture that opens the flash comes before the first step, its marker black.
+        if (qint64(last->msc) < firstLogged) {
+            if (pixels.pixelColor(pixels.width() - 1, pixels.height() - 1) != QColor(Qt::black))
+                return where + QStringLiteral("the marker is not black before the first step");
+            continue;
+        }
+        if (shown == shownAt.end()) {
+            // Shown after the presenter ended, at the close: the log has it unconfirmed.
+            if (qint64(last->msc) > lastLogged)
+                continue;
+            return where + QStringLiteral("the server showed a picture at refresh %1, which the "
+                                          "log has no step for")
+                               .arg(last->msc);
+        }
+        const LogRow& step = *shown->second;
+        const QColor color(step.first);
+        const QColor marker(step.step % 2 ? Qt::white : Qt::black);
+        for (int y = 0; y < pixels.height(); ++y)
+            for (int x = 0; x < pixels.width(); ++x) {
+                const QColor expected = x >= 2 && y >= 2 ? marker : color;
+                if (pixels.pixelColor(x, y) != expected)
+                    return where + QStringLiteral("(%1, %2) of the corner is %3, not %4 of step %5")
+                                       .arg(x)
+                                       .arg(y)
+                                       .arg(pixels.pixelColor(x, y).name(), expected.name())
+                                       .arg(step.step);
+            }
+        ++check.told;
+        const auto told = shownAt.upper_bound(qint64(counter));
+        const bool logSaysBefore = told != shownAt.begin() && std::prev(told) == shown;
+        if (logSaysBefore)
+            continue;
+        // The flash's present for this refresh ran after the reading.
+        const bool nextDue = told != shownAt.begin() && std::prev(told) == std::next(shown) &&
+                             presentedAt.contains(std::uint64_t(std::prev(told)->first));
+        // It ran before the notice of the same refresh reached the reading.
+        const bool ranFirst = qint64(last->msc) == qint64(counter) + 1;
+        if (!nextDue && !ranFirst)
+            return where + QStringLiteral("the screen shows step %1, shown at %2 by the log")
+                               .arg(step.step)
+                               .arg(*step.shownMsc);
+        ++check.midChange;
+    }
+    return {};
+}
 } // namespace
 
 class FrameLockEndToEnd : public QObject {
@@ -277,6 +379,34 @@ private slots:
             }
         }
         QVERIFY2(told >= 5, qPrintable(QString::number(told)));
+    }
+
+    // Read at every refresh of the server's clock, the marker changes on the very refresh the
+    // step does.
+    void theMarkerChangesOnTheStepsRefresh_data() {
+        QTest::addColumn<int>("frames");
+        QTest::newRow("every refresh") << 1;
+        QTest::newRow("every second refresh") << 2;
+    }
+    void theMarkerChangesOnTheStepsRefresh() {
+        QFETCH(int, frames);
+        storeSolidCycle(entries, 1000);
+        const QSize size = screenSize();
+        const int side = 48;
+        RefreshReader reader(
+            QRect(size.width() - side - 2, size.height() - side - 2, side + 2, side + 2));
+        QVERIFY(reader.start());
+        LockedRun run(frames, "5", {"--marker"});
+        QVERIFY(run.start());
+        QVERIFY(!run.finish().isEmpty());
+        const RefreshReadings seen = reader.stop();
+        RefreshCheck check;
+        const QString fault = firstMisreading(seen, run.rows(), check);
+        qInfo("%lld readings, %d told against the log, %d between a refresh's two timers, %d "
+              "notices a refresh late",
+              qlonglong(seen.readings.size()), check.told, check.midChange, seen.lateNotices);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        QVERIFY2(check.told >= 200, qPrintable(QString::number(check.told)));
     }
 
     void aWindowThatCoveredTheFlashLeavesNoTrace() {
