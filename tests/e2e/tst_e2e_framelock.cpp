@@ -141,10 +141,12 @@ QString firstFault(QList<LogRow> rows, int frames, bool gradient, Lateness allow
 }
 
 // How the readings at each refresh went: those told against the log, and of them those taken
-// while the server was between the refresh's two timers, ours and the flash's.
+// while the server was between the refresh's two timers, ours and the flash's: the flash's yet
+// to run, or run before ours.
 struct RefreshCheck {
     int told = 0;
-    int midChange = 0;
+    int presentAfter = 0;
+    int presentBefore = 0;
 };
 
 // Each reading at a refresh is the marker's square in its corner with two rows and columns of
@@ -235,7 +237,7 @@ QString firstMisreading(const RefreshReadings& seen, const QList<LogRow>& rows,
             return where + QStringLiteral("the screen shows step %1, shown at %2 by the log")
                                .arg(step.step)
                                .arg(*step.shownMsc);
-        ++check.midChange;
+        ++(nextDue ? check.presentAfter : check.presentBefore);
     }
     return {};
 }
@@ -402,9 +404,10 @@ private slots:
         const RefreshReadings seen = reader.stop();
         RefreshCheck check;
         const QString fault = firstMisreading(seen, run.rows(), check);
-        qInfo("%lld readings, %d told against the log, %d between a refresh's two timers, %d "
-              "notices a refresh late",
-              qlonglong(seen.readings.size()), check.told, check.midChange, seen.lateNotices);
+        qInfo("%lld readings, %d told against the log; between a refresh's two timers %d before "
+              "the flash's present and %d after it; %d notices a refresh late",
+              qlonglong(seen.readings.size()), check.told, check.presentAfter, check.presentBefore,
+              seen.lateNotices);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
         QVERIFY2(check.told >= 200, qPrintable(QString::number(check.told)));
     }
