@@ -196,8 +196,10 @@ private:
         for (int bin = 0; bin < Bins; ++bin) {
             if (counts[std::size_t(bin)] == 0)
                 continue;
+            // A stall is one interval among thousands: its bin must still show.
             const double length =
-                double(counts[std::size_t(bin)]) / double(most) * (HistogramRight - HistogramLeft);
+                std::max(MarkWidth, double(counts[std::size_t(bin)]) / double(most) *
+                                        (HistogramRight - HistogramLeft));
             add(ChartShape::Kind::Rect, u"bin", IntervalColor,
                 {{HistogramLeft, y(bin * binUs)}, {HistogramLeft + length, y((bin + 1) * binUs)}})
                 .value = double(counts[std::size_t(bin)]);

@@ -3,6 +3,7 @@
 #include "core/timingchart.h"
 #include "desktop.h"
 #include "flashimage.h"
+#include "refreshreader.h"
 #include "steplog.h"
 #include "testsupport.h"
 
@@ -13,7 +14,9 @@
 #include <algorithm>
 #include <csignal>
 #include <ctime>
+#include <map>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -133,6 +136,122 @@ QString firstFault(QList<LogRow> rows, int frames, bool gradient, Lateness allow
             return where + QStringLiteral("target %1 after %2")
                                .arg(*row.targetMsc)
                                .arg(*rows[i - 1].targetMsc);
+    }
+    return {};
+}
+
+// How the readings at each refresh went: those told against the log, and of them those taken
+// while the server was between two presents: the flash's for the refresh yet to run after ours,
+// or the second of two it ran for the same refresh yet to come, the first of them logged
+// skipped, as it was replaced within its refresh.
+struct RefreshCheck {
+    int told = 0;
+    int presentAfter = 0;
+    int replacedWithin = 0;
+};
+
+// Each reading at a refresh is the marker's square in its corner with two rows and columns of
+// the step beside it. It shows the step the server last presented before the reading, by the
+// log's color and by the parity of its number, each present being the log's next step of that
+// shown_msc; and that step is the one the log tells for the refresh the server's clock was at,
+// but where the server's own order of events shows the reading fell between two presents.
+// Empty when all holds, else the first reading that does not.
+QString firstMisreading(const RefreshReadings& seen, const QList<LogRow>& rows,
+                        RefreshCheck& check) {
+    // The rows of each refresh in the order of their steps, and the steps left on screen.
+    std::map<qint64, QList<const LogRow*>> rowsAt;
+    std::map<qint64, const LogRow*> shownAt;
+    for (const LogRow& row : rows) {
+        if (!row.shownMsc)
+            continue;
+        rowsAt[*row.shownMsc].append(&row);
+        if (row.missed != u"skipped")
+            shownAt[*row.shownMsc] = &row;
+    }
+    if (shownAt.empty())
+        return QStringLiteral("no step shown in the log");
+    const qint64 firstLogged = rowsAt.begin()->first;
+    const qint64 lastLogged = rowsAt.rbegin()->first;
+    // Each present the server told, as the row it stands for.
+    std::vector<const LogRow*> rowOf;
+    std::map<qint64, qsizetype> toldAt;
+    for (const RefreshReadings::Presented& picture : seen.presented) {
+        const auto at = rowsAt.find(qint64(picture.msc));
+        const qsizetype index = toldAt[qint64(picture.msc)]++;
+        rowOf.push_back(at != rowsAt.end() && index < at->second.size() ? at->second[index]
+                                                                        : nullptr);
+    }
+    qsizetype refresh = 0, presented = 0, unmapped = 0;
+    std::uint64_t counter = 0;
+    std::optional<qsizetype> last;
+    std::set<std::uint32_t> gone;
+    for (const RefreshReadings::Reading& reading : seen.readings) {
+        for (; refresh < seen.refreshes.size() &&
+               sentBefore(seen.refreshes[refresh].sequence, reading.sequence);
+             ++refresh)
+            counter = std::max(counter, seen.refreshes[refresh].msc);
+        // A present the program sent after its refresh runs at once, ahead of the timers.
+        for (; presented < seen.presented.size() &&
+               sentBefore(seen.presented[presented].sequence, reading.sequence);
+             ++presented) {
+            counter = std::max(counter, seen.presented[presented].msc);
+            if (!seen.presented[presented].skipped)
+                last = presented;
+        }
+        for (; unmapped < seen.unmapped.size() &&
+               sentBefore(seen.unmapped[unmapped].sequence, reading.sequence);
+             ++unmapped)
+            gone.insert(seen.unmapped[unmapped].window);
+        // Before the first step and after the flash closed the screen shows something else.
+        if (!last || gone.contains(seen.presented[*last].window))
+            continue;
+        const QString where = QStringLiteral("reading at refresh %1: ").arg(counter);
+        const qint64 lastMsc = qint64(seen.presented[*last].msc);
+        const QImage& pixels = reading.pixels;
+        // The picture that opens the flash comes before the first step, its marker black.
+        if (lastMsc < firstLogged) {
+            if (pixels.pixelColor(pixels.width() - 1, pixels.height() - 1) != QColor(Qt::black))
+                return where + QStringLiteral("the marker is not black before the first step");
+            continue;
+        }
+        const LogRow* shown = rowOf[std::size_t(*last)];
+        if (!shown) {
+            // Shown after the presenter ended, at the close: the log has it unconfirmed.
+            if (lastMsc > lastLogged)
+                continue;
+            return where + QStringLiteral("the server showed a picture at refresh %1, which the "
+                                          "log has no step for")
+                               .arg(lastMsc);
+        }
+        const QColor color(shown->first);
+        const QColor marker(shown->step % 2 ? Qt::white : Qt::black);
+        for (int y = 0; y < pixels.height(); ++y)
+            for (int x = 0; x < pixels.width(); ++x) {
+                const QColor expected = x >= 2 && y >= 2 ? marker : color;
+                if (pixels.pixelColor(x, y) != expected)
+                    return where + QStringLiteral("(%1, %2) of the corner is %3, not %4 of step %5")
+                                       .arg(x)
+                                       .arg(y)
+                                       .arg(pixels.pixelColor(x, y).name(), expected.name())
+                                       .arg(shown->step);
+            }
+        ++check.told;
+        const auto after = shownAt.upper_bound(qint64(counter));
+        const LogRow* logged = after == shownAt.begin() ? nullptr : std::prev(after)->second;
+        if (logged == shown)
+            continue;
+        // The present the log tells for this refresh came after the reading, and so did any the
+        // server ran before it.
+        bool nextToCome = false;
+        for (qsizetype next = *last + 1; next < qsizetype(rowOf.size()) && !nextToCome; ++next)
+            nextToCome = rowOf[std::size_t(next)] == logged;
+        if (!nextToCome)
+            return where + QStringLiteral("the screen shows step %1, the log step %2")
+                               .arg(shown->step)
+                               .arg(logged ? logged->step : 0);
+        ++(shown->missed == u"skipped" && logged && logged->shownMsc == shown->shownMsc
+               ? check.replacedWithin
+               : check.presentAfter);
     }
     return {};
 }
@@ -277,6 +396,35 @@ private slots:
             }
         }
         QVERIFY2(told >= 5, qPrintable(QString::number(told)));
+    }
+
+    // Read at every refresh of the server's clock, the marker changes on the very refresh the
+    // step does.
+    void theMarkerChangesOnTheStepsRefresh_data() {
+        QTest::addColumn<int>("frames");
+        QTest::newRow("every refresh") << 1;
+        QTest::newRow("every second refresh") << 2;
+    }
+    void theMarkerChangesOnTheStepsRefresh() {
+        QFETCH(int, frames);
+        storeSolidCycle(entries, 1000);
+        const QSize size = screenSize();
+        const int side = 48;
+        RefreshReader reader(
+            QRect(size.width() - side - 2, size.height() - side - 2, side + 2, side + 2));
+        QVERIFY(reader.start());
+        LockedRun run(frames, "5", {"--marker"});
+        QVERIFY(run.start());
+        QVERIFY(!run.finish().isEmpty());
+        const RefreshReadings seen = reader.stop();
+        RefreshCheck check;
+        const QString fault = firstMisreading(seen, run.rows(), check);
+        qInfo("%lld readings, %d told against the log, of them between two presents: %d before "
+              "the refresh's own, %d before the one that replaced it; %d notices a refresh late",
+              qlonglong(seen.readings.size()), check.told, check.presentAfter, check.replacedWithin,
+              seen.lateNotices);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        QVERIFY2(check.told >= 200, qPrintable(QString::number(check.told)));
     }
 
     void aWindowThatCoveredTheFlashLeavesNoTrace() {

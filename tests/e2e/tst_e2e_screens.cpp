@@ -6,6 +6,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -38,6 +39,15 @@ QString xrandrMonitors() {
     xrandr.start("xrandr", {"--listmonitors"});
     xrandr.waitForFinished();
     return QString::fromLocal8Bit(xrandr.readAllStandardOutput());
+}
+
+// A step of the red and blue cycle on one monitor with the marker's square: red to blue on odd
+// steps, the square white, blue to red on even ones, the square black.
+QImage markedStep(bool odd, const QRect& square) {
+    QImage step = odd ? paintedGradient(monitor, red, blue, false)
+                      : paintedGradient(monitor, blue, red, false);
+    QPainter(&step).fillRect(square, odd ? Qt::white : Qt::black);
+    return step;
 }
 
 } // namespace
@@ -79,6 +89,39 @@ private slots:
         xdotool({"key", "Escape"});
         QTRY_COMPARE_WITH_TIMEOUT(pixelAt({2500, 700}), QColor(Qt::black), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(pixelAt({5, 5}), QColor(Qt::black), 10000);
+        QCOMPARE(program.closeMainWindow(), 0);
+    }
+
+    // Each screen has the marker in its own corner at its size, alternating with the steps,
+    // under the lock and on the timer path.
+    void eachScreenHasItsMarker_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QRect>("square");
+        QTest::newRow("timer, bottom-right") << QStringList{"--marker"} << QRect(1232, 672, 48, 48);
+        QTest::newRow("lock, top-left")
+            << QStringList{"--frames", "60", "--marker", "top-left:30"} << QRect(0, 0, 30, 30);
+    }
+    void eachScreenHasItsMarker() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QRect, square);
+        storeGradientCycle({"RGB(255, 0, 0)", "RGB(0, 0, 255)"}, 1000, false);
+        RunningProgram program;
+        program.setArguments(QStringList{"--start", "--all-screens"} + arguments);
+        QVERIFY(program.start());
+        xdotool({"mousemove", "1900", "400"});
+        xdotool({"key", "h", "i", "d", "e"});
+        QImage shot;
+        for (const bool odd : {true, false, true}) {
+            const QImage expected = markedStep(odd, square);
+            shot = waitForScreen([&](const QImage& shot) {
+                return shot.copy(leftMonitor) == expected && shot.copy(rightMonitor) == expected;
+            });
+            QVERIFY2(!shot.isNull(), odd ? "no odd step with a white marker on both screens"
+                                         : "no even step with a black marker on both screens");
+        }
+        saveForLooking(shot, "two-screen-marker-" + QString::number(square.width()));
+        xdotool({"key", "Escape"});
+        QTRY_COMPARE_WITH_TIMEOUT(pixelAt({2500, 400}), QColor(Qt::black), 10000);
         QCOMPARE(program.closeMainWindow(), 0);
     }
 
