@@ -12,6 +12,7 @@ packages=(
     fonts-liberation2 desktop-file-utils appstream dpkg-dev file man-db dbus-daemon
     at-spi2-core python3-pyatspi
     sway grim swayidle wtype wayland-utils
+    argyll python3 x11-apps
 )
 
 missing=()

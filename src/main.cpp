@@ -4,6 +4,7 @@
 #include "platform/closesignals.h"
 #include "platform/framelogfile.h"
 #include "platform/launchpalette.h"
+#include "platform/patchlink.h"
 #include "platform/qtdialogs.h"
 #include "platform/regularfile.h"
 #include "platform/settingsbacking.h"
@@ -11,6 +12,7 @@
 #include "platform/translations.h"
 #include "ui/form1.h"
 #include "ui/launchoptions.h"
+#include "ui/patchwindow.h"
 #include "ui/whenplaced.h"
 
 #include <QApplication>
@@ -171,6 +173,17 @@ int main(int argc, char* argv[]) {
     // screen.
     if (commandLine.options.start)
         whenPlaced(form, [&form] { form.startFlash(); });
+    std::unique_ptr<PatchWindow> patchWindow;
+    if (commandLine.options.patchSource) {
+        patchWindow = std::make_unique<PatchWindow>(
+            form, dialogs, createPatchLink(*commandLine.options.patchSource));
+        patchWindow->setDuration(commandLine.options.duration);
+        patchWindow->setLog(frameLog.isOpen() ? &frameLog : nullptr);
+        // Leaving the patch window ends the run.
+        QObject::connect(patchWindow.get(), &PatchWindow::finished, &form,
+                         &Form1::requestQuietClose, Qt::QueuedConnection);
+        whenPlaced(form, [&patchWindow] { patchWindow->open(); });
+    }
     std::vector<LoggedStep> runSteps;
     if (!commandLine.options.reportPath.isEmpty())
         QObject::connect(&form, &Form1::stepShown, &form, [&runSteps](const StepShown& shown) {

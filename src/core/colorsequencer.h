@@ -3,6 +3,7 @@
 #include "core/drawingsurface.h"
 
 #include <cstdint>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -22,8 +23,17 @@ struct GradientStep {
     bool operator==(const GradientStep&) const = default;
 };
 
-// What one tick shows: nothing new, a solid color, or a gradient.
-using FlashStep = std::variant<std::monostate, SolidStep, GradientStep>;
+// A calibration program's patch: a rectangle of one color over the background's.
+struct PatchStep {
+    std::int32_t color;
+    // Unset where the program names none: the rest of the screen is black.
+    std::optional<std::int32_t> background;
+    PixelRect rectangle;
+    bool operator==(const PatchStep&) const = default;
+};
+
+// What one tick shows: nothing new, a solid color, or a gradient; or a patch.
+using FlashStep = std::variant<std::monostate, SolidStep, GradientStep, PatchStep>;
 
 // The flash's state between ticks, and the choice of the next color or pair at each tick.
 class ColorSequencer {

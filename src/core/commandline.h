@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/patchaddress.h"
 #include "core/photodiodemarker.h"
 #include "core/screenchoice.h"
 
@@ -18,6 +19,7 @@ struct LaunchOptions {
     QString reportPath;  // the picture of the run's timing, .svg or .png; none if empty
     QString fromLogPath; // a saved log to draw the report from, with no window
     std::optional<PhotodiodeMarker> marker;
+    std::optional<PatchAddress> patchSource; // the calibration program that drives the window
 };
 
 // The most refreshes one tick can be held with --frames.

@@ -6,6 +6,7 @@
 #include "core/failure.h"
 #include "core/framelog.h"
 #include "core/numbertext.h"
+#include "core/stepcolors.h"
 #include "core/stepreadout.h"
 #include "core/storedlist.h"
 #include "core/virtualkey.h"
@@ -84,6 +85,7 @@ void FlashSession::provideViews(qsizetype count) {
         view->setMarker(marker_);
         connect(view.get(), &Form2::keyDown, this, &FlashSession::keyPressed);
         connect(view.get(), &Form2::closed, this, &FlashSession::close);
+        connect(view.get(), &Form2::painted, this, &FlashSession::recordAfterPaint);
     }
 }
 
@@ -169,7 +171,11 @@ void FlashSession::close() {
             tellSystemLog(summary);
         }
     }
+    waitingPatch_.reset();
+    awaitingPaint_ = false;
     closing_ = false;
+    if (wasOpen)
+        emit closed();
 }
 
 QStringList FlashSession::summaries() const {
@@ -266,6 +272,9 @@ void FlashSession::startPacing() {
 }
 
 void FlashSession::paceByTimer(double rate) {
+    // Patches come when the program sends them.
+    if (patchMode_)
+        return;
     if (heldRefreshes_ && rate > 0)
         timer1_->setInterval(std::max(1, int(std::lround(held_ * 1000.0 / rate))));
     if (timer1_->interval() > 0 && !paused_)
@@ -314,6 +323,11 @@ void FlashSession::stopPacing() {
 void FlashSession::tickIfRoom() {
     if (presenters_.empty() || paused_ || !isVisible() || !presenters_.front()->hasRoom())
         return;
+    if (patchMode_) {
+        if (std::optional<FlashStep> patch = std::exchange(waitingPatch_, std::nullopt))
+            showPatch(*patch);
+        return;
+    }
     // Asking again at once would spin while a report waits for its OK; a refresh later will do.
     if (dialogs_.isShowingReport()) {
         QTimer::singleShot(reportRetryMilliseconds, this, &FlashSession::tickIfRoom);
@@ -473,6 +487,8 @@ bool FlashSession::timerRunning() const {
 }
 
 void FlashSession::Timer1_Timer() {
+    if (patchMode_)
+        return;
     // A report box waiting for its OK would otherwise be followed by one more at every tick;
     // every other box leaves the flash running.
     if (dialogs_.isShowingReport())
@@ -495,10 +511,71 @@ void FlashSession::putOnScreens() {
     // A tick that shows nothing new is still a step of its own, and so is its marker.
     for (const std::unique_ptr<Form2>& view : views_)
         view->setMarkerStep(stepNumber_ + 1);
-    if (isLocked())
+    if (isLocked()) {
         presentShown();
-    else if (!views_.empty() && isVisible())
+    } else if (patchMode_ && !views_.empty() && isVisible()) {
+        // A patch counts as shown once Qt's paint of it is on the screen, not when asked for.
+        ++stepNumber_;
+        awaitingPaint_ = true;
+    } else if (!views_.empty() && isVisible()) {
         recordTimerTick();
+    }
+}
+
+void FlashSession::showPatch(const FlashStep& patch) {
+    if (!isVisible())
+        return;
+    if (isLocked() && !presenters_.front()->hasRoom()) {
+        // The latest patch is the one the program wants; one it replaced never showed.
+        if (waitingPatch_) {
+            ++stepNumber_;
+            for (std::size_t i = 0; i < views_.size(); ++i) {
+                StepShown row = rowFor(i);
+                std::tie(row.firstColor, row.secondColor) = stepColors(*waitingPatch_, 0);
+                row.skipped = true;
+                row.shownUs = microsecondsOf(CLOCK_MONOTONIC);
+                recordDecided(i, row);
+            }
+        }
+        waitingPatch_ = patch;
+        return;
+    }
+    paintStep(patch);
+    // On the next refresh that can be met, not on a slot planned from the last patch.
+    restartSchedules();
+    putOnScreens();
+}
+
+void FlashSession::showUnlogged(const FlashStep& step) {
+    waitingPatch_.reset();
+    paintStep(step);
+    restartSchedules();
+    presentUnlogged();
+}
+
+void FlashSession::setHintText(const QString& text) {
+    for (const std::unique_ptr<Form2>& view : views_) {
+        QLabel& hint = view->Label1();
+        hint.setText(text);
+        // Hidden by the user, it stays so.
+        if (hint.width() > 0 && hint.height() > 0)
+            hint.adjustSize();
+    }
+    if (isLocked()) {
+        restartSchedules();
+        presentUnlogged();
+    }
+}
+
+void FlashSession::recordAfterPaint() {
+    if (!std::exchange(awaitingPaint_, false))
+        return;
+    const std::int64_t now = microsecondsOf(CLOCK_MONOTONIC);
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        StepShown row = rowFor(i);
+        row.shownUs = now;
+        recordDecided(i, row);
+    }
 }
 
 void FlashSession::restartSchedules() {
@@ -519,6 +596,9 @@ void FlashSession::paintStep(const FlashStep& step) {
 
 void FlashSession::keyPressed(int keyCode) {
     Form_KeyDown(keyCode);
+    // The calibration program sets the pace: no pause, no steps by hand.
+    if (patchMode_)
+        return;
     // Neither Space nor a stepping key is a letter of "hide", so the key handler has already
     // started the word afresh.
     if (!isVisible())

@@ -52,6 +52,19 @@ public:
     // How the lock reaches a window's screen; the platform's own mechanism unless replaced.
     using PresenterFactory = std::function<std::unique_ptr<StepPresenter>(Form2&)>;
     void setPresenterFactory(PresenterFactory factory);
+    // The steps come from a calibration program, one by showPatch(), and nothing ticks: each
+    // patch is held to the refreshes where the display allows, and stays until the next.
+    void setPatchMode(bool patchMode) { patchMode_ = patchMode; }
+    // A patch as the next step: logged, and told by stepShown() once the display shows it.
+    void showPatch(const FlashStep& patch);
+    // What shows between patches, outside the log.
+    void showUnlogged(const FlashStep& step);
+    // The hint's line says this instead, unless the user has hidden it.
+    void setHintText(const QString& text);
+    // The number of the step last shown or on its way, as stepShown() will tell it.
+    int stepNumber() const { return stepNumber_; }
+    // Whether a patch waits for the display to have room, so that it has no number yet.
+    bool hasWaitingPatch() const { return waitingPatch_.has_value(); }
     // Whether this opening's steps are held to the refreshes, and how many each.
     bool isLocked() const { return !presenters_.empty(); }
     int heldRefreshes() const { return held_; }
@@ -83,6 +96,8 @@ public:
     int hideProgress() const { return hideProgress_; }
 
 signals:
+    // An open flash has closed.
+    void closed();
     // A tick has run; for measuring the timer.
     void ticked();
     // The display showed a step, or reports it never did.
@@ -122,6 +137,8 @@ private:
     // The rows of one tick whose showing the timer paces: what the windows hold now.
     void recordTimerTick();
     StepShown rowFor(std::size_t view) const;
+    // The rows of a patch Qt paints itself, once its paint has reached the screen.
+    void recordAfterPaint();
     // The readout of the step shown, or none; only the keyboard's screen tells it.
     void tellShownStep(bool shown);
     // As many windows as screens, at least one.
@@ -150,6 +167,10 @@ private:
     std::vector<OneStepPerRefresh> reported_;
     int held_ = 0;
     int stepNumber_ = 0;
+    bool patchMode_ = false;
+    // A patch that came while the display had no room for it.
+    std::optional<FlashStep> waitingPatch_;
+    bool awaitingPaint_ = false;
     bool fallbackTold_ = false;
     bool unreportedTold_ = false;
     bool failureTold_ = false;
