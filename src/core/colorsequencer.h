@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/drawingsurface.h"
+#include "core/patchlevels.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,11 +24,12 @@ struct GradientStep {
     bool operator==(const GradientStep&) const = default;
 };
 
-// A calibration program's patch: a rectangle of one color over the background's.
+// A calibration program's patch: a rectangle of one color over the background's, in the levels
+// the program sent.
 struct PatchStep {
-    std::int32_t color;
+    PatchLevels color;
     // Unset where the program names none: the rest of the screen is black.
-    std::optional<std::int32_t> background;
+    std::optional<PatchLevels> background;
     PixelRect rectangle;
     bool operator==(const PatchStep&) const = default;
 };

@@ -1,18 +1,9 @@
 #include "core/patch.h"
 
-#include "core/colorvalue.h"
-
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-int level8(int level, int bits) {
-    const int top = (1 << bits) - 1;
-    if (bits == 8)
-        return std::clamp(level, 0, 255);
-    return int(std::lround(double(std::clamp(level, 0, top)) * 255.0 / top));
-}
 
 int edge(double value, int extent) {
     if (!std::isfinite(value))
@@ -21,11 +12,6 @@ int edge(double value, int extent) {
 }
 
 } // namespace
-
-std::int32_t nearestColor8(const PatchLevels& levels) {
-    return ColorFromComponents(level8(levels.red, levels.bits), level8(levels.green, levels.bits),
-                               level8(levels.blue, levels.bits));
-}
 
 PixelRect patchRectangle(const std::optional<PatchGeometry>& geometry, int width, int height) {
     if (!geometry)

@@ -1,18 +1,10 @@
 #pragma once
 
 #include "core/drawingsurface.h"
+#include "core/patchlevels.h"
 
 #include <cstdint>
 #include <optional>
-
-// One channel triple as a calibration program sends it: levels out of 2^bits - 1.
-struct PatchLevels {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-    int bits = 8;
-    bool operator==(const PatchLevels&) const = default;
-};
 
 // Where the patch lies: its top-left corner and its size, as fractions of the screen or in
 // pixels, as the sender gave them.
@@ -32,9 +24,6 @@ struct Patch {
     std::optional<PatchGeometry> geometry;
     bool operator==(const Patch&) const = default;
 };
-
-// The nearest 8-bit level of each channel, as 0x00BBGGRR.
-std::int32_t nearestColor8(const PatchLevels& levels);
 
 // The patch's pixels on a screen of this size. A geometry whose values all lie within 0 to 1 is
 // fractions of the screen; any other is pixels. Each edge is rounded to the nearest pixel line

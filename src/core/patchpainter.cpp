@@ -9,11 +9,11 @@ void paintPatch(DrawingSurface& surface, const PixelRect& whole, const PatchStep
                            std::max(patch.rectangle.top, whole.top),
                            std::min(patch.rectangle.right, whole.right),
                            std::min(patch.rectangle.bottom, whole.bottom)};
-    const std::int32_t background = patch.background.value_or(0);
+    const PatchLevels background = patch.background.value_or(PatchLevels{});
     // Only the bands around the patch: a fill under it would show for a moment on a slow path.
-    surface.fillRect({whole.left, whole.top, whole.right, inside.top}, background);
-    surface.fillRect({whole.left, inside.bottom, whole.right, whole.bottom}, background);
-    surface.fillRect({whole.left, inside.top, inside.left, inside.bottom}, background);
-    surface.fillRect({inside.right, inside.top, whole.right, inside.bottom}, background);
-    surface.fillRect(inside, patch.color);
+    surface.fillRectLevels({whole.left, whole.top, whole.right, inside.top}, background);
+    surface.fillRectLevels({whole.left, inside.bottom, whole.right, whole.bottom}, background);
+    surface.fillRectLevels({whole.left, inside.top, inside.left, inside.bottom}, background);
+    surface.fillRectLevels({inside.right, inside.top, whole.right, inside.bottom}, background);
+    surface.fillRectLevels(inside, patch.color);
 }

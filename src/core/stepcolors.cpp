@@ -7,6 +7,8 @@ std::pair<std::int32_t, std::optional<std::int32_t>> stepColors(const FlashStep&
     if (const auto* gradient = std::get_if<GradientStep>(&step))
         return {gradient->firstColor, gradient->secondColor};
     if (const auto* patch = std::get_if<PatchStep>(&step))
-        return {patch->color, patch->background};
+        return {nearestColor8(patch->color), patch->background
+                                                 ? std::optional(nearestColor8(*patch->background))
+                                                 : std::nullopt};
     return {none, std::nullopt};
 }

@@ -546,6 +546,11 @@ void FlashSession::showPatch(const FlashStep& patch) {
     putOnScreens();
 }
 
+bool FlashSession::showsDeepColor() const {
+    const QScreen* screen = views_.empty() ? nullptr : views_.front()->screen();
+    return isLocked() && presenters_.front()->drawsItself() && screen && screen->depth() >= 30;
+}
+
 void FlashSession::showUnlogged(const FlashStep& step) {
     waitingPatch_.reset();
     paintStep(step);

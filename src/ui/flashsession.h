@@ -63,6 +63,9 @@ public:
     void setHintText(const QString& text);
     // The number of the step last shown or on its way, as stepShown() will tell it.
     int stepNumber() const { return stepNumber_; }
+    // Whether patches reach the keyboard's screen at more than 8 bits a channel: drawn by the
+    // presenter itself on a screen of 30 bits or more.
+    bool showsDeepColor() const;
     // Whether a patch waits for the display to have room, so that it has no number yet.
     bool hasWaitingPatch() const { return waitingPatch_.has_value(); }
     // Whether this opening's steps are held to the refreshes, and how many each.

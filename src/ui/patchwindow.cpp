@@ -87,9 +87,8 @@ void PatchWindow::connectedChanged(bool connected) {
 void PatchWindow::show(const Patch& patch) {
     if (!session_->isVisible())
         return;
-    const auto levelsTold = [](const PatchLevels& levels) { return levels.bits > 8; };
-    if ((levelsTold(patch.color) || (patch.background && levelsTold(*patch.background))) &&
-        !std::exchange(roundingTold_, true))
+    const bool deep = patch.color.bits > 8 || (patch.background && patch.background->bits > 8);
+    if (deep && !session_->showsDeepColor() && !std::exchange(roundingTold_, true))
         tell(tr("the screen shows 8 bits a channel: 10-bit levels are rounded to the nearest "
                 "8-bit level"));
     const std::int32_t color = nearestColor8(patch.color);
@@ -99,13 +98,10 @@ void PatchWindow::show(const Patch& patch) {
     const QSize pixels = session_->views().front()->devicePixelSize();
     const PixelRect whole{0, 0, pixels.width(), pixels.height()};
     const PixelRect rectangle = patchRectangle(patch.geometry, pixels.width(), pixels.height());
-    if (!patch.background && rectangle == whole)
+    if (!deep && !patch.background && rectangle == whole)
         session_->showPatch(SolidStep{color});
     else
-        session_->showPatch(PatchStep{
-            color,
-            patch.background ? std::optional(nearestColor8(*patch.background)) : std::nullopt,
-            rectangle});
+        session_->showPatch(PatchStep{patch.color, patch.background, rectangle});
     awaitingShowing_ = true;
 }
 

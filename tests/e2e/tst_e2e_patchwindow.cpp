@@ -3,7 +3,9 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -54,7 +56,8 @@ QList<QColor> colorsShownUntil(const std::function<bool()>& done, int millisecon
 }
 
 void leave(RunningProgram& program) {
-    xdotool({"mousemove", "960", "540"});
+    const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
+    xdotool({"mousemove", QString::number(centre.x()), QString::number(centre.y())});
     xdotool({"key", "Escape"});
     QCOMPARE(program.exitCode(10000), 0);
 }
@@ -178,6 +181,39 @@ private slots:
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0].first + ' ' + rows[0].second, QStringLiteral("#ff0000 #4080bf"));
         QCOMPARE(rows[1].first + ' ' + rows[1].second, QStringLiteral("#0000ff #ffffff"));
+    }
+
+    // A 30-bit screen shows 10-bit levels as they are; a 24-bit one the nearest 8-bit levels,
+    // and says so once.
+    void tenBitLevelsAtTheScreensDepth() {
+        const int port = freshPort();
+        std::unique_ptr<QProcess> server = startScript(
+            "resolveserver.py",
+            {QString::number(port),
+             R"(<?xml version="1.0" encoding="utf-8"?><calibration><color red="1023" )"
+             R"(green="513" blue="2" bits="10"/><background red="3" green="700" blue="1020" )"
+             R"(bits="10"/><geometry x="0.25" y="0.25" cx="0.5" cy="0.5"/></calibration>)"});
+        QVERIFY(server);
+        RunningProgram program;
+        program.setArguments({"--resolve", QStringLiteral("127.0.0.1:%1").arg(port)});
+        QVERIFY(program.start());
+        const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
+        // Clear of the status line at the top left, drawn over the background at 8 bits.
+        const QPoint corner = QGuiApplication::primaryScreen()->geometry().bottomRight();
+        const QString rounding = "10-bit levels are rounded to the nearest 8-bit level";
+        if (screenDepth() == 30) {
+            QTRY_COMPARE_WITH_TIMEOUT(pixelValueAt(centre), 1023u << 20 | 513u << 10 | 2u, 15000);
+            QCOMPARE(pixelValueAt(corner), 3u << 20 | 700u << 10 | 1020u);
+            QVERIFY(!program.output().contains(rounding));
+        } else {
+            // 513 * 255 / 1023 = 127.9 and 2 * 255 / 1023 = 0.499; 3, 700 and 1020 give 0.75,
+            // 174.49 and 254.25.
+            QTRY_COMPARE_WITH_TIMEOUT(pixelAt(centre), QColor(255, 128, 0), 15000);
+            QCOMPARE(pixelAt(corner), QColor(1, 174, 254));
+            QCOMPARE(program.output().count(rounding), 1);
+        }
+        leave(program);
+        stop(server.get());
     }
 
     // Each server misbehaves once, and the window tells it, stays, and takes the next
