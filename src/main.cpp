@@ -182,6 +182,9 @@ int main(int argc, char* argv[]) {
         // Leaving the patch window ends the run.
         QObject::connect(patchWindow.get(), &PatchWindow::finished, &form,
                          &Form1::requestQuietClose, Qt::QueuedConnection);
+        // A run ended otherwise (a signal, logout) still closes it with its summary.
+        QObject::connect(&form, &Form1::unloaded, patchWindow.get(),
+                         [&patchWindow] { patchWindow->close(); });
         whenPlaced(form, [&patchWindow] { patchWindow->open(); });
     }
     std::vector<LoggedStep> runSteps;

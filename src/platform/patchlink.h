@@ -1,11 +1,15 @@
 #pragma once
 
+#include "core/colorvalue.h"
 #include "core/patch.h"
 #include "core/patchaddress.h"
 
 #include <QObject>
 #include <QString>
 #include <memory>
+
+// Mid grey: what the patch window shows while no program drives it.
+inline constexpr std::int32_t WaitingColor = ColorFromComponents(128, 128, 128);
 
 // The connection to a calibration program that sends the patches: it keeps trying while there
 // is no server, and drops and tries again a connection that sends something it cannot read.

@@ -1,11 +1,10 @@
 #include "platform/webdisplaylink.h"
 
-#include "core/colorvalue.h"
 #include "core/webdisplayreply.h"
 #include "platform/patchconnection.h"
 
 WebDisplayLink::WebDisplayLink(const PatchAddress& address, QObject* parent)
-    : PatchLink(parent), address_(address), shownColor_(ColorFromComponents(128, 128, 128)) {
+    : PatchLink(parent), address_(address), shownColor_(WaitingColor) {
     connection_ = new PatchConnection(address.host, address.port, this);
     connect(connection_, &PatchConnection::connected, this, [this] {
         answer_.clear();
@@ -21,6 +20,8 @@ WebDisplayLink::WebDisplayLink(const PatchAddress& address, QObject* parent)
     connect(connection_, &PatchConnection::stalled, this,
             [this] { fault(tr("the server stopped in the middle of its answer")); });
     connect(connection_, &PatchConnection::lost, this, [this] {
+        // The window is grey again, and the next server is told so.
+        shownColor_ = WaitingColor;
         if (std::exchange(connected_, false))
             emit connectedChanged(false);
     });

@@ -388,6 +388,8 @@ void FlashSession::recordPresented(std::size_t view, std::uint64_t serial, const
     row.missed = when.missed;
     row.skipped = when.skipped;
     row.unconfirmed = when.unconfirmed;
+    if (patchMode_ && view == 0 && !row.skipped && !row.unconfirmed)
+        emit patchShown(row);
     for (const StepShown& decided : reported_[view].add(row))
         recordDecided(view, decided);
     recordHeld(false);

@@ -105,6 +105,9 @@ signals:
     void ticked();
     // The display showed a step, or reports it never did.
     void stepShown(const StepShown& shown);
+    // A patch on the keyboard's screen, the moment the display reports it shown: before its row,
+    // which waits until no later step can have replaced it within the same refresh.
+    void patchShown(const StepShown& shown);
 
 private:
     void Form_Load();

@@ -12,9 +12,6 @@
 
 namespace {
 
-// Mid grey: what a screen shows while no program drives it.
-constexpr std::int32_t Waiting = ColorFromComponents(128, 128, 128);
-
 QString optionName(const PatchAddress& address) {
     return address.protocol == PatchAddress::Protocol::Resolve ? QStringLiteral("--resolve")
                                                                : QStringLiteral("--web-display");
@@ -30,6 +27,9 @@ PatchWindow::PatchWindow(const FlashSource& screens, Dialogs& dialogs,
     // One refresh a patch at least; each stays until the next comes.
     session_->setHeldRefreshes(1);
     connect(session_.get(), &FlashSession::closed, this, &PatchWindow::finished);
+    // Whichever tells first: a row that says the display never reported the patch must not
+    // leave the program waiting either.
+    connect(session_.get(), &FlashSession::patchShown, this, &PatchWindow::shown);
     connect(session_.get(), &FlashSession::stepShown, this, &PatchWindow::shown);
     connect(link_.get(), &PatchLink::patchArrived, this, &PatchWindow::show);
     connect(link_.get(), &PatchLink::connectedChanged, this, &PatchWindow::connectedChanged);
@@ -64,6 +64,10 @@ void PatchWindow::open() {
     link_->start();
 }
 
+void PatchWindow::close() {
+    session_->close();
+}
+
 void PatchWindow::tell(const QString& line) const {
     std::fprintf(stderr, "chromaflick: %s: %s\n", qPrintable(optionName(link_->address())),
                  qPrintable(line));
@@ -78,7 +82,7 @@ void PatchWindow::connectedChanged(bool connected) {
         return;
     }
     awaitingShowing_ = false;
-    session_->showUnlogged(SolidStep{Waiting});
+    session_->showUnlogged(SolidStep{WaitingColor});
     session_->setHintText(
         tr("Waiting for %1. Press ESCape key to leave. Type 'hide' to hide this text.")
             .arg(server));

@@ -28,6 +28,8 @@ public:
     void setDuration(std::optional<std::chrono::milliseconds> duration);
     void setLog(FrameLogFile* log);
     void open();
+    // As Escape does, with the closing line.
+    void close();
     FlashSession& session() const { return *session_; }
 
     QStringList colorEntries() const override { return {}; }

@@ -93,6 +93,7 @@ private slots:
         QVERIFY(program.start());
         const QList<QColor> shown =
             colorsShownUntil([&] { return argyll.state() == QProcess::NotRunning; }, 60000);
+        QVERIFY2(argyll.state() == QProcess::NotRunning, "dispwin did not come to its end");
         QCOMPARE(argyll.exitStatus(), QProcess::NormalExit);
         // Once the server is gone the window waits in grey again.
         QTRY_COMPARE_WITH_TIMEOUT(pixelAt(middle), waitingGrey, 10000);
