@@ -4,6 +4,7 @@
 #include "core/resolvemessage.h"
 
 #include <QByteArray>
+#include <QList>
 #include <cstdlib>
 
 namespace {
