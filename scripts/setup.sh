@@ -13,6 +13,7 @@ packages=(
     at-spi2-core python3-pyatspi
     sway grim swayidle wtype wayland-utils
     openbox
+    argyll python3 x11-apps
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include "platform/framelogclaim.h"
 #include "platform/framelogfile.h"
 #include "platform/launchpalette.h"
+#include "platform/patchlink.h"
 #include "platform/qtdialogs.h"
 #include "platform/regularfile.h"
 #include "platform/settingsbacking.h"
@@ -13,6 +14,7 @@
 #include "ui/form1.h"
 #include "ui/launchboxes.h"
 #include "ui/launchoptions.h"
+#include "ui/patchwindow.h"
 #include "ui/whenplaced.h"
 
 #include <QApplication>
@@ -189,6 +191,29 @@ int main(int argc, char* argv[]) {
         whenPlaced(form, [&form] { form.startFlash(); });
     if (!boxes.boxes.isEmpty())
         whenPlaced(form, [&form, &boxes] { form.flashBoxes(boxes.boxes); });
+    std::unique_ptr<PatchWindow> patchWindow;
+    if (commandLine.options.patchSource) {
+        patchWindow = std::make_unique<PatchWindow>(
+            form, dialogs, createPatchLink(*commandLine.options.patchSource));
+        patchWindow->setDuration(commandLine.options.duration);
+        patchWindow->setLog(frameLog.isClaimed() ? &frameLog : nullptr);
+        // Leaving the patch window ends the run.
+        QObject::connect(patchWindow.get(), &PatchWindow::finished, &form,
+                         &Form1::requestQuietClose, Qt::QueuedConnection);
+        // A run ended otherwise (a signal, logout) still closes it with its summary.
+        QObject::connect(&form, &Form1::unloaded, patchWindow.get(),
+                         [&patchWindow] { patchWindow->close(); });
+        whenPlaced(form, [&form, &frameLog, &patchWindow] {
+            // The log is made as the window opens, as it is for a flash.
+            if (frameLog.isClaimed()) {
+                if (const QString problem = frameLog.begin(); !problem.isEmpty()) {
+                    emit form.frameLogRefused(problem);
+                    return;
+                }
+            }
+            patchWindow->open();
+        });
+    }
     std::vector<LoggedStep> runSteps;
     if (!commandLine.options.reportPath.isEmpty())
         QObject::connect(&form, &Form1::stepShown, &form, [&runSteps](const StepShown& shown) {

@@ -13,7 +13,7 @@ const QStringList TwoScreens{"HDMI-1", "DP-2"};
 const QString OptionForms = QStringLiteral(
     "-h, --help, -v, --version, --start, --duration TIME, --screen NAME|N, --all-screens, "
     "--colors FILE, --frames N, --log FILE, --report FILE, --from-log FILE, "
-    "--marker [CORNER][:SIZE], --box GEOMETRY");
+    "--marker [CORNER][:SIZE], --box GEOMETRY, --web-display URL, --resolve [HOST][:PORT]");
 
 } // namespace
 
@@ -149,6 +149,37 @@ private slots:
         QTest::newRow("the largest")
             << QStringList{"--marker", "bottom-left:4096"} << int(Corner::BottomLeft) << 4096;
     }
+    void patchSources_data() {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<int>("protocol");
+        QTest::addColumn<QString>("address");
+        const int web = int(PatchAddress::Protocol::WebDisplay);
+        const int resolve = int(PatchAddress::Protocol::Resolve);
+        QTest::newRow("web display as ArgyllCMS prints it")
+            << QStringList{"--web-display", "http://192.0.2.2:18080/"} << web << "192.0.2.2:18080";
+        QTest::newRow("web display's default port")
+            << QStringList{"--web-display=http://localhost"} << web << "localhost:8080";
+        QTest::newRow("resolve alone") << QStringList{"--resolve"} << resolve << "localhost:20002";
+        QTest::newRow("resolve alone before another option")
+            << QStringList{"--resolve", "--log", "a.csv"} << resolve << "localhost:20002";
+        QTest::newRow("resolve port alone")
+            << QStringList{"--resolve", ":20100"} << resolve << "localhost:20100";
+        QTest::newRow("resolve host alone")
+            << QStringList{"--resolve", "calman.lan"} << resolve << "calman.lan:20002";
+        QTest::newRow("resolve IPv6 in brackets")
+            << QStringList{"--resolve", "[::1]:20003"} << resolve << "[::1]:20003";
+    }
+    void patchSources() {
+        QFETCH(QStringList, given);
+        QFETCH(int, protocol);
+        QFETCH(QString, address);
+        const CommandLine line = readCommandLine(arguments(given), OneScreen);
+        QCOMPARE(int(line.action), int(CommandLine::Action::Run));
+        QVERIFY(line.options.patchSource);
+        QCOMPARE(int(line.options.patchSource->protocol), protocol);
+        QCOMPARE(line.options.patchSource->text(), address);
+    }
+
     void markers() {
         QFETCH(QStringList, given);
         QFETCH(int, corner);
@@ -369,6 +400,36 @@ private slots:
         QTest::newRow("box with a log to draw")
             << QStringList{"--report", "a.png", "--from-log", "run.csv", "--box", "9x9"}
             << OneScreen << "--from-log draws a saved log and opens no window; it takes no --box";
+        QTest::newRow("web display not over http")
+            << QStringList{"--web-display", "ftp://localhost:8080"} << OneScreen
+            << "--web-display: 'ftp://localhost:8080' is no http://HOST:PORT address";
+        QTest::newRow("web display with a page")
+            << QStringList{"--web-display", "http://localhost:8080/index.html"} << OneScreen
+            << "--web-display: 'http://localhost:8080/index.html' is to be the server alone, "
+               "http://HOST:PORT";
+        QTest::newRow("web display port too high")
+            << QStringList{"--web-display", "http://localhost:65536"} << OneScreen
+            << "--web-display: 'http://localhost:65536' is no http://HOST:PORT address";
+        QTest::newRow("web display without a host")
+            << QStringList{"--web-display", "8080"} << OneScreen
+            << "--web-display: '8080' is no http://HOST:PORT address";
+        QTest::newRow("resolve port 0") << QStringList{"--resolve", "localhost:0"} << OneScreen
+                                        << "--resolve: 'localhost:0' has no port from 1 to 65535";
+        QTest::newRow("resolve port in words") << QStringList{"--resolve=:http"} << OneScreen
+                                               << "--resolve: ':http' has no port from 1 to 65535";
+        QTest::newRow("resolve host with a path")
+            << QStringList{"--resolve", "a/b:20002"} << OneScreen
+            << "--resolve: 'a/b' is no host name";
+        QTest::newRow("both patch programs")
+            << QStringList{"--resolve", "--web-display", "http://localhost:8080"} << OneScreen
+            << "--web-display and --resolve exclude each other";
+        QTest::newRow("patches and the flash")
+            << QStringList{"--resolve", "--start"} << OneScreen
+            << "--resolve shows the patches a program sends on one screen; it takes no --start";
+        QTest::newRow("patches on every screen")
+            << QStringList{"--web-display", "http://localhost", "--all-screens"} << OneScreen
+            << "--web-display shows the patches a program sends on one screen; it takes no "
+               "--all-screens";
         QTest::newRow("a long unknown option is cut")
             << QStringList{"--" + QString(100'000, u'x')} << OneScreen
             << "Unknown option '" + QString(40, u'x') + "…'" + forms;

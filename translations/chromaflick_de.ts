@@ -241,6 +241,34 @@
         <source>--box: %1</source>
         <translation>--box: %1</translation>
     </message>
+    <message>
+        <source>Be the patch window of ArgyllCMS&apos;s web display (-dweb) at URL, as http://localhost:8080: each patch is acknowledged once the screen shows it.</source>
+        <translation>Das Messfeldfenster der Webanzeige von ArgyllCMS (-dweb) unter URL sein, etwa http://localhost:8080: jedes Messfeld wird bestätigt, sobald der Bildschirm es zeigt.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Be the patch generator of a program speaking the Resolve protocol (DisplayCAL, Calman, ColourSpace), at localhost:20002 unless given.</source>
+        <translation>Der Messfeldgenerator eines Programms sein, das das Resolve-Protokoll spricht (DisplayCAL, Calman, ColourSpace), ohne Angabe unter localhost:20002.</translation>
+    </message>
+    <message>
+        <source>[HOST][:PORT]</source>
+        <translation>[RECHNER][:PORT]</translation>
+    </message>
+    <message>
+        <source>--web-display and --resolve exclude each other</source>
+        <translation>--web-display und --resolve schließen einander aus</translation>
+    </message>
+    <message>
+        <source>--%1 shows the patches a program sends on one screen; it takes no --%2</source>
+        <translation>--%1 zeigt die Messfelder, die ein Programm schickt, auf einem Bildschirm; es nimmt kein --%2</translation>
+    </message>
+    <message>
+        <source>--%1: %2</source>
+        <translation>--%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DurationText</name>
@@ -1018,6 +1046,132 @@ Entries that are no color, skipped: %3</source>
     <message>
         <source>--report: %1</source>
         <translation>--report: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PatchAddress</name>
+    <message>
+        <source>%1 is no http://HOST:PORT address</source>
+        <translation>%1 ist keine Adresse http://RECHNER:PORT</translation>
+    </message>
+    <message>
+        <source>%1 is to be the server alone, http://HOST:PORT</source>
+        <translation>%1 soll nur der Server sein, http://RECHNER:PORT</translation>
+    </message>
+    <message>
+        <source>%1 has no port from 1 to 65535</source>
+        <translation>%1 hat keinen Port von 1 bis 65535</translation>
+    </message>
+    <message>
+        <source>%1 is no host name</source>
+        <translation>%1 ist kein Rechnername</translation>
+    </message>
+</context>
+<context>
+    <name>PatchWindow</name>
+    <message>
+        <source>%1; connecting again</source>
+        <translation>%1; neue Verbindung wird versucht</translation>
+    </message>
+    <message>
+        <source>Showing the patches of %1. Press ESCape key to leave. Type &apos;hide&apos; to hide this text.</source>
+        <translation>Messfelder von %1. ESC-Taste zum Verlassen. &apos;hide&apos; tippen, um diesen Text auszublenden.</translation>
+    </message>
+    <message>
+        <source>Waiting for %1. Press ESCape key to leave. Type &apos;hide&apos; to hide this text.</source>
+        <translation>Warte auf %1. ESC-Taste zum Verlassen. &apos;hide&apos; tippen, um diesen Text auszublenden.</translation>
+    </message>
+    <message>
+        <source>the screen shows 8 bits a channel: 10-bit levels are rounded to the nearest 8-bit level</source>
+        <translation>der Bildschirm zeigt 8 Bit je Kanal: 10-Bit-Stufen werden auf die nächste 8-Bit-Stufe gerundet</translation>
+    </message>
+    <message>
+        <source>Warning: these patches change fast enough to flash more than three times a second, which can trigger seizures in people with photosensitive epilepsy</source>
+        <translation>Warnung: diese Messfelder wechseln so schnell, dass sie mehr als dreimal in der Sekunde blitzen, was bei Menschen mit fotosensitiver Epilepsie Anfälle auslösen kann</translation>
+    </message>
+</context>
+<context>
+    <name>ResolveLink</name>
+    <message>
+        <source>the server closed the connection in the middle of a message</source>
+        <translation>der Server hat die Verbindung mitten in einer Nachricht geschlossen</translation>
+    </message>
+    <message>
+        <source>the server stopped in the middle of a message</source>
+        <translation>der Server ist mitten in einer Nachricht stehen geblieben</translation>
+    </message>
+</context>
+<context>
+    <name>ResolveMessage</name>
+    <message>
+        <source>&lt;%1&gt; has no %2</source>
+        <translation>&lt;%1&gt; hat kein %2</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; %2=&quot;%3&quot; is no number</source>
+        <translation>&lt;%1&gt; %2=&quot;%3&quot; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; bits=&quot;%2&quot; is neither 8 nor 10</source>
+        <translation>&lt;%1&gt; bits=&quot;%2&quot; ist weder 8 noch 10</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; %2=&quot;%3&quot; is no whole level from 0 to %4</source>
+        <translation>&lt;%1&gt; %2=&quot;%3&quot; ist keine ganze Stufe von 0 bis %4</translation>
+    </message>
+    <message>
+        <source>&lt;geometry&gt; %1=&quot;%2&quot; is out of range</source>
+        <translation>&lt;geometry&gt; %1=&quot;%2&quot; liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>the message is &lt;%1&gt;, not &lt;calibration&gt;</source>
+        <translation>die Nachricht ist &lt;%1&gt;, nicht &lt;calibration&gt;</translation>
+    </message>
+    <message>
+        <source>the message has more than one &lt;color&gt;</source>
+        <translation>die Nachricht hat mehr als ein &lt;color&gt;</translation>
+    </message>
+    <message>
+        <source>the message is no well-formed XML: %1</source>
+        <translation>die Nachricht ist kein wohlgeformtes XML: %1</translation>
+    </message>
+    <message>
+        <source>the message has no &lt;color&gt;</source>
+        <translation>die Nachricht hat kein &lt;color&gt;</translation>
+    </message>
+    <message>
+        <source>a message of %1 bytes announced, more than the %2 a patch may take</source>
+        <translation>eine Nachricht von %1 Byte angekündigt, mehr als die %2, die ein Messfeld haben darf</translation>
+    </message>
+</context>
+<context>
+    <name>WebDisplayLink</name>
+    <message>
+        <source>the server stopped in the middle of its answer</source>
+        <translation>der Server ist mitten in seiner Antwort stehen geblieben</translation>
+    </message>
+</context>
+<context>
+    <name>WebDisplayReply</name>
+    <message>
+        <source>the answer runs past %1 bytes</source>
+        <translation>die Antwort ist länger als %1 Byte</translation>
+    </message>
+    <message>
+        <source>the answer is no HTTP: it begins &quot;%1&quot;</source>
+        <translation>die Antwort ist kein HTTP: sie beginnt mit &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the server closed the connection in the middle of its answer</source>
+        <translation>der Server hat die Verbindung mitten in seiner Antwort geschlossen</translation>
+    </message>
+    <message>
+        <source>the server answered &quot;%1&quot;</source>
+        <translation>der Server antwortete &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the answer &quot;%1&quot; is no #RRGGBB color</source>
+        <translation>die Antwort &quot;%1&quot; ist keine Farbe #RRGGBB</translation>
     </message>
 </context>
 </TS>

@@ -241,6 +241,34 @@
         <source>--box: %1</source>
         <translation>--box : %1</translation>
     </message>
+    <message>
+        <source>Be the patch window of ArgyllCMS&apos;s web display (-dweb) at URL, as http://localhost:8080: each patch is acknowledged once the screen shows it.</source>
+        <translation>Servir de fenêtre de mire à l&apos;affichage web d&apos;ArgyllCMS (-dweb) à URL, par exemple http://localhost:8080 : chaque mire est confirmée une fois que l&apos;écran la montre.</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Be the patch generator of a program speaking the Resolve protocol (DisplayCAL, Calman, ColourSpace), at localhost:20002 unless given.</source>
+        <translation>Servir de générateur de mires à un programme qui parle le protocole Resolve (DisplayCAL, Calman, ColourSpace), à localhost:20002 sauf indication.</translation>
+    </message>
+    <message>
+        <source>[HOST][:PORT]</source>
+        <translation>[HÔTE][:PORT]</translation>
+    </message>
+    <message>
+        <source>--web-display and --resolve exclude each other</source>
+        <translation>--web-display et --resolve s&apos;excluent</translation>
+    </message>
+    <message>
+        <source>--%1 shows the patches a program sends on one screen; it takes no --%2</source>
+        <translation>--%1 montre les mires qu&apos;un programme envoie sur un seul écran ; il ne prend pas --%2</translation>
+    </message>
+    <message>
+        <source>--%1: %2</source>
+        <translation>--%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>DurationText</name>
@@ -1018,6 +1046,132 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
     <message>
         <source>--report: %1</source>
         <translation>--report : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PatchAddress</name>
+    <message>
+        <source>%1 is no http://HOST:PORT address</source>
+        <translation>%1 n&apos;est pas une adresse http://HÔTE:PORT</translation>
+    </message>
+    <message>
+        <source>%1 is to be the server alone, http://HOST:PORT</source>
+        <translation>%1 doit être le serveur seul, http://HÔTE:PORT</translation>
+    </message>
+    <message>
+        <source>%1 has no port from 1 to 65535</source>
+        <translation>%1 n&apos;a pas de port de 1 à 65535</translation>
+    </message>
+    <message>
+        <source>%1 is no host name</source>
+        <translation>%1 n&apos;est pas un nom d&apos;hôte</translation>
+    </message>
+</context>
+<context>
+    <name>PatchWindow</name>
+    <message>
+        <source>%1; connecting again</source>
+        <translation>%1 ; nouvelle tentative de connexion</translation>
+    </message>
+    <message>
+        <source>Showing the patches of %1. Press ESCape key to leave. Type &apos;hide&apos; to hide this text.</source>
+        <translation>Mires de %1. Touche Échap pour quitter. Tapez &apos;hide&apos; pour masquer ce texte.</translation>
+    </message>
+    <message>
+        <source>Waiting for %1. Press ESCape key to leave. Type &apos;hide&apos; to hide this text.</source>
+        <translation>En attente de %1. Touche Échap pour quitter. Tapez &apos;hide&apos; pour masquer ce texte.</translation>
+    </message>
+    <message>
+        <source>the screen shows 8 bits a channel: 10-bit levels are rounded to the nearest 8-bit level</source>
+        <translation>l&apos;écran montre 8 bits par canal : les niveaux de 10 bits sont arrondis au niveau 8 bits le plus proche</translation>
+    </message>
+    <message>
+        <source>Warning: these patches change fast enough to flash more than three times a second, which can trigger seizures in people with photosensitive epilepsy</source>
+        <translation>Attention : ces mires changent assez vite pour clignoter plus de trois fois par seconde, ce qui peut déclencher des crises chez les personnes atteintes d&apos;épilepsie photosensible</translation>
+    </message>
+</context>
+<context>
+    <name>ResolveLink</name>
+    <message>
+        <source>the server closed the connection in the middle of a message</source>
+        <translation>le serveur a fermé la connexion au milieu d&apos;un message</translation>
+    </message>
+    <message>
+        <source>the server stopped in the middle of a message</source>
+        <translation>le serveur s&apos;est arrêté au milieu d&apos;un message</translation>
+    </message>
+</context>
+<context>
+    <name>ResolveMessage</name>
+    <message>
+        <source>&lt;%1&gt; has no %2</source>
+        <translation>&lt;%1&gt; n&apos;a pas de %2</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; %2=&quot;%3&quot; is no number</source>
+        <translation>&lt;%1&gt; %2=&quot;%3&quot; n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; bits=&quot;%2&quot; is neither 8 nor 10</source>
+        <translation>&lt;%1&gt; bits=&quot;%2&quot; ne vaut ni 8 ni 10</translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; %2=&quot;%3&quot; is no whole level from 0 to %4</source>
+        <translation>&lt;%1&gt; %2=&quot;%3&quot; n&apos;est pas un niveau entier de 0 à %4</translation>
+    </message>
+    <message>
+        <source>&lt;geometry&gt; %1=&quot;%2&quot; is out of range</source>
+        <translation>&lt;geometry&gt; %1=&quot;%2&quot; est hors limites</translation>
+    </message>
+    <message>
+        <source>the message is &lt;%1&gt;, not &lt;calibration&gt;</source>
+        <translation>le message est &lt;%1&gt;, pas &lt;calibration&gt;</translation>
+    </message>
+    <message>
+        <source>the message has more than one &lt;color&gt;</source>
+        <translation>le message a plus d&apos;un &lt;color&gt;</translation>
+    </message>
+    <message>
+        <source>the message is no well-formed XML: %1</source>
+        <translation>le message n&apos;est pas du XML bien formé : %1</translation>
+    </message>
+    <message>
+        <source>the message has no &lt;color&gt;</source>
+        <translation>le message n&apos;a pas de &lt;color&gt;</translation>
+    </message>
+    <message>
+        <source>a message of %1 bytes announced, more than the %2 a patch may take</source>
+        <translation>un message de %1 octets annoncé, plus que les %2 qu&apos;une mire peut prendre</translation>
+    </message>
+</context>
+<context>
+    <name>WebDisplayLink</name>
+    <message>
+        <source>the server stopped in the middle of its answer</source>
+        <translation>le serveur s&apos;est arrêté au milieu de sa réponse</translation>
+    </message>
+</context>
+<context>
+    <name>WebDisplayReply</name>
+    <message>
+        <source>the answer runs past %1 bytes</source>
+        <translation>la réponse dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>the answer is no HTTP: it begins &quot;%1&quot;</source>
+        <translation>la réponse n&apos;est pas du HTTP : elle commence par « %1 »</translation>
+    </message>
+    <message>
+        <source>the server closed the connection in the middle of its answer</source>
+        <translation>le serveur a fermé la connexion au milieu de sa réponse</translation>
+    </message>
+    <message>
+        <source>the server answered &quot;%1&quot;</source>
+        <translation>le serveur a répondu « %1 »</translation>
+    </message>
+    <message>
+        <source>the answer &quot;%1&quot; is no #RRGGBB color</source>
+        <translation>la réponse « %1 » n&apos;est pas une couleur #RRGGBB</translation>
     </message>
 </context>
 </TS>

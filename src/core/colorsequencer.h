@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/drawingsurface.h"
+#include "core/patchlevels.h"
 
 #include <cstdint>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -22,8 +24,18 @@ struct GradientStep {
     bool operator==(const GradientStep&) const = default;
 };
 
-// What one tick shows: nothing new, a solid color, or a gradient.
-using FlashStep = std::variant<std::monostate, SolidStep, GradientStep>;
+// A calibration program's patch: a rectangle of one color over the background's, in the levels
+// the program sent.
+struct PatchStep {
+    PatchLevels color;
+    // Unset where the program names none: the rest of the screen is black.
+    std::optional<PatchLevels> background;
+    PixelRect rectangle;
+    bool operator==(const PatchStep&) const = default;
+};
+
+// What one tick shows: nothing new, a solid color, or a gradient; or a patch.
+using FlashStep = std::variant<std::monostate, SolidStep, GradientStep, PatchStep>;
 
 // The flash's state between ticks, and the choice of the next color or pair at each tick.
 class ColorSequencer {

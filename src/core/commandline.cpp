@@ -129,8 +129,19 @@ struct KnownOptions {
                   "in pixels of the desktop (as 64x64+812+403), or WxH in the middle of the "
                   "screen. Give it again for more boxes."),
         Texts::tr("GEOMETRY")};
-    QList<QCommandLineOption> all{help,   version, start,  duration, screen, allScreens, colors,
-                                  frames, log,     report, fromLog,  marker, box};
+    QCommandLineOption webDisplay{
+        QStringLiteral("web-display"),
+        Texts::tr("Be the patch window of ArgyllCMS's web display (-dweb) at URL, as "
+                  "http://localhost:8080: each patch is acknowledged once the screen shows it."),
+        Texts::tr("URL")};
+    QCommandLineOption resolve{
+        QStringLiteral("resolve"),
+        Texts::tr("Be the patch generator of a program speaking the Resolve protocol "
+                  "(DisplayCAL, Calman, ColourSpace), at localhost:20002 unless given."),
+        Texts::tr("[HOST][:PORT]")};
+    QList<QCommandLineOption> all{help,       version, start,  duration,   screen,
+                                  allScreens, colors,  frames, log,        report,
+                                  fromLog,    marker,  box,    webDisplay, resolve};
     QCommandLineParser parser;
 
     KnownOptions() {
@@ -173,16 +184,60 @@ QStringList withMarkerValue(QStringList arguments) {
 
 } // namespace
 
+namespace {
+
+// --resolve may stand alone too: its address is then the default one.
+QStringList withResolveValue(QStringList arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == u"--")
+            break;
+        if (arguments[i] == u"--resolve" &&
+            (i + 1 == arguments.size() || arguments[i + 1].startsWith(u'-')))
+            arguments[i] = QStringLiteral("--resolve=");
+    }
+    return arguments;
+}
+
+// The patch window's program, or why the command line cannot have it.
+std::optional<QString> readPatchSource(const QCommandLineParser& parser, const KnownOptions& known,
+                                       LaunchOptions& launch) {
+    const bool web = parser.isSet(known.webDisplay);
+    const bool resolve = parser.isSet(known.resolve);
+    if (!web && !resolve)
+        return std::nullopt;
+    if (web && resolve)
+        return Texts::tr("--web-display and --resolve exclude each other");
+    const QString name = web ? QStringLiteral("web-display") : QStringLiteral("resolve");
+    const QCommandLineOption& option = web ? known.webDisplay : known.resolve;
+    if (parser.values(option).size() > 1)
+        return Texts::tr("--%1 is given more than once").arg(name);
+    for (const QCommandLineOption* other :
+         {&known.start, &known.allScreens, &known.colors, &known.frames, &known.fromLog}) {
+        if (parser.isSet(*other))
+            return Texts::tr("--%1 shows the patches a program sends on one screen; it takes no "
+                             "--%2")
+                .arg(name, other->names().constFirst());
+    }
+    const PatchAddressReading reading =
+        web ? readWebDisplayUrl(parser.value(option)) : readResolveAddress(parser.value(option));
+    if (!reading.address)
+        return Texts::tr("--%1: %2").arg(name, reading.problem);
+    launch.patchSource = reading.address;
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<CommandLine> readPrintRequest(const QStringList& arguments) {
     KnownOptions known;
-    if (!known.parser.parse(withMarkerValue(arguments)))
+    if (!known.parser.parse(withResolveValue(withMarkerValue(arguments))))
         return std::nullopt;
     return known.printRequest();
 }
 
 CommandLine readCommandLine(const QStringList& givenArguments,
                             const std::optional<QStringList>& screenNames) {
-    const QStringList arguments = withMarkerValue(givenArguments);
+    const QStringList arguments = withResolveValue(withMarkerValue(givenArguments));
     KnownOptions known;
     QCommandLineParser& parser = known.parser;
     const QList<QCommandLineOption>& options = known.all;
@@ -297,6 +352,8 @@ CommandLine readCommandLine(const QStringList& givenArguments,
             return refusal(Texts::tr("--box: %1").arg(reading.problem));
         launch.boxes.push_back(*reading.geometry);
     }
+    if (const std::optional<QString> problem = readPatchSource(parser, known, launch))
+        return refusal(*problem);
 
     CommandLine line;
     line.options = std::move(launch);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/boxgeometry.h"
+#include "core/patchaddress.h"
 #include "core/photodiodemarker.h"
 #include "core/screenchoice.h"
 
@@ -21,6 +22,7 @@ struct LaunchOptions {
     QString fromLogPath; // a saved log to draw the report from, with no window
     std::optional<PhotodiodeMarker> marker;
     std::vector<BoxGeometry> boxes; // flashing boxes opened at start, placed once screens are known
+    std::optional<PatchAddress> patchSource; // the calibration program that drives the window
 };
 
 // The most refreshes one tick can be held with --frames.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/patchlevels.h"
+
 #include <cstdint>
 
 // A rectangle in pixels; right and bottom are excluded.
@@ -18,4 +20,9 @@ public:
     virtual ~DrawingSurface() = default;
     // color as 0x00BBGGRR; bits 24..31 are ignored.
     virtual void fillRect(const PixelRect& rect, std::int32_t color) = 0;
+    // Levels of more than 8 bits, where the surface's pixels hold them; the nearest 8-bit color
+    // elsewhere.
+    virtual void fillRectLevels(const PixelRect& rect, const PatchLevels& levels) {
+        fillRect(rect, nearestColor8(levels));
+    }
 };

@@ -31,6 +31,20 @@ std::uint32_t XcbPixelFormat::pixelFor(std::int32_t color) const {
            channel((c >> 16) & 0xff, blueMask) | (depthMask & ~channels);
 }
 
+std::uint32_t XcbPixelFormat::pixelFor(const PatchLevels& levels) const {
+    const auto channelOf = [&levels](int level, std::uint32_t mask) -> std::uint32_t {
+        if (!mask)
+            return 0;
+        return (std::uint32_t(levelAt(level, levels.bits, std::popcount(mask)))
+                << std::countr_zero(mask)) &
+               mask;
+    };
+    const std::uint32_t depthMask = depth >= 32 ? 0xffffffffu : (1u << depth) - 1;
+    const std::uint32_t channels = redMask | greenMask | blueMask;
+    return channelOf(levels.red, redMask) | channelOf(levels.green, greenMask) |
+           channelOf(levels.blue, blueMask) | (depthMask & ~channels);
+}
+
 XcbDrawableSurface::XcbDrawableSurface(xcb_connection_t* connection, xcb_drawable_t drawable,
                                        xcb_gcontext_t gc, const XcbPixelFormat& format, QSize size)
     : connection_(connection), drawable_(drawable), gc_(gc), format_(format), size_(size) {}
@@ -56,6 +70,21 @@ void XcbDrawableSurface::fillRect(const PixelRect& rect, std::int32_t color) {
         copyFirstRowDown();
     }
     queueFill(fill, color);
+}
+
+void XcbDrawableSurface::fillRectLevels(const PixelRect& rect, const PatchLevels& levels) {
+    if (rect.right <= rect.left || rect.bottom <= rect.top)
+        return;
+    copyFirstRowDown();
+    sendFills();
+    const std::uint32_t foreground = format_.pixelFor(levels);
+    xcb_change_gc(connection_, gc_, XCB_GC_FOREGROUND, &foreground);
+    // The next fill of a packed color sets the gc again.
+    colorSet_ = false;
+    const xcb_rectangle_t fill{std::int16_t(rect.left), std::int16_t(rect.top),
+                               std::uint16_t(rect.right - rect.left),
+                               std::uint16_t(rect.bottom - rect.top)};
+    xcb_poly_fill_rectangle(connection_, drawable_, gc_, 1, &fill);
 }
 
 void XcbDrawableSurface::queueFill(const PixelRect& fill, std::int32_t color) {

@@ -21,6 +21,8 @@ struct XcbPixelFormat {
 
     // color as 0x00BBGGRR; bits the masks leave free within the depth are set (opaque alpha).
     std::uint32_t pixelFor(std::int32_t color) const;
+    // Each level at the nearest of the channel's own: exact where the channel has its bits.
+    std::uint32_t pixelFor(const PatchLevels& levels) const;
 };
 
 // Draws on a window or pixmap in the X server: fills are rectangles the server paints, so a
@@ -35,6 +37,7 @@ public:
     XcbDrawableSurface& operator=(const XcbDrawableSurface&) = delete;
 
     void fillRect(const PixelRect& rect, std::int32_t color) override;
+    void fillRectLevels(const PixelRect& rect, const PatchLevels& levels) override;
     // A small picture (the hint, the readout) put over the fills at that device-pixel place.
     void putImage(QPoint at, const QImage& image);
     // Sends what is still held back; the destructor does too.

@@ -7,6 +7,7 @@
 #include "core/failure.h"
 #include "core/framelog.h"
 #include "core/numbertext.h"
+#include "core/stepcolors.h"
 #include "core/stepreadout.h"
 #include "core/storedlist.h"
 #include "core/virtualkey.h"
@@ -90,6 +91,7 @@ void FlashSession::provideViews(qsizetype count) {
         if (!boxes_.isEmpty())
             connect(new BoxPlacement(*view), &BoxPlacement::placedByHand, this,
                     &FlashSession::boxPlaced);
+        connect(view.get(), &Form2::painted, this, &FlashSession::recordAfterPaint);
     }
 }
 
@@ -189,7 +191,11 @@ void FlashSession::close() {
             tellSystemLog(summary);
         }
     }
+    waitingPatch_.reset();
+    awaitingPaint_ = false;
     closing_ = false;
+    if (wasOpen)
+        emit closed();
 }
 
 QStringList FlashSession::summaries() const {
@@ -285,6 +291,9 @@ void FlashSession::startPacing() {
 }
 
 void FlashSession::paceByTimer(double rate) {
+    // Patches come when the program sends them.
+    if (patchMode_)
+        return;
     if (heldRefreshes_ && rate > 0)
         timer1_->setInterval(std::max(1, int(std::lround(held_ * 1000.0 / rate))));
     if (timer1_->interval() > 0 && !paused_)
@@ -333,6 +342,11 @@ void FlashSession::stopPacing() {
 void FlashSession::tickIfRoom() {
     if (presenters_.empty() || paused_ || !isVisible() || !presenters_.front()->hasRoom())
         return;
+    if (patchMode_) {
+        if (std::optional<FlashStep> patch = std::exchange(waitingPatch_, std::nullopt))
+            showPatch(*patch);
+        return;
+    }
     // Asking again at once would spin while a report waits for its OK; a refresh later will do.
     if (dialogs_.isShowingReport()) {
         QTimer::singleShot(reportRetryMilliseconds, this, &FlashSession::tickIfRoom);
@@ -400,6 +414,8 @@ void FlashSession::recordPresented(std::size_t view, std::uint64_t serial, const
     row.missed = when.missed;
     row.skipped = when.skipped;
     row.unconfirmed = when.unconfirmed;
+    if (patchMode_ && view == 0 && !row.skipped && !row.unconfirmed)
+        emit patchShown(row);
     for (const StepShown& decided : reported_[view].add(row))
         recordDecided(view, decided);
     recordHeld(false);
@@ -499,6 +515,8 @@ bool FlashSession::timerRunning() const {
 }
 
 void FlashSession::Timer1_Timer() {
+    if (patchMode_)
+        return;
     // A report box waiting for its OK would otherwise be followed by one more at every tick;
     // every other box leaves the flash running.
     if (dialogs_.isShowingReport())
@@ -521,10 +539,76 @@ void FlashSession::putOnScreens() {
     // A tick that shows nothing new is still a step of its own, and so is its marker.
     for (const std::unique_ptr<Form2>& view : views_)
         view->setMarkerStep(stepNumber_ + 1);
-    if (isLocked())
+    if (isLocked()) {
         presentShown();
-    else if (!views_.empty() && isVisible())
+    } else if (patchMode_ && !views_.empty() && isVisible()) {
+        // A patch counts as shown once Qt's paint of it is on the screen, not when asked for.
+        ++stepNumber_;
+        awaitingPaint_ = true;
+    } else if (!views_.empty() && isVisible()) {
         recordTimerTick();
+    }
+}
+
+void FlashSession::showPatch(const FlashStep& patch) {
+    if (!isVisible())
+        return;
+    if (isLocked() && !presenters_.front()->hasRoom()) {
+        // The latest patch is the one the program wants; one it replaced never showed.
+        if (waitingPatch_) {
+            ++stepNumber_;
+            for (std::size_t i = 0; i < views_.size(); ++i) {
+                StepShown row = rowFor(i);
+                std::tie(row.firstColor, row.secondColor) = stepColors(*waitingPatch_, 0);
+                row.skipped = true;
+                row.shownUs = microsecondsOf(CLOCK_MONOTONIC);
+                recordDecided(i, row);
+            }
+        }
+        waitingPatch_ = patch;
+        return;
+    }
+    paintStep(patch);
+    // On the next refresh that can be met, not on a slot planned from the last patch.
+    restartSchedules();
+    putOnScreens();
+}
+
+bool FlashSession::showsDeepColor() const {
+    const QScreen* screen = views_.empty() ? nullptr : views_.front()->screen();
+    return isLocked() && presenters_.front()->drawsItself() && screen && screen->depth() >= 30;
+}
+
+void FlashSession::showUnlogged(const FlashStep& step) {
+    waitingPatch_.reset();
+    paintStep(step);
+    restartSchedules();
+    presentUnlogged();
+}
+
+void FlashSession::setHintText(const QString& text) {
+    for (const std::unique_ptr<Form2>& view : views_) {
+        QLabel& hint = view->Label1();
+        hint.setText(text);
+        // Hidden by the user, it stays so.
+        if (hint.width() > 0 && hint.height() > 0)
+            hint.adjustSize();
+    }
+    if (isLocked()) {
+        restartSchedules();
+        presentUnlogged();
+    }
+}
+
+void FlashSession::recordAfterPaint() {
+    if (!std::exchange(awaitingPaint_, false))
+        return;
+    const std::int64_t now = microsecondsOf(CLOCK_MONOTONIC);
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        StepShown row = rowFor(i);
+        row.shownUs = now;
+        recordDecided(i, row);
+    }
 }
 
 void FlashSession::restartSchedules() {
@@ -545,6 +629,9 @@ void FlashSession::paintStep(const FlashStep& step) {
 
 void FlashSession::keyPressed(int keyCode) {
     Form_KeyDown(keyCode);
+    // The calibration program sets the pace: no pause, no steps by hand.
+    if (patchMode_)
+        return;
     // Neither Space nor a stepping key is a letter of "hide", so the key handler has already
     // started the word afresh.
     if (!isVisible())

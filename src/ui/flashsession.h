@@ -55,6 +55,22 @@ public:
     // How the lock reaches a window's screen; the platform's own mechanism unless replaced.
     using PresenterFactory = std::function<std::unique_ptr<StepPresenter>(Form2&)>;
     void setPresenterFactory(PresenterFactory factory);
+    // The steps come from a calibration program, one by showPatch(), and nothing ticks: each
+    // patch is held to the refreshes where the display allows, and stays until the next.
+    void setPatchMode(bool patchMode) { patchMode_ = patchMode; }
+    // A patch as the next step: logged, and told by stepShown() once the display shows it.
+    void showPatch(const FlashStep& patch);
+    // What shows between patches, outside the log.
+    void showUnlogged(const FlashStep& step);
+    // The hint's line says this instead, unless the user has hidden it.
+    void setHintText(const QString& text);
+    // The number of the step last shown or on its way, as stepShown() will tell it.
+    int stepNumber() const { return stepNumber_; }
+    // Whether patches reach the keyboard's screen at more than 8 bits a channel: drawn by the
+    // presenter itself on a screen of 30 bits or more.
+    bool showsDeepColor() const;
+    // Whether a patch waits for the display to have room, so that it has no number yet.
+    bool hasWaitingPatch() const { return waitingPatch_.has_value(); }
     // Whether this opening's steps are held to the refreshes, and how many each.
     bool isLocked() const { return !presenters_.empty(); }
     int heldRefreshes() const { return held_; }
@@ -88,10 +104,15 @@ public:
 signals:
     // A box was moved or sized by the user; in desktop pixels.
     void boxPlaced(const QRect& box);
+    // An open flash has closed.
+    void closed();
     // A tick has run; for measuring the timer.
     void ticked();
     // The display showed a step, or reports it never did.
     void stepShown(const StepShown& shown);
+    // A patch on the keyboard's screen, the moment the display reports it shown: before its row,
+    // which waits until no later step can have replaced it within the same refresh.
+    void patchShown(const StepShown& shown);
 
 private:
     void Form_Load();
@@ -129,6 +150,8 @@ private:
     StepShown rowFor(std::size_t view) const;
     // The screen's name in the log and the summary, or a box's geometry.
     QString viewName(std::size_t view) const;
+    // The rows of a patch Qt paints itself, once its paint has reached the screen.
+    void recordAfterPaint();
     // The readout of the step shown, or none; only the keyboard's screen tells it.
     void tellShownStep(bool shown);
     // As many windows as screens, at least one.
@@ -158,6 +181,10 @@ private:
     std::vector<OneStepPerRefresh> reported_;
     int held_ = 0;
     int stepNumber_ = 0;
+    bool patchMode_ = false;
+    // A patch that came while the display had no room for it.
+    std::optional<FlashStep> waitingPatch_;
+    bool awaitingPaint_ = false;
     bool fallbackTold_ = false;
     bool unreportedTold_ = false;
     bool failureTold_ = false;

@@ -3,8 +3,11 @@
 #include "core/colorvalue.h"
 #include "core/flashkeys.h"
 #include "core/gradientpainter.h"
+#include "core/patchpainter.h"
+#include "core/stepcolors.h"
 #include "core/virtualkey.h"
 #include "platform/imagesurface.h"
+#include "platform/paintersurface.h"
 #include "ui/appearance.h"
 #include "ui/desktoppixels.h"
 #include "ui/windowaccessibility.h"
@@ -160,11 +163,7 @@ QSize Form2::devicePixelSize() const {
 }
 
 std::pair<std::int32_t, std::optional<std::int32_t>> Form2::shownColors() const {
-    if (const auto* solid = std::get_if<SolidStep>(&shownStep_))
-        return {solid->color, std::nullopt};
-    if (const auto* gradient = std::get_if<GradientStep>(&shownStep_))
-        return {gradient->firstColor, gradient->secondColor};
-    return {colorFromQColor(palette().color(QPalette::Button)), std::nullopt};
+    return stepColors(shownStep_, colorFromQColor(palette().color(QPalette::Button)));
 }
 
 FlashPicture Form2::picture() const {
@@ -179,6 +178,8 @@ FlashPicture Form2::picture() const {
                           gradient->vertical);
         else if (const auto* solid = std::get_if<SolidStep>(&step))
             surface.fillRect(whole, solid->color);
+        else if (const auto* patch = std::get_if<PatchStep>(&step))
+            paintPatch(surface, whole, *patch);
         else
             surface.fillRect(whole, face);
         // In the step's own picture, so that it changes on the very refresh the step does.
@@ -249,7 +250,10 @@ void Form2::paintEvent(QPaintEvent*) {
         painter.fillRect(pixels, colorToQColor(solid->color));
     else if (std::holds_alternative<GradientStep>(shownStep_))
         painter.drawImage(QPoint(0, 0), gradientImage_);
-    else
+    else if (const auto* patch = std::get_if<PatchStep>(&shownStep_)) {
+        PainterSurface surface(painter);
+        paintPatch(surface, PixelRect{0, 0, pixels.width(), pixels.height()}, *patch);
+    } else
         painter.fillRect(pixels, palette().color(QPalette::Button));
     if (marker_) {
         const PixelRect square = markerRect(*marker_, pixels.width(), pixels.height());
@@ -257,6 +261,8 @@ void Form2::paintEvent(QPaintEvent*) {
             QRect(QPoint(square.left, square.top), QPoint(square.right - 1, square.bottom - 1)),
             colorToQColor(markerColor(markerStep_)));
     }
+    // Once Qt has flushed this paint to the screen.
+    QMetaObject::invokeMethod(this, &Form2::painted, Qt::QueuedConnection);
 }
 
 int Form2::virtualKeyCode(const QKeyEvent& event) {

@@ -59,6 +59,8 @@ signals:
     // Part of a presented window must be drawn again.
     void exposed();
     void closed();
+    // A paint of Qt's own has reached the screen.
+    void painted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

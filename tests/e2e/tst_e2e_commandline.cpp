@@ -87,6 +87,10 @@ private slots:
             QTest::addRow("missing palette%s", where)
                 << QStringList{"--colors", "/nonexistent/p.gpl"} << "--colors" << display;
             QTest::addRow("stray argument%s", where) << QStringList{"extra"} << "extra" << display;
+            QTest::addRow("web display at no URL%s", where)
+                << QStringList{"--web-display", "localhost:8080"} << "--web-display" << display;
+            QTest::addRow("resolve at no port%s", where)
+                << QStringList{"--resolve", "localhost:99999"} << "--resolve" << display;
         }
         QTest::newRow("no such screen") << QStringList{"--screen", "9"} << "--screen" << true;
     }
