@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +19,16 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(FrameLogFile)
 };
 
+QString cannotWrite(const QString& path, int error) {
+    return Texts::tr("%1 cannot be written: %2")
+        .arg(shownFileName(path), QString::fromLocal8Bit(std::strerror(error)));
+}
+
+QString notALogFile(const QString& path, unsigned mode) {
+    return Texts::tr("%1 is %2, not a file to write a log to")
+        .arg(shownFileName(path), kindOfNonFile(mode));
+}
+
 } // namespace
 
 FrameLogFile::~FrameLogFile() {
@@ -25,26 +36,37 @@ FrameLogFile::~FrameLogFile() {
         ::close(descriptor_);
 }
 
+QString FrameLogFile::problemBeforeOpening(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) == 0) {
+        if (!S_ISREG(status.st_mode))
+            return notALogFile(path, status.st_mode);
+        return ::access(name.constData(), W_OK) == 0 ? QString() : cannotWrite(path, errno);
+    }
+    if (errno != ENOENT)
+        return cannotWrite(path, errno);
+    // Nothing there yet: the folder has to take a new file.
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    return ::access(folder.constData(), W_OK | X_OK) == 0 ? QString() : cannotWrite(path, errno);
+}
+
 QString FrameLogFile::open(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
-    const QString shown = shownFileName(path);
     // A pipe or a device named by mistake must neither block the start nor be written over.
     const int descriptor =
         ::open(name.constData(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0644);
     if (descriptor < 0)
-        return Texts::tr("%1 cannot be written: %2")
-            .arg(shown, QString::fromLocal8Bit(std::strerror(errno)));
+        return cannotWrite(path, errno);
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        return Texts::tr("%1 is %2, not a file to write a log to")
-            .arg(shown, kindOfNonFile(status.st_mode));
+        return notALogFile(path, status.st_mode);
     }
     if (::ftruncate(descriptor, 0) != 0) {
         const int error = errno;
         ::close(descriptor);
-        return Texts::tr("%1 cannot be written: %2")
-            .arg(shown, QString::fromLocal8Bit(std::strerror(error)));
+        return cannotWrite(path, error);
     }
     descriptor_ = descriptor;
     path_ = path;

@@ -13,6 +13,9 @@ public:
     FrameLogFile(const FrameLogFile&) = delete;
     FrameLogFile& operator=(const FrameLogFile&) = delete;
 
+    // Why no log could be written at the path, found without creating or changing a file, so
+    // that a run that never starts leaves it as it was; empty when it looks writable.
+    static QString problemBeforeOpening(const QString& path);
     // Starts the file afresh with its header; the problem, or empty when it is open.
     QString open(const QString& path);
     bool isOpen() const { return descriptor_ >= 0; }
