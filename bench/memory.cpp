@@ -17,6 +17,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -111,7 +112,11 @@ void answeringBoxes(const QString& path, const std::function<void()>& action) {
                     chooser->reject();
                 return;
             }
-            chooser->selectFile(path);
+            // Typed as a user does: selectFile() leaves a field that has the focus alone.
+            auto* field = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (!field)
+                fail("the file chooser has no name field");
+            field->setText(path);
             QMetaObject::invokeMethod(chooser, "accept");
         } else if (auto* message = qobject_cast<QMessageBox*>(box)) {
             if (QAbstractButton* yes = message->button(QMessageBox::Yes))
