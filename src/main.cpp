@@ -2,6 +2,7 @@
 #include "core/reportformat.h"
 #include "core/settingsstore.h"
 #include "platform/closesignals.h"
+#include "platform/displayreach.h"
 #include "platform/framelogclaim.h"
 #include "platform/framelogfile.h"
 #include "platform/launchpalette.h"
@@ -55,14 +56,6 @@ std::optional<int> answered(const CommandLine& commandLine) {
     return std::nullopt;
 }
 
-// Qt aborts with lines of its own when no windowing system answers; a named platform (as
-// offscreen) is Qt's to judge.
-bool hasDisplay() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
 struct Checked {
     std::optional<int> exitStatus; // set when the program ends here
     std::optional<PaletteContents> colors;
@@ -106,11 +99,16 @@ Checked checkWithoutDesktop(int argc, char* argv[], FrameLogFile& frameLog) {
         tell(stderr, QStringLiteral("chromaflick: %1\n").arg(palette.problem));
         return {BadCommandLineStatus, std::nullopt, std::nullopt};
     }
-    if (!hasDisplay()) {
-        tell(stderr, QStringLiteral("chromaflick: %1\n")
-                         .arg(QCoreApplication::translate(
-                             "Main", "no display to show the window on: neither DISPLAY nor "
-                                     "WAYLAND_DISPLAY is set")));
+    if (!commandLine.options.reportPath.isEmpty()) {
+        // Refused now rather than after the run, when its timing would be lost.
+        const QString problem = unreplaceableFileReason(commandLine.options.reportPath);
+        if (!problem.isEmpty()) {
+            tell(stderr, QStringLiteral("chromaflick: --report: %1\n").arg(problem));
+            return {BadCommandLineStatus, std::nullopt, std::nullopt};
+        }
+    }
+    if (const QString problem = missingDisplayReason(); !problem.isEmpty()) {
+        tell(stderr, QStringLiteral("chromaflick: %1\n").arg(problem));
         return {1, std::nullopt, std::nullopt};
     }
     return {std::nullopt, std::move(palette.colors), std::nullopt};
@@ -140,15 +138,6 @@ int main(int argc, char* argv[]) {
     if (!boxes.problem.isEmpty()) {
         tell(stderr, QStringLiteral("chromaflick: --box: %1\n").arg(boxes.problem));
         return BadCommandLineStatus;
-    }
-
-    if (!commandLine.options.reportPath.isEmpty()) {
-        // Refused now rather than after the run, when its timing would be lost.
-        const QString problem = unreplaceableFileReason(commandLine.options.reportPath);
-        if (!problem.isEmpty()) {
-            tell(stderr, QStringLiteral("chromaflick: --report: %1\n").arg(problem));
-            return BadCommandLineStatus;
-        }
     }
 
     QtDialogs dialogs;

@@ -271,6 +271,17 @@
     </message>
 </context>
 <context>
+    <name>DisplayReach</name>
+    <message>
+        <source>no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
+        <translation>keine Anzeige für das Fenster: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
+    </message>
+    <message>
+        <source>no display to show the window on: the X server of DISPLAY %1 cannot be reached</source>
+        <translation>keine Anzeige für das Fenster: der X-Server von DISPLAY %1 ist nicht erreichbar</translation>
+    </message>
+</context>
+<context>
     <name>DurationText</name>
     <message>
         <source>%1 is not a time; write seconds (90 or 90s), minutes (30m), hours (2h) or them together in that order (1h30m15s)</source>
@@ -597,13 +608,6 @@ Das Blinken trotzdem starten?</translation>
     <message>
         <source>Overflow</source>
         <translation>Überlauf</translation>
-    </message>
-</context>
-<context>
-    <name>Main</name>
-    <message>
-        <source>no display to show the window on: neither DISPLAY nor WAYLAND_DISPLAY is set</source>
-        <translation>keine Anzeige für das Fenster: weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt</translation>
     </message>
 </context>
 <context>

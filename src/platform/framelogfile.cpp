@@ -29,6 +29,11 @@ QString cannotWrite(const QString& path, int error) {
     return Texts::tr("%1 cannot be written: %2").arg(shownFileName(path), systemReason(error));
 }
 
+QString notALogFile(const QString& path, unsigned mode) {
+    return Texts::tr("%1 is %2, not a file to write a log to")
+        .arg(shownFileName(path), kindOfNonFile(mode));
+}
+
 void tell(const QString& text) {
     std::fprintf(stderr, "chromaflick: %s\n", qPrintable(text));
 }
@@ -39,14 +44,13 @@ int openLocked(const QString& path, int flags, QString& problem) {
     const int descriptor = ::open(QFile::encodeName(path).constData(),
                                   O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | flags, 0644);
     if (descriptor < 0) {
-        problem = cannotWrite(path, errno);
+        problem = errno == EISDIR ? notALogFile(path, S_IFDIR) : cannotWrite(path, errno);
         return -1;
     }
     struct stat status {};
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        problem = Texts::tr("%1 is %2, not a file to write a log to")
-                      .arg(shownFileName(path), kindOfNonFile(status.st_mode));
+        problem = notALogFile(path, status.st_mode);
         return -1;
     }
     if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {

@@ -25,6 +25,8 @@ QtDialogs::QtDialogs() = default;
 
 QtDialogs::~QtDialogs() {
     delete picker_;
+    delete opener_;
+    delete saver_;
 }
 
 int QtDialogs::run(QDialog& box) {
@@ -83,7 +85,7 @@ QStringList filtersOf(const QList<PaletteKind>& kinds) {
 class PaletteSaveChooser final : public QFileDialog {
 public:
     explicit PaletteSaveChooser(const QString& title)
-        : QFileDialog(QApplication::activeWindow(), title), kinds_(paletteKinds()) {
+        : QFileDialog(nullptr, title), kinds_(paletteKinds()) {
         setOption(DontUseNativeDialog);
         setAcceptMode(AcceptSave);
         setFileMode(AnyFile);
@@ -166,8 +168,15 @@ std::optional<QString> QtDialogs::choosePalette(QFileDialog& chooser) {
     if (paletteFolder_.isEmpty())
         paletteFolder_ = QDir::homePath();
     chooser.setDirectory(paletteFolder_);
+    chooser.selectNameFilter(chooser.nameFilters().constFirst());
+    chooser.selectFile(QString());
+    // Over the window it is opened from, and no window's child between uses, so that it
+    // outlives every window.
+    chooser.setParent(QApplication::activeWindow(), chooser.windowFlags());
+    const int result = run(chooser);
+    chooser.setParent(nullptr, chooser.windowFlags());
     // Ended while open, the chooser counts as cancelled.
-    if (run(chooser) != QDialog::Accepted || ended_ || chooser.selectedFiles().isEmpty())
+    if (result != QDialog::Accepted || ended_ || chooser.selectedFiles().isEmpty())
         return std::nullopt;
     const QString chosen = chooser.selectedFiles().constFirst();
     paletteFolder_ = QFileInfo(chosen).absolutePath();
@@ -177,19 +186,22 @@ std::optional<QString> QtDialogs::choosePalette(QFileDialog& chooser) {
 std::optional<QString> QtDialogs::choosePaletteToOpen() {
     if (ended_)
         return std::nullopt;
-    QFileDialog chooser(QApplication::activeWindow(), Texts::tr("Import Colors"));
-    // Qt's own dialog behaves the same on every desktop, and a test can drive it.
-    chooser.setOption(QFileDialog::DontUseNativeDialog);
-    chooser.setFileMode(QFileDialog::ExistingFile);
-    chooser.setNameFilters(filtersOf(paletteKinds()) << Texts::tr("All files (*)"));
-    return choosePalette(chooser);
+    if (!opener_) {
+        opener_ = new QFileDialog(nullptr, Texts::tr("Import Colors"));
+        // Qt's own dialog behaves the same on every desktop, and a test can drive it.
+        opener_->setOption(QFileDialog::DontUseNativeDialog);
+        opener_->setFileMode(QFileDialog::ExistingFile);
+        opener_->setNameFilters(filtersOf(paletteKinds()) << Texts::tr("All files (*)"));
+    }
+    return choosePalette(*opener_);
 }
 
 std::optional<QString> QtDialogs::choosePaletteToSave() {
     if (ended_)
         return std::nullopt;
-    PaletteSaveChooser chooser(Texts::tr("Export Colors"));
-    return choosePalette(chooser);
+    if (!saver_)
+        saver_ = new PaletteSaveChooser(Texts::tr("Export Colors"));
+    return choosePalette(*saver_);
 }
 
 void QtDialogs::endForGood() {

@@ -41,6 +41,10 @@ private:
 
     QList<QPointer<QDialog>> openBoxes_;
     QColorDialog* picker_ = nullptr;
+    // Kept like the picker: a chooser made afresh brings icons of its own, and Qt's pixmap
+    // cache keeps each new one's pixmaps until it is full.
+    QFileDialog* opener_ = nullptr;
+    QFileDialog* saver_ = nullptr;
     // Where the last palette was opened or saved, so the next choice starts there.
     QString paletteFolder_;
     bool ended_ = false;
