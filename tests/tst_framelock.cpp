@@ -713,7 +713,7 @@ private slots:
         QTest::newRow("device") << "/dev/null"
                                 << "'null' is a device, not a file to write a log to";
         QTest::newRow("folder") << "/tmp"
-                                << "'tmp' cannot be written: Is a directory";
+                                << "'tmp' is a folder, not a file to write a log to";
         QTest::newRow("missing folder") << "/nonexistent/run.csv"
                                         << "'run.csv' cannot be written: No such file or directory";
     }

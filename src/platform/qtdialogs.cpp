@@ -172,7 +172,11 @@ std::optional<QString> QtDialogs::choosePalette(QFileDialog& chooser) {
     chooser.selectFile(QString());
     // Over the window it is opened from, and no window's child between uses, so that it
     // outlives every window.
-    chooser.setParent(QApplication::activeWindow(), chooser.windowFlags());
+    QWidget* over = QApplication::activeWindow();
+    // Still the active window from its last use, it cannot be its own parent.
+    if (over == &chooser || chooser.isAncestorOf(over))
+        over = nullptr;
+    chooser.setParent(over, chooser.windowFlags());
     const int result = run(chooser);
     chooser.setParent(nullptr, chooser.windowFlags());
     // Ended while open, the chooser counts as cancelled.
