@@ -14,17 +14,6 @@
 
 namespace {
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 StepShown row(int step) {
     StepShown shown;
     shown.step = step;
@@ -131,7 +120,7 @@ private slots:
         QFETCH(QString, reachedAs);
         QFETCH(QString, problem);
         const QByteArray kept = "[Chromaflick]\nColors=\"RGB(1, 2, 3)\"\n";
-        put(target, kept);
+        QVERIFY(putFile(target, kept));
         QString path = target;
         const QString other = folder_.filePath("other");
         QFile::remove(other);
@@ -152,7 +141,7 @@ private slots:
         FrameLogFile log;
         QCOMPARE(claimFrameLog(log, options), shownFileName(path) + ' ' + problem);
         QVERIFY(!log.isClaimed());
-        QCOMPARE(bytesOf(target), kept);
+        QCOMPARE(fileBytes(target), kept);
         QFile::remove(target);
         QFile::remove(other);
     }
@@ -188,14 +177,14 @@ private slots:
     // Claimed at the start, the file is only emptied when the first flash opens it.
     void anExistingLogIsEmptiedOnlyWhenItBegins() {
         const QString path = folder_.filePath("kept.csv");
-        put(path, "an earlier run\n");
+        QVERIFY(putFile(path, "an earlier run\n"));
         FrameLogFile log;
         QCOMPARE(log.claim(path), QString());
-        QCOMPARE(bytesOf(path), "an earlier run\n");
+        QCOMPARE(fileBytes(path), "an earlier run\n");
         log.write(row(1));
-        QCOMPARE(bytesOf(path), "an earlier run\n");
+        QCOMPARE(fileBytes(path), "an earlier run\n");
         QCOMPARE(log.begin(), QString());
-        QCOMPARE(bytesOf(path), QByteArray(FrameLogHeader) + '\n');
+        QCOMPARE(fileBytes(path), QByteArray(FrameLogHeader) + '\n');
     }
 
     // Another program writing the log holds it from its start, or from its first flash when the
@@ -213,7 +202,7 @@ private slots:
         const QString path = folder_.filePath("shared.csv");
         QFile::remove(path);
         if (there)
-            put(path, "x\n");
+            QVERIFY(putFile(path, "x\n"));
         const QString locked = "'shared.csv' is locked by another program that writes it";
         FrameLogFile first;
         QCOMPARE(first.claim(path), QString());
@@ -231,7 +220,7 @@ private slots:
         }
         QCOMPARE(first.begin(), QString());
         first.write(row(1));
-        QCOMPARE(readFrameLog(bytesOf(path)).steps.size(), std::size_t(1));
+        QCOMPARE(readFrameLog(fileBytes(path)).steps.size(), std::size_t(1));
     }
 
     // A disk that fills: only whole lines stay, stderr tells, and once lines fit again one of
@@ -256,19 +245,19 @@ private slots:
             QCOMPARE(log.begin(), QString());
             for (int step = 1; step <= 5; ++step)
                 log.write(row(step));
-            QCOMPARE(bytesOf(path).size(), header + 2 * line);
+            QCOMPARE(fileBytes(path).size(), header + 2 * line);
             if (roomAgain) {
                 // Room for the count, not for the row after it: neither is written.
                 limit.set(rlim_t(header + 2 * line + frameLogLostRow(3, "HDMI-1", 3).size() + 1));
                 log.write(row(6));
-                QCOMPARE(bytesOf(path).size(), header + 2 * line);
+                QCOMPARE(fileBytes(path).size(), header + 2 * line);
                 limit.lift();
                 for (int step = 7; step <= 8; ++step)
                     log.write(row(step));
             }
             log.finish();
         }
-        const QByteArray bytes = bytesOf(path);
+        const QByteArray bytes = fileBytes(path);
         QVERIFY(bytes.endsWith('\n'));
         const FrameLogReading reading = readFrameLog(bytes);
         QCOMPARE(reading.problem, QString());

@@ -20,17 +20,6 @@ QString storeFile() {
     return qEnvironmentVariable("XDG_CONFIG_HOME") + "/Varnhollow.ini";
 }
 
-QByteArray bytesOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-void put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 // The lines the program told, its own: Qt's warnings about the environment may come too.
 QStringList toldLines(const QString& said) {
     return said.split('\n').filter(QRegularExpression("^chromaflick: "));
@@ -101,10 +90,10 @@ private slots:
         QFETCH(QString, log);
         QFETCH(QString, named);
         resetStore({{"Colors", "RGB(1, 2, 3)" + StoredSeparator}});
-        const QByteArray settings = bytesOf(storeFile());
+        const QByteArray settings = fileBytes(storeFile());
         QTemporaryDir folder;
         const QString palette = folder.filePath("colors.txt");
-        put(palette, "#102030\n");
+        QVERIFY(putFile(palette, "#102030\n"));
         QVERIFY(QDir(folder.path()).mkdir("sub"));
         QString logPath;
         if (log == "settings link") {
@@ -137,9 +126,9 @@ private slots:
         QVERIFY2(told.size() == 1 && told[0].startsWith("chromaflick: --log: ") &&
                      told[0].contains(named),
                  qPrintable(said));
-        QCOMPARE(bytesOf(storeFile()), settings);
+        QCOMPARE(fileBytes(storeFile()), settings);
         QCOMPARE(QFileInfo(storeFile()).lastModified(), before);
-        QCOMPARE(bytesOf(palette), "#102030\n");
+        QCOMPARE(fileBytes(palette), "#102030\n");
         QCOMPARE(QFileInfo(palette).lastModified(), paletteBefore);
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries), entriesBefore);
     }
@@ -156,7 +145,7 @@ private slots:
         QTemporaryDir folder;
         const QString log = folder.filePath("steps.csv");
         const QByteArray earlier = "an earlier run\n";
-        put(log, earlier);
+        QVERIFY(putFile(log, earlier));
         RunningProgram program;
         program.setArguments(warningAnsweredNo ? QStringList{"--start", "--log", log}
                                                : QStringList{"--log", log});
@@ -168,9 +157,9 @@ private slots:
             pressKeyIn(box, "Return");
             QVERIFY(waitUntilHidden(box));
         }
-        QCOMPARE(bytesOf(log), earlier);
+        QCOMPARE(fileBytes(log), earlier);
         QCOMPARE(program.closeMainWindow(), 0);
-        QCOMPARE(bytesOf(log), earlier);
+        QCOMPARE(fileBytes(log), earlier);
     }
 
     // A second program given the log of one that writes it is refused in one line, and the
@@ -179,7 +168,7 @@ private slots:
         storeSolidCycle(gentle, 50);
         QTemporaryDir folder;
         const QString log = folder.filePath("steps.csv");
-        put(log, "an earlier run\n");
+        QVERIFY(putFile(log, "an earlier run\n"));
         RunningProgram first;
         first.setArguments({"--start", "--log", log});
         QVERIFY(first.start());
@@ -221,7 +210,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             (flashingSaid += flashing.output()).contains(QRegularExpression("flash: \\d+ steps")),
             15000);
-        const QByteArray written = bytesOf(log);
+        const QByteArray written = fileBytes(log);
         // Both main windows stand in the middle of the screen; the later one is on top.
         xdotool({"windowraise", QString::number(waiting.mainWindowId())});
         clickAt(startButtonOf(waiting.mainWindowGeometry().topLeft()));
@@ -231,7 +220,7 @@ private slots:
                      QStringList{"chromaflick: --log: 'steps.csv' is locked by another program "
                                  "that writes it"},
                  qPrintable(said));
-        QCOMPARE(bytesOf(log), written);
+        QCOMPARE(fileBytes(log), written);
         QCOMPARE(flashing.closeMainWindow(), 0);
     }
 
@@ -269,7 +258,7 @@ private slots:
         QVERIFY(waitForRows(log, lostAndMore));
         QCOMPARE(program.endWith(SIGTERM), 0);
         said += program.output();
-        const QByteArray bytes = bytesOf(log);
+        const QByteArray bytes = fileBytes(log);
         QVERIFY(bytes.endsWith('\n'));
         const QList<LogRow> rows = readStepLog(log);
         QVERIFY(!rows.isEmpty());
