@@ -512,10 +512,6 @@ Das Blinken trotzdem starten?</translation>
 <context>
     <name>FrameLogFile</name>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>%1 is %2, not a file to write a log to</source>
         <translation>%1 ist %2, keine Datei für ein Protokoll</translation>
     </message>

@@ -512,10 +512,6 @@ Démarrer le clignotement malgré tout ?</translation>
 <context>
     <name>FrameLogFile</name>
     <message>
-        <source>%1 cannot be written: %2</source>
-        <translation>%1 ne peut pas être écrit : %2</translation>
-    </message>
-    <message>
         <source>%1 is %2, not a file to write a log to</source>
         <translation>%1 est %2, pas un fichier où écrire un journal</translation>
     </message>

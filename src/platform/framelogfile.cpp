@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -20,14 +19,6 @@ namespace {
 struct Texts {
     Q_DECLARE_TR_FUNCTIONS(FrameLogFile)
 };
-
-QString systemReason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QString cannotWrite(const QString& path, int error) {
-    return Texts::tr("%1 cannot be written: %2").arg(shownFileName(path), systemReason(error));
-}
 
 QString notALogFile(const QString& path, unsigned mode) {
     return Texts::tr("%1 is %2, not a file to write a log to")
@@ -44,7 +35,7 @@ int openLocked(const QString& path, int flags, QString& problem) {
     const int descriptor = ::open(QFile::encodeName(path).constData(),
                                   O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | flags, 0644);
     if (descriptor < 0) {
-        problem = errno == EISDIR ? notALogFile(path, S_IFDIR) : cannotWrite(path, errno);
+        problem = errno == EISDIR ? notALogFile(path, S_IFDIR) : cannotWriteReason(path, errno);
         return -1;
     }
     struct stat status {};
@@ -58,7 +49,7 @@ int openLocked(const QString& path, int flags, QString& problem) {
         ::close(descriptor);
         problem = error == EWOULDBLOCK ? Texts::tr("%1 is locked by another program that writes it")
                                              .arg(shownFileName(path))
-                                       : cannotWrite(path, error);
+                                       : cannotWriteReason(path, error);
         return -1;
     }
     return descriptor;
@@ -79,7 +70,7 @@ QString FrameLogFile::claim(const QString& path) {
             return problem;
         // Not there yet: it is made at the first flash, in a folder that must let it be.
         if (::access(QFile::encodeName(QFileInfo(path).path()).constData(), W_OK | X_OK) != 0)
-            return cannotWrite(path, errno);
+            return cannotWriteReason(path, errno);
     }
     path_ = path;
     return {};
@@ -101,7 +92,7 @@ QString FrameLogFile::begin() {
             return problem;
     }
     if (::ftruncate(descriptor_, 0) != 0)
-        return cannotWrite(path_, errno);
+        return cannotWriteReason(path_, errno);
     begun_ = true;
     end_ = 0;
     headerWritten_ = writeLine(QLatin1String(FrameLogHeader));

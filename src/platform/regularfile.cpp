@@ -20,10 +20,6 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(RegularFile)
 };
 
-QString systemReason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 QString openProblem(const QString& path, int error) {
     const QString name = shownFileName(path);
     if (nameWasNotUtf8(path))
@@ -47,6 +43,14 @@ QString openProblem(const QString& path, int error) {
 }
 
 } // namespace
+
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString cannotWriteReason(const QString& path, int error) {
+    return Texts::tr("%1 cannot be written: %2").arg(shownFileName(path), systemReason(error));
+}
 
 // No such file exists; saying "does not exist" would send the user looking for the wrong thing.
 bool nameWasNotUtf8(const QString& path) {
@@ -159,15 +163,13 @@ QString unreplaceableFileReason(const QString& path) {
         return {};
     if (errno == ELOOP)
         return Texts::tr("%1 is a loop of links that leads to no file").arg(shownFileName(path));
-    return Texts::tr("%1 cannot be written: %2").arg(shownFileName(path), systemReason(errno));
+    return cannotWriteReason(path, errno);
 }
 
 QString replaceFile(const QString& path, const QByteArray& bytes) {
     if (const QString reason = unreplaceableFileReason(path); !reason.isEmpty())
         return reason;
-    const auto cannotWrite = [&path](int error) {
-        return Texts::tr("%1 cannot be written: %2").arg(shownFileName(path), systemReason(error));
-    };
+    const auto cannotWrite = [&path](int error) { return cannotWriteReason(path, error); };
     // A link stays a link; the file it leads to is the one replaced.
     const QFileInfo info(path);
     const QString target = info.isSymLink() ? info.canonicalFilePath() : path;

@@ -14,6 +14,12 @@ QString shownFileName(const QString& path);
 // disk or the command line. The file it names is not the one meant.
 bool nameWasNotUtf8(const QString& path);
 
+// The system's words for an errno value.
+QString systemReason(int error);
+
+// "NAME cannot be written: REASON", for a path that could not be written.
+QString cannotWriteReason(const QString& path, int error);
+
 // What a path is when it is no regular file ("a folder", "a FIFO", ...), from its stat mode.
 QString kindOfNonFile(unsigned mode);
 
