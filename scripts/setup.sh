@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang clang-format libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev libxcb1-dev libxcb-present-dev
-    libwayland-dev wayland-protocols plasma-wayland-protocols
+    libwayland-dev wayland-protocols plasma-wayland-protocols libxkbcommon-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libbenchmark-dev
     xvfb xdotool imagemagick x11-utils x11-xkb-utils x11-xserver-utils weston qt6-wayland xwayland

@@ -402,6 +402,10 @@
 <context>
     <name>Form1</name>
     <message>
+        <source>on Wayland the boxes are overlays at their exact places: drag a box or click it and use the arrows to move it; + and - size it</source>
+        <translation>unter Wayland sind die Felder Überlagerungen an genau ihrer Stelle: ziehen Sie ein Feld oder klicken Sie es an und verschieben Sie es mit den Pfeiltasten; + und - ändern seine Größe</translation>
+    </message>
+    <message>
         <source>on Wayland the compositor places the boxes: drag a box to move it; + and - size it</source>
         <translation>unter Wayland platziert der Compositor die Felder: ziehen Sie ein Feld, um es zu verschieben; + und - ändern seine Größe</translation>
     </message>
@@ -1172,6 +1176,13 @@ Entries that are no color, skipped: %3</source>
     <message>
         <source>the answer &quot;%1&quot; is no #RRGGBB color</source>
         <translation>die Antwort &quot;%1&quot; ist keine Farbe #RRGGBB</translation>
+    </message>
+</context>
+<context>
+    <name>StepPresenter</name>
+    <message>
+        <source>the frame lock holds no box drawn as an overlay</source>
+        <translation>die Bindung an die Bildwiederholung hält kein als Überlagerung gezeichnetes Feld</translation>
     </message>
 </context>
 </TS>

@@ -402,6 +402,10 @@
 <context>
     <name>Form1</name>
     <message>
+        <source>on Wayland the boxes are overlays at their exact places: drag a box or click it and use the arrows to move it; + and - size it</source>
+        <translation>sous Wayland les carrés sont des surimpressions à leur place exacte : faites glisser un carré ou cliquez dessus et déplacez-le avec les flèches ; + et - changent sa taille</translation>
+    </message>
+    <message>
         <source>on Wayland the compositor places the boxes: drag a box to move it; + and - size it</source>
         <translation>sous Wayland le compositeur place les carrés : faites glisser un carré pour le déplacer ; + et - changent sa taille</translation>
     </message>
@@ -1172,6 +1176,13 @@ Entrées qui ne sont pas des couleurs, ignorées : %3</translation>
     <message>
         <source>the answer &quot;%1&quot; is no #RRGGBB color</source>
         <translation>la réponse « %1 » n&apos;est pas une couleur #RRGGBB</translation>
+    </message>
+</context>
+<context>
+    <name>StepPresenter</name>
+    <message>
+        <source>the frame lock holds no box drawn as an overlay</source>
+        <translation>le calage sur le rafraîchissement ne tient aucun carré dessiné en surimpression</translation>
     </message>
 </context>
 </TS>

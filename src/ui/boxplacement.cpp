@@ -38,7 +38,10 @@ BoxPlacement::BoxPlacement(Form2& box) : QObject(&box), box_(box) {
     line_->hide();
     lineTimeout_ = new QTimer(this);
     lineTimeout_->setSingleShot(true);
-    connect(lineTimeout_, &QTimer::timeout, line_, &QWidget::hide);
+    connect(lineTimeout_, &QTimer::timeout, this, [this] {
+        line_->hide();
+        box_.refresh();
+    });
     box.installEventFilter(this);
 }
 
@@ -60,6 +63,7 @@ void BoxPlacement::tellGeometry() {
     line_->adjustSize();
     line_->move(0, 0);
     line_->show();
+    box_.refresh();
     lineTimeout_->start(geometryLineMilliseconds);
 }
 
@@ -68,8 +72,8 @@ bool BoxPlacement::keyPressed(int key, Qt::KeyboardModifiers modifiers) {
     const QRect box = geometry();
     const bool arrow =
         key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
-    // A Wayland client cannot move its window.
-    if (arrow && onWayland())
+    // A Wayland client cannot move its window, only an overlay of its own.
+    if (arrow && onWayland() && !box_.isOverlay())
         return false;
     switch (key) {
     case Qt::Key_Left:
@@ -111,7 +115,8 @@ bool BoxPlacement::eventFilter(QObject* watched, QEvent* event) {
         if (mouse->button() != Qt::LeftButton)
             break;
         // A Wayland client cannot place its windows: the compositor moves it.
-        if (onWayland() && box_.windowHandle() && box_.windowHandle()->startSystemMove())
+        if (onWayland() && !box_.isOverlay() && box_.windowHandle() &&
+            box_.windowHandle()->startSystemMove())
             return true;
         grabbedAt_ = mouse->globalPosition().toPoint() - box_.pos();
         return true;
@@ -119,8 +124,12 @@ bool BoxPlacement::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove:
         if (!grabbedAt_)
             break;
-        box_.move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - *grabbedAt_);
-        tellGeometry();
+        {
+            const QPoint at =
+                static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - *grabbedAt_;
+            box_.placeBox(desktopPixelsOf(QRect(at, box_.size()), box_.screen()));
+            tellGeometry();
+        }
         return true;
     case QEvent::MouseButtonRelease:
         if (!grabbedAt_ || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)

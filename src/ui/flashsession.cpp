@@ -104,7 +104,7 @@ QList<Form2*> FlashSession::views() const {
 
 bool FlashSession::isVisible() const {
     return std::any_of(views_.begin(), views_.end(),
-                       [](const std::unique_ptr<Form2>& view) { return view->isVisible(); });
+                       [](const std::unique_ptr<Form2>& view) { return view->isOnScreen(); });
 }
 
 void FlashSession::setDuration(std::optional<std::chrono::milliseconds> duration) {

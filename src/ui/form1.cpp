@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/framelogfile.h"
 #include "platform/timeofday.h"
+#include "platform/waylandoverlaybox.h"
 #include "ui/appearance.h"
 #include "ui/colorlistmenu.h"
 #include "ui/colorlistview.h"
@@ -393,12 +394,18 @@ void Form1::flashBoxes(const QList<QRect>& boxes) {
         });
     }
     store_.writeTellingTrouble(Keys::Box, boxGeometryText(boxes.last()));
-    // Where the arrows do nothing, the user should know why.
+    // On Wayland the boxes are one of two kinds, which place differently: the user should know
+    // which.
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
-        !std::exchange(boxPlacingTold_, true))
-        std::fprintf(stderr, "chromaflick: %s\n",
-                     qPrintable(tr("on Wayland the compositor places the boxes: drag a box to "
-                                   "move it; + and - size it")));
+        !std::exchange(boxPlacingTold_, true)) {
+        const QString told =
+            WaylandOverlayBox::offered()
+                ? tr("on Wayland the boxes are overlays at their exact places: drag a box or "
+                     "click it and use the arrows to move it; + and - size it")
+                : tr("on Wayland the compositor places the boxes: drag a box to move it; + and "
+                     "- size it");
+        std::fprintf(stderr, "chromaflick: %s\n", qPrintable(told));
+    }
     boxes_->setBoxes(boxes);
     boxes_->showFlash();
 }

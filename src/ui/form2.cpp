@@ -8,6 +8,8 @@
 #include "core/virtualkey.h"
 #include "platform/imagesurface.h"
 #include "platform/paintersurface.h"
+#include "platform/waylandoverlaybox.h"
+#include "platform/x11windowstate.h"
 #include "ui/appearance.h"
 #include "ui/desktoppixels.h"
 #include "ui/windowaccessibility.h"
@@ -85,9 +87,19 @@ void Form2::cover(QScreen* screen) {
 
 void Form2::showAsBox(const QRect& box) {
     label1_->hide();
-    setWindowFlag(Qt::WindowStaysOnTopHint);
     setScreen(screenOfBox(box));
+    // Where the compositor has layers, a box need not be a toplevel it places by itself.
+    if (!overlay_ && (overlay_ = WaylandOverlayBox::create(*this)))
+        connect(overlay_.get(), &WaylandOverlayBox::closed, this, &QWidget::close);
+    if (overlay_) {
+        placeBox(box);
+        refresh();
+        return;
+    }
+    setWindowFlag(Qt::WindowStaysOnTopHint);
     placeBox(box);
+    winId();
+    keepAboveAndOutOfTaskbar(*windowHandle());
     show();
     raise();
 }
@@ -97,6 +109,17 @@ void Form2::placeBox(const QRect& box) {
     // Of a fixed size, so that a tiling compositor floats it instead of filling a tile with it.
     setFixedSize(geometry.size());
     move(geometry.topLeft());
+    if (overlay_) {
+        const QRect screenArea = screen()->geometry();
+        overlay_->place(screen(), geometry.translated(-screenArea.topLeft()));
+    }
+}
+
+void Form2::refresh() {
+    if (overlay_)
+        overlay_->draw(picture());
+    else if (!presented_)
+        update();
 }
 
 int Form2::leftClearOfMarker(bool top) const {
@@ -127,15 +150,14 @@ void Form2::showStep(const FlashStep& step) {
         PaintGradient(surface, gradient->rectangle, gradient->firstColor, gradient->secondColor,
                       gradient->vertical);
     }
-    if (!presented_)
-        update();
+    refresh();
 }
 
 void Form2::setMarkerStep(int step) {
     const bool changes = marker_ && step % 2 != markerStep_ % 2;
     markerStep_ = step;
-    if (changes && !presented_)
-        update();
+    if (changes)
+        refresh();
 }
 
 void Form2::showReadout(const QString& text) {
@@ -309,5 +331,8 @@ void Form2::keyPressEvent(QKeyEvent* event) {
 
 void Form2::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
+    // The close may come from within the overlay's own event handling.
+    if (overlay_)
+        overlay_.release()->deleteLater();
     emit closed();
 }

@@ -6,10 +6,12 @@
 
 #include <QImage>
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <utility>
 
 class QLabel;
+class WaylandOverlayBox;
 
 // The flash on one screen: it covers its screen, paints the step the session shows and the hint,
 // and hands its keys and its closing to the session that drives every screen.
@@ -26,6 +28,12 @@ public:
     void showAsBox(const QRect& box);
     // Moves and sizes a box; in desktop pixels.
     void placeBox(const QRect& box);
+    // Whether the box is an overlay of the compositor's, which Qt does not show: it stands
+    // exactly where placed, and it is on the screen while the window is not visible to Qt.
+    bool isOverlay() const { return overlay_ != nullptr; }
+    bool isOnScreen() const { return isOverlay() || isVisible(); }
+    // Shows again what changed in the window, the lines laid over the step too.
+    void refresh();
     // As every opening finds it: the hint at its design size, no step shown yet.
     void resetForOpening();
     // Shows a step; a gradient spans this window's own device pixels.
@@ -82,4 +90,5 @@ private:
     int markerStep_ = 0;
     QImage gradientImage_;
     bool presented_ = false;
+    std::unique_ptr<WaylandOverlayBox> overlay_;
 };

@@ -45,6 +45,21 @@ bool waitForGeometry(unsigned long window, const QRect& expected, int millisecon
     return absoluteGeometry(window) == expected;
 }
 
+// Whether the window manager keeps the window above the others and out of the task bar and the
+// pager; a reason when it does not.
+QString notKeptAboveAndOutOfTaskbar(unsigned long window) {
+    QProcess xprop;
+    xprop.start("xprop", {"-id", QString::number(window), "_NET_WM_STATE"});
+    xprop.waitForFinished(5000);
+    const QString states = QString::fromLocal8Bit(xprop.readAllStandardOutput());
+    for (const char* state :
+         {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER", "_NET_WM_STATE_ABOVE"}) {
+        if (!states.contains(QLatin1String(state)))
+            return states.trimmed() + " has no " + state;
+    }
+    return {};
+}
+
 // The one color every pixel of this part shows, or an invalid color.
 QColor uniformColor(const QImage& shot, const QRect& area) {
     const QColor first(shot.pixel(area.topLeft()));
@@ -209,6 +224,8 @@ private slots:
         const unsigned long box = waitForOtherWindow(boxTitle, program.mainWindowId());
         QVERIFY(box);
         QVERIFY(waitForGeometry(box, QRect(600, 300, 41, 41)));
+        QString states = notKeptAboveAndOutOfTaskbar(box);
+        QVERIFY2(states.isEmpty(), qPrintable(states));
         QCOMPARE(storedValue("Box"), QStringLiteral("41x41+600+300"));
         // Dragged by the left button, which gives it the keyboard too.
         xdotool({"mousemove", "620", "320", "mousedown", "1", "mousemove", "650", "340", "mouseup",
@@ -264,6 +281,9 @@ private slots:
         const unsigned long reopened = waitForOtherWindow(boxTitle, again.mainWindowId());
         QVERIFY(reopened);
         QVERIFY(waitForGeometry(reopened, QRect(620, 310, 43, 43)));
+        // Opened from the menu, it is kept out of the task bar as well.
+        states = notKeptAboveAndOutOfTaskbar(reopened);
+        QVERIFY2(states.isEmpty(), qPrintable(states));
         xdotool({"key", "Escape"});
         QVERIFY(waitUntilHidden(reopened));
         QCOMPARE(again.closeMainWindow(), 0);
