@@ -1,6 +1,7 @@
 #include "platform/xpresentpresenter.h"
 
 #include "platform/clockmicroseconds.h"
+#include "platform/devicepixelsize.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -346,15 +347,28 @@ void XPresentPresenter::idle(const xcb_present_idle_notify_event_t& event) {
     readyOrWake();
 }
 
-XPresentPresenter::Pixmap& XPresentPresenter::idlePixmap(QSize size) {
-    Pixmap* spare = nullptr;
+XPresentPresenter::Pixmap& XPresentPresenter::idlePixmap(QSize size, const QByteArray& likeness) {
+    Pixmap* alike = nullptr;
+    Pixmap* oldest = nullptr;
     for (Pixmap& pixmap : ring_) {
         if (pixmap.busy)
             continue;
-        if (pixmap.size == size)
-            return pixmap;
-        spare = &pixmap;
+        if (pixmap.size == size && !likeness.isEmpty() && pixmap.likeness == likeness)
+            alike = &pixmap;
+        if (!oldest || pixmap.drawn < oldest->drawn)
+            oldest = &pixmap;
     }
+    if (alike)
+        return *alike;
+    // A picture that may come again keeps its pixmap while the ring has room for a cycle.
+    if (!likeness.isEmpty() && ring_.size() < RingSize)
+        oldest = nullptr;
+    // The longest unused, as the pictures of a cycle come back in the order they went.
+    if (oldest && oldest->size == size) {
+        oldest->likeness.clear();
+        return *oldest;
+    }
+    Pixmap* spare = oldest;
     if (!spare) {
         // Every pixmap waits for its idle notice: one more rather than a wait.
         ring_.push_back({});
@@ -364,6 +378,7 @@ XPresentPresenter::Pixmap& XPresentPresenter::idlePixmap(QSize size) {
     }
     spare->id = xcb_generate_id(connection_);
     spare->size = size;
+    spare->likeness.clear();
     xcb_create_pixmap(connection_, format_.depth, spare->id, windowId_, std::uint16_t(size.width()),
                       std::uint16_t(size.height()));
     return *spare;
@@ -414,7 +429,7 @@ void XPresentPresenter::wakeForNextSlot() {
 QSize XPresentPresenter::windowPixels() const {
     if (!window_)
         return {1, 1};
-    const QSize pixels = (QSizeF(window_->size()) * window_->devicePixelRatio()).toSize();
+    const QSize pixels = devicePixelSizeOf(window_->size(), window_->devicePixelRatio());
     return pixels.expandedTo({1, 1});
 }
 
@@ -429,10 +444,13 @@ void XPresentPresenter::present(const FlashPicture& picture, std::uint64_t seria
 
 void XPresentPresenter::send(const FlashPicture& picture, std::uint64_t serial) {
     const QSize size = windowPixels();
-    Pixmap& pixmap = idlePixmap(size);
-    draw(picture, pixmap.id, size);
+    Pixmap& pixmap = idlePixmap(size, picture.likeness);
+    if (picture.likeness.isEmpty() || pixmap.likeness != picture.likeness)
+        draw(picture, pixmap.id, size);
+    pixmap.likeness = picture.likeness;
     pixmap.busy = true;
     const std::uint32_t presentSerial = nextSerial_++;
+    pixmap.drawn = presentSerial;
     const Slot slot = nextSlot();
     xcb_present_pixmap(connection_, windowId_, pixmap.id, presentSerial, 0, 0, 0, 0, 0, 0, 0,
                        XCB_PRESENT_OPTION_NONE, slot.sent, 0, 0, 0, nullptr);

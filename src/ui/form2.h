@@ -2,6 +2,7 @@
 
 #include "core/colorsequencer.h"
 #include "core/photodiodemarker.h"
+#include "platform/pixelrows.h"
 #include "platform/steppresenter.h"
 
 #include <QImage>
@@ -80,6 +81,10 @@ private:
     FlashStep shownStep_;
     std::optional<PhotodiodeMarker> marker_;
     int markerStep_ = 0;
+    void paintGradientImage(const GradientStep& gradient);
+
     QImage gradientImage_;
+    bool gradientImageStale_ = true;
+    PixelStores stores_ = PixelStores::Portable;
     bool presented_ = false;
 };
