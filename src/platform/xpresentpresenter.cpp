@@ -172,6 +172,12 @@ bool XPresentPresenter::begin(int heldRefreshes) {
     firstSequence_ =
         xcb_create_gc(connection_, gc_, windowId_, XCB_GC_GRAPHICS_EXPOSURES, &noExposures)
             .sequence;
+    // A server pays for a pixmap's pages when it is first drawn: here, while the window maps,
+    // rather than with the first steps.
+    const QSize size = windowPixels();
+    const xcb_rectangle_t whole{0, 0, std::uint16_t(size.width()), std::uint16_t(size.height())};
+    for (std::size_t i = 0; i < RingSize; ++i)
+        xcb_poly_fill_rectangle(connection_, idlePixmap(size, {}).id, gc_, 1, &whole);
     eventId_ = xcb_generate_id(connection_);
     events_ = xcb_register_for_special_xge(connection_, &xcb_present_id, eventId_, nullptr);
     xcb_present_select_input(connection_, eventId_, windowId_,
@@ -360,8 +366,9 @@ XPresentPresenter::Pixmap& XPresentPresenter::idlePixmap(QSize size, const QByte
     }
     if (alike)
         return *alike;
-    // A picture that may come again keeps its pixmap while the ring has room for a cycle.
-    if (!likeness.isEmpty() && ring_.size() < RingSize)
+    // A picture keeps its pixmap while the ring has room for a cycle: the ring is filled with the
+    // first steps, as a server pays for a new pixmap's pages with the step that first draws it.
+    if (ring_.size() < RingSize)
         oldest = nullptr;
     // The longest unused, as the pictures of a cycle come back in the order they went.
     if (oldest && oldest->size == size) {
