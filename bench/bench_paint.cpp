@@ -1,5 +1,6 @@
 #include "core/gradientpainter.h"
 #include "platform/imagesurface.h"
+#include "platform/storechoice.h"
 
 #include <QImage>
 #include <QPainter>
@@ -17,10 +18,9 @@ constexpr QImage::Format screenFormat = QImage::Format_RGB32;
 void paintGradient(benchmark::State& state, int width, int height, bool vertical,
                    std::optional<PixelStores> forced) {
     QImage image(width, height, screenFormat);
-    const auto surfaceOn = [&] {
-        return forced ? ImageSurface(image, *forced) : ImageSurface(image);
-    };
-    state.SetLabel(pixelStoresName(surfaceOn().stores()));
+    const PixelStores stores = forced ? *forced : measuredStoresFor(image.size());
+    const auto surfaceOn = [&] { return ImageSurface(image, stores); };
+    state.SetLabel(pixelStoresName(stores));
     std::int32_t shift = 0;
     for (auto _ : state) {
         ImageSurface surface = surfaceOn();

@@ -1,6 +1,7 @@
 #include "core/failure.h"
 #include "core/gradientpainter.h"
 #include "platform/imagesurface.h"
+#include "platform/paintersurface.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -251,6 +252,58 @@ private slots:
         QCOMPARE(image.pixel(3, 0), qRgb(0, 0, 0));
         QCOMPARE(image.pixel(0, 0), qRgb(0, 0, 255));
         QCOMPARE(image.pixel(0, 1), qRgb(255, 0, 0));
+    }
+
+    // The hint and the readout are drawn for their own area: the same pixels as the whole
+    // picture has there, with columns that span every row, ones that leave a gap in the first
+    // row, and fills that miss the area.
+    void anAreaHoldsThePicturesPixelsThere_data() {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<bool>("gradient");
+        QTest::addColumn<bool>("vertical");
+        for (const bool vertical : {false, true}) {
+            const char* direction = vertical ? "down" : "across";
+            QTest::addRow("gradient %s, top left", direction)
+                << QRect(0, 0, 97, 13) << true << vertical;
+            QTest::addRow("gradient %s, inside", direction)
+                << QRect(211, 140, 150, 31) << true << vertical;
+            QTest::addRow("gradient %s, bottom right", direction)
+                << QRect(600, 330, 40, 30) << true << vertical;
+        }
+        QTest::newRow("columns with a gap, across it") << QRect(5, 3, 100, 20) << false << false;
+        QTest::newRow("columns with a gap, within one") << QRect(12, 3, 5, 20) << false << false;
+    }
+    void anAreaHoldsThePicturesPixelsThere() {
+        QFETCH(QRect, area);
+        QFETCH(bool, gradient);
+        QFETCH(bool, vertical);
+        const PixelRect whole{0, 0, 640, 360};
+        const auto draw = [&](DrawingSurface& surface) {
+            if (gradient) {
+                surface.fillRect(whole, rgb(0, 255, 0));
+                PaintGradient(surface, whole, rgb(255, 0, 0), rgb(0, 0, 255), vertical);
+            } else {
+                // Two halves, so that the first row holds more than the columns.
+                surface.fillRect({0, 0, 640, 180}, rgb(0, 255, 0));
+                surface.fillRect({0, 180, 640, 360}, rgb(0, 128, 0));
+                surface.fillRect({10, 0, 20, 360}, rgb(255, 0, 0));
+                surface.fillRect({40, 0, 50, 360}, rgb(0, 0, 255));
+            }
+            surface.fillRect({590, 310, 640, 360}, rgb(255, 255, 255));
+        };
+        QImage picture(640, 360, QImage::Format_RGB32);
+        {
+            QPainter painter(&picture);
+            PainterSurface surface(painter);
+            draw(surface);
+        }
+        QImage image(area.size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        {
+            ImageSurface surface(image, PixelStores::Portable, area.topLeft());
+            draw(surface);
+        }
+        QCOMPARE(image, picture.copy(area));
     }
 };
 

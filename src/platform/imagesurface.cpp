@@ -1,7 +1,6 @@
 #include "platform/imagesurface.h"
 
 #include "core/colorvalue.h"
-#include "platform/storechoice.h"
 
 #include <QImage>
 #include <algorithm>
@@ -13,41 +12,52 @@ QRgb toRgb(std::int32_t color) {
     return qRgb(c.red, c.green, c.blue);
 }
 
+std::size_t bytesOf(const QImage& image) {
+    return std::size_t(std::max(image.width(), 0)) * std::size_t(std::max(image.height(), 0)) *
+           sizeof(QRgb);
+}
+
 } // namespace
 
-ImageSurface::ImageSurface(QImage& image) : ImageSurface(image, measuredStoresFor(image.size())) {}
+ImageSurface::ImageSurface(QImage& image) : ImageSurface(image, pixelStoresFor(bytesOf(image))) {}
 
-ImageSurface::ImageSurface(QImage& image, PixelStores stores) : image_(image), stores_(stores) {}
+ImageSurface::ImageSurface(QImage& image, PixelStores stores, QPoint origin)
+    : image_(image), stores_(stores), origin_(origin), spread_(image.width(), image.height()) {}
 
 ImageSurface::~ImageSurface() {
     flush();
 }
 
+PixelRect ImageSurface::inImage(const PixelRect& rect) const {
+    return {std::max(rect.left - origin_.x(), 0), std::max(rect.top - origin_.y(), 0),
+            std::min(rect.right - origin_.x(), image_.width()),
+            std::min(rect.bottom - origin_.y(), image_.height())};
+}
+
 void ImageSurface::fillRect(const PixelRect& rect, std::int32_t color) {
-    const int left = std::max(rect.left, 0);
-    const int top = std::max(rect.top, 0);
-    const int right = std::min(rect.right, image_.width());
-    const int bottom = std::min(rect.bottom, image_.height());
-    if (left >= right || top >= bottom)
+    const PixelRect fill = inImage(rect);
+    if (fill.left >= fill.right || fill.top >= fill.bottom)
         return;
-    const QRgb rgb = toRgb(color);
-    const bool everyRow = top == 0 && bottom == image_.height();
-    if (everyRow && image_.height() > 1) {
-        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(0));
-        std::fill(row + left, row + right, rgb);
-        firstRowPending_ = true;
+    if (spread_.hold(fill, color)) {
+        fillInImage({fill.left, 0, fill.right, 1}, color);
         return;
     }
     copyFirstRowDown();
-    const auto width = static_cast<std::size_t>(right - left);
+    fillInImage(fill, color);
+}
+
+void ImageSurface::fillInImage(const PixelRect& fill, std::int32_t color) {
+    const QRgb rgb = toRgb(color);
+    const auto width = static_cast<std::size_t>(fill.right - fill.left);
     if (width == static_cast<std::size_t>(image_.width()) &&
         image_.bytesPerLine() == image_.width() * static_cast<qsizetype>(sizeof(QRgb))) {
         // A band across the whole width is one run of pixels.
-        fillPixels(stores_, reinterpret_cast<QRgb*>(image_.scanLine(top)), width * (bottom - top),
-                   rgb);
+        fillPixels(stores_, reinterpret_cast<QRgb*>(image_.scanLine(fill.top)),
+                   width * std::size_t(fill.bottom - fill.top), rgb);
     } else {
-        for (int y = top; y < bottom; ++y)
-            fillPixels(stores_, reinterpret_cast<QRgb*>(image_.scanLine(y)) + left, width, rgb);
+        for (int y = fill.top; y < fill.bottom; ++y)
+            fillPixels(stores_, reinterpret_cast<QRgb*>(image_.scanLine(y)) + fill.left, width,
+                       rgb);
     }
 }
 
@@ -57,11 +67,16 @@ void ImageSurface::flush() {
 }
 
 void ImageSurface::copyFirstRowDown() {
-    if (!firstRowPending_)
+    if (!spread_.pending())
         return;
-    firstRowPending_ = false;
-    const auto* first = reinterpret_cast<const QRgb*>(image_.constScanLine(0));
-    const auto width = static_cast<std::size_t>(image_.width());
+    const FirstRowSpread::Spread spread = spread_.take();
+    for (const auto& [column, color] : spread.wholeColumns)
+        fillInImage(column, color);
+    if (spread.left >= spread.right)
+        return;
+    const auto* first = reinterpret_cast<const QRgb*>(image_.constScanLine(0)) + spread.left;
+    const auto width = static_cast<std::size_t>(spread.right - spread.left);
     for (int y = 1; y < image_.height(); ++y)
-        copyPixels(stores_, reinterpret_cast<QRgb*>(image_.scanLine(y)), first, width);
+        copyPixels(stores_, reinterpret_cast<QRgb*>(image_.scanLine(y)) + spread.left, first,
+                   width);
 }

@@ -21,6 +21,9 @@ struct FlashPicture {
         QImage image; // the background under it already drawn in
     };
     std::vector<Overlay> overlays;
+    // Pictures of the same non-empty likeness are the same pixels at the same size, so that one
+    // drawn before may be shown again as it is; empty where that is not known.
+    QByteArray likeness;
 };
 
 // Shows steps on the refreshes of one screen: every step held the same number of refreshes,

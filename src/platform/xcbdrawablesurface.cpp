@@ -1,5 +1,7 @@
 #include "platform/xcbdrawablesurface.h"
 
+#include "core/colorvalue.h"
+
 #include <QtEndian>
 #include <algorithm>
 #include <bit>
@@ -24,11 +26,11 @@ std::uint32_t channel(std::uint32_t value8, std::uint32_t mask) {
 } // namespace
 
 std::uint32_t XcbPixelFormat::pixelFor(std::int32_t color) const {
-    const auto c = std::uint32_t(color);
+    const ColorComponents c = ColorToComponents(color);
     const std::uint32_t depthMask = depth >= 32 ? 0xffffffffu : (1u << depth) - 1;
     const std::uint32_t channels = redMask | greenMask | blueMask;
-    return channel(c & 0xff, redMask) | channel((c >> 8) & 0xff, greenMask) |
-           channel((c >> 16) & 0xff, blueMask) | (depthMask & ~channels);
+    return channel(std::uint32_t(c.red), redMask) | channel(std::uint32_t(c.green), greenMask) |
+           channel(std::uint32_t(c.blue), blueMask) | (depthMask & ~channels);
 }
 
 std::uint32_t XcbPixelFormat::pixelFor(const PatchLevels& levels) const {
@@ -47,7 +49,8 @@ std::uint32_t XcbPixelFormat::pixelFor(const PatchLevels& levels) const {
 
 XcbDrawableSurface::XcbDrawableSurface(xcb_connection_t* connection, xcb_drawable_t drawable,
                                        xcb_gcontext_t gc, const XcbPixelFormat& format, QSize size)
-    : connection_(connection), drawable_(drawable), gc_(gc), format_(format), size_(size) {}
+    : connection_(connection), drawable_(drawable), gc_(gc), format_(format), size_(size),
+      spread_(size.width(), size.height()) {}
 
 XcbDrawableSurface::~XcbDrawableSurface() {
     finish();
@@ -56,20 +59,14 @@ XcbDrawableSurface::~XcbDrawableSurface() {
 void XcbDrawableSurface::fillRect(const PixelRect& rect, std::int32_t color) {
     if (rect.right <= rect.left || rect.bottom <= rect.top)
         return;
-    // The server fills a narrow column row by row: a gradient of columns costs many times a
-    // full fill, while copying whole rows down costs about one.
-    const bool everyRow = rect.top <= 0 && rect.bottom >= size_.height();
+    // A band across the whole width the server fills as fast as it copies rows.
     const bool wholeWidth = rect.left <= 0 && rect.right >= size_.width();
-    PixelRect fill = rect;
-    if (everyRow && !wholeWidth && size_.height() > 1) {
-        fill.top = 0;
-        fill.bottom = 1;
-        firstRowPending_ = true;
-        columns_.emplace_back(rect, color);
-    } else {
-        copyFirstRowDown();
+    if (!wholeWidth && spread_.hold(rect, color)) {
+        queueFill({rect.left, 0, rect.right, 1}, color);
+        return;
     }
-    queueFill(fill, color);
+    copyFirstRowDown();
+    queueFill(rect, color);
 }
 
 void XcbDrawableSurface::fillRectLevels(const PixelRect& rect, const PatchLevels& levels) {
@@ -97,36 +94,19 @@ void XcbDrawableSurface::queueFill(const PixelRect& fill, std::int32_t color) {
 }
 
 void XcbDrawableSurface::copyFirstRowDown() {
-    if (!firstRowPending_)
+    if (!spread_.pending())
         return;
-    firstRowPending_ = false;
-    std::vector<std::pair<PixelRect, std::int32_t>> columns;
-    std::swap(columns, columns_);
-    std::sort(columns.begin(), columns.end(),
-              [](const auto& a, const auto& b) { return a.first.left < b.first.left; });
-    const int left = std::max(columns.front().first.left, 0);
-    int right = left;
-    for (const auto& [column, color] : columns) {
-        if (column.left > right)
-            break;
-        right = std::max(right, std::min(column.right, size_.width()));
-    }
-    bool sideBySide = true;
-    for (const auto& [column, color] : columns)
-        sideBySide = sideBySide && column.left <= right;
-    if (!sideBySide) {
-        // Rows copied whole would carry the first row's other pixels down too.
-        for (const auto& [column, color] : columns)
-            queueFill({column.left, 0, column.right, size_.height()}, color);
-        sendFills();
-        return;
-    }
+    const FirstRowSpread::Spread spread = spread_.take();
+    for (const auto& [column, color] : spread.wholeColumns)
+        queueFill(column, color);
     sendFills();
+    if (spread.left >= spread.right)
+        return;
     for (int done = 1; done < size_.height();) {
         const int rows = std::min(done, size_.height() - done);
-        xcb_copy_area(connection_, drawable_, drawable_, gc_, std::int16_t(left), 0,
-                      std::int16_t(left), std::int16_t(done), std::uint16_t(right - left),
-                      std::uint16_t(rows));
+        xcb_copy_area(connection_, drawable_, drawable_, gc_, std::int16_t(spread.left), 0,
+                      std::int16_t(spread.left), std::int16_t(done),
+                      std::uint16_t(spread.right - spread.left), std::uint16_t(rows));
         done += rows;
     }
 }
@@ -165,7 +145,7 @@ void XcbDrawableSurface::putImage(QPoint at, const QImage& image) {
             for (int x = 0; x < width; ++x) {
                 const QRgb p = line[x];
                 std::uint32_t value =
-                    format_.pixelFor(std::int32_t(qRed(p) | qGreen(p) << 8 | qBlue(p) << 16));
+                    format_.pixelFor(ColorFromComponents(qRed(p), qGreen(p), qBlue(p)));
                 if (!format_.lsbFirst)
                     value = qbswap(value);
                 pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)] = value;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/drawingsurface.h"
+#include "core/firstrowspread.h"
 
 #include <QImage>
 #include <QPoint>
@@ -46,7 +47,6 @@ public:
 private:
     void queueFill(const PixelRect& fill, std::int32_t color);
     void sendFills();
-    // Columns that span every row were filled in the first row only; the rest is copied from it.
     void copyFirstRowDown();
 
     xcb_connection_t* connection_;
@@ -54,9 +54,7 @@ private:
     xcb_gcontext_t gc_;
     XcbPixelFormat format_;
     QSize size_;
-    bool firstRowPending_ = false;
-    // The columns drawn in the first row only, with their colors.
-    std::vector<std::pair<PixelRect, std::int32_t>> columns_;
+    FirstRowSpread spread_;
     // Neighbouring fills of one color go in one request.
     std::vector<xcb_rectangle_t> pending_;
     std::int32_t pendingColor_ = 0;

@@ -1,6 +1,7 @@
 #include "platform/xpresentpresenter.h"
 
 #include "platform/clockmicroseconds.h"
+#include "platform/devicepixelsize.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -171,6 +172,12 @@ bool XPresentPresenter::begin(int heldRefreshes) {
     firstSequence_ =
         xcb_create_gc(connection_, gc_, windowId_, XCB_GC_GRAPHICS_EXPOSURES, &noExposures)
             .sequence;
+    // A server pays for a pixmap's pages when it is first drawn: here, while the window maps,
+    // rather than with the first steps.
+    const QSize size = windowPixels();
+    const xcb_rectangle_t whole{0, 0, std::uint16_t(size.width()), std::uint16_t(size.height())};
+    for (std::size_t i = 0; i < RingSize; ++i)
+        xcb_poly_fill_rectangle(connection_, idlePixmap(size, {}).id, gc_, 1, &whole);
     eventId_ = xcb_generate_id(connection_);
     events_ = xcb_register_for_special_xge(connection_, &xcb_present_id, eventId_, nullptr);
     xcb_present_select_input(connection_, eventId_, windowId_,
@@ -346,15 +353,29 @@ void XPresentPresenter::idle(const xcb_present_idle_notify_event_t& event) {
     readyOrWake();
 }
 
-XPresentPresenter::Pixmap& XPresentPresenter::idlePixmap(QSize size) {
-    Pixmap* spare = nullptr;
+XPresentPresenter::Pixmap& XPresentPresenter::idlePixmap(QSize size, const QByteArray& likeness) {
+    Pixmap* alike = nullptr;
+    Pixmap* oldest = nullptr;
     for (Pixmap& pixmap : ring_) {
         if (pixmap.busy)
             continue;
-        if (pixmap.size == size)
-            return pixmap;
-        spare = &pixmap;
+        if (pixmap.size == size && !likeness.isEmpty() && pixmap.likeness == likeness)
+            alike = &pixmap;
+        if (!oldest || pixmap.drawn < oldest->drawn)
+            oldest = &pixmap;
     }
+    if (alike)
+        return *alike;
+    // A picture keeps its pixmap while the ring has room for a cycle: the ring is filled with the
+    // first steps, as a server pays for a new pixmap's pages with the step that first draws it.
+    if (ring_.size() < RingSize)
+        oldest = nullptr;
+    // The longest unused, as the pictures of a cycle come back in the order they went.
+    if (oldest && oldest->size == size) {
+        oldest->likeness.clear();
+        return *oldest;
+    }
+    Pixmap* spare = oldest;
     if (!spare) {
         // Every pixmap waits for its idle notice: one more rather than a wait.
         ring_.push_back({});
@@ -364,6 +385,7 @@ XPresentPresenter::Pixmap& XPresentPresenter::idlePixmap(QSize size) {
     }
     spare->id = xcb_generate_id(connection_);
     spare->size = size;
+    spare->likeness.clear();
     xcb_create_pixmap(connection_, format_.depth, spare->id, windowId_, std::uint16_t(size.width()),
                       std::uint16_t(size.height()));
     return *spare;
@@ -414,7 +436,7 @@ void XPresentPresenter::wakeForNextSlot() {
 QSize XPresentPresenter::windowPixels() const {
     if (!window_)
         return {1, 1};
-    const QSize pixels = (QSizeF(window_->size()) * window_->devicePixelRatio()).toSize();
+    const QSize pixels = devicePixelSizeOf(window_->size(), window_->devicePixelRatio());
     return pixels.expandedTo({1, 1});
 }
 
@@ -429,10 +451,13 @@ void XPresentPresenter::present(const FlashPicture& picture, std::uint64_t seria
 
 void XPresentPresenter::send(const FlashPicture& picture, std::uint64_t serial) {
     const QSize size = windowPixels();
-    Pixmap& pixmap = idlePixmap(size);
-    draw(picture, pixmap.id, size);
+    Pixmap& pixmap = idlePixmap(size, picture.likeness);
+    if (picture.likeness.isEmpty() || pixmap.likeness != picture.likeness)
+        draw(picture, pixmap.id, size);
+    pixmap.likeness = picture.likeness;
     pixmap.busy = true;
     const std::uint32_t presentSerial = nextSerial_++;
+    pixmap.drawn = presentSerial;
     const Slot slot = nextSlot();
     xcb_present_pixmap(connection_, windowId_, pixmap.id, presentSerial, 0, 0, 0, 0, 0, 0, 0,
                        XCB_PRESENT_OPTION_NONE, slot.sent, 0, 0, 0, nullptr);

@@ -38,6 +38,8 @@ private:
         xcb_pixmap_t id = 0;
         QSize size;
         bool busy = false;
+        QByteArray likeness;     // of the picture it holds
+        std::uint64_t drawn = 0; // when it was last given a picture, in presents
     };
     struct Flight {
         std::uint64_t serial;
@@ -59,7 +61,8 @@ private:
     void send(const FlashPicture& picture, std::uint64_t serial);
     void completed(const xcb_present_complete_notify_event_t& event);
     void idle(const xcb_present_idle_notify_event_t& event);
-    Pixmap& idlePixmap(QSize size);
+    // One that holds a picture of that likeness if there is one, else the one longest unused.
+    Pixmap& idlePixmap(QSize size, const QByteArray& likeness);
     struct Slot {
         std::uint64_t planned; // what the schedule asked for, which the log holds to
         std::uint64_t sent;    // what the server is asked for: planned, or the next one left

@@ -1,5 +1,7 @@
 #include "ui/desktoppixels.h"
 
+#include "platform/devicepixelsize.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
@@ -8,7 +10,7 @@ namespace {
 
 QRect nativeGeometry(const QScreen& screen) {
     return {screen.geometry().topLeft(),
-            (QSizeF(screen.size()) * screen.devicePixelRatio()).toSize()};
+            devicePixelSizeOf(screen.size(), screen.devicePixelRatio())};
 }
 
 } // namespace
@@ -46,5 +48,5 @@ QRect desktopPixelsOf(const QRect& windowGeometry, const QScreen* screen) {
     const QPoint origin = screen->geometry().topLeft();
     const QPointF offset = QPointF(windowGeometry.topLeft() - origin) * ratio;
     return {origin + QPoint(int(std::lround(offset.x())), int(std::lround(offset.y()))),
-            (QSizeF(windowGeometry.size()) * ratio).toSize()};
+            devicePixelSizeOf(windowGeometry.size(), ratio)};
 }

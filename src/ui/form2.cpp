@@ -6,8 +6,10 @@
 #include "core/patchpainter.h"
 #include "core/stepcolors.h"
 #include "core/virtualkey.h"
+#include "platform/devicepixelsize.h"
 #include "platform/imagesurface.h"
 #include "platform/paintersurface.h"
+#include "platform/storechoice.h"
 #include "platform/waylandoverlaybox.h"
 #include "platform/x11windowstate.h"
 #include "ui/appearance.h"
@@ -43,6 +45,28 @@ bool typesNonLatinLetter(const QKeyEvent& event) {
     const auto text = event.text().toUcs4();
     return !text.isEmpty() && QChar::isLetter(text.front()) &&
            QChar::script(text.front()) != QChar::Script_Latin;
+}
+
+// What the background of a step shows, as far as a cycle repeats it: a patch is left out, as a
+// calibration program seldom shows one twice.
+QByteArray likenessOf(const FlashStep& step, std::int32_t face,
+                      const std::optional<PhotodiodeMarker>& marker, int markerStep) {
+    QByteArray likeness;
+    if (const auto* gradient = std::get_if<GradientStep>(&step))
+        likeness = "gradient " + QByteArray::number(gradient->firstColor) + ' ' +
+                   QByteArray::number(gradient->secondColor) + ' ' +
+                   QByteArray::number(int(gradient->vertical));
+    else if (const auto* solid = std::get_if<SolidStep>(&step))
+        likeness = "solid " + QByteArray::number(solid->color);
+    else if (std::holds_alternative<std::monostate>(step))
+        likeness = "face " + QByteArray::number(face);
+    else
+        return {};
+    if (marker)
+        likeness += " marker " + QByteArray::number(int(marker->corner)) + ' ' +
+                    QByteArray::number(marker->size) + ' ' +
+                    QByteArray::number(markerColor(markerStep));
+    return likeness;
 }
 
 } // namespace
@@ -144,13 +168,20 @@ void Form2::showStep(const FlashStep& step) {
         // Each screen shows the whole gradient over its own size.
         const QSize pixels = devicePixelSize();
         gradient->rectangle = PixelRect{0, 0, pixels.width(), pixels.height()};
-        if (gradientImage_.size() != pixels)
-            gradientImage_ = QImage(pixels, QImage::Format_RGB32);
-        ImageSurface surface(gradientImage_);
-        PaintGradient(surface, gradient->rectangle, gradient->firstColor, gradient->secondColor,
-                      gradient->vertical);
     }
+    // Painted when Qt paints the window: under a presenter it never does.
+    gradientImageStale_ = true;
     refresh();
+}
+
+void Form2::paintGradientImage(const GradientStep& gradient) {
+    const QSize pixels = devicePixelSize();
+    if (gradientImage_.size() != pixels)
+        gradientImage_ = QImage(pixels, QImage::Format_RGB32);
+    ImageSurface surface(gradientImage_, stores_);
+    PaintGradient(surface, PixelRect{0, 0, pixels.width(), pixels.height()}, gradient.firstColor,
+                  gradient.secondColor, gradient.vertical);
+    gradientImageStale_ = false;
 }
 
 void Form2::setMarkerStep(int step) {
@@ -175,13 +206,14 @@ void Form2::placeReadout() {
 
 void Form2::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // Timed here, once for each size, rather than in the middle of a step.
+    stores_ = measuredStoresFor(devicePixelSize());
+    gradientImageStale_ = true;
     placeReadout();
 }
 
 QSize Form2::devicePixelSize() const {
-    // Rounded as Qt sizes the window's surface: at a fractional scale the logical size times the
-    // ratio falls short of the last column and row.
-    return (QSizeF(size()) * devicePixelRatio()).toSize();
+    return devicePixelSizeOf(size(), devicePixelRatio());
 }
 
 std::pair<std::int32_t, std::optional<std::int32_t>> Form2::shownColors() const {
@@ -209,21 +241,25 @@ FlashPicture Form2::picture() const {
             surface.fillRect(markerRect(*marker, pixels.width(), pixels.height()),
                              markerColor(markerStep));
     };
-    // The labels have no background: the step's own pixels lie under their text.
-    QImage whole;
+    // The labels have no background: the step's own pixels lie under their text, drawn for the
+    // label's area alone.
+    const QSize pixels = devicePixelSize();
     // Every line laid over the step: the hint, the readout, and any a box shows.
     for (const QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         if (label->isHidden() || label->width() <= 0 || label->height() <= 0)
             continue;
-        if (whole.isNull()) {
-            whole = QImage(devicePixelSize(), QImage::Format_RGB32);
-            ImageSurface surface(whole);
-            picture.background(surface, whole.size());
-        }
         const qreal ratio = devicePixelRatio();
-        const QRect area(QPoint(qRound(label->x() * ratio), qRound(label->y() * ratio)),
-                         (QSizeF(label->size()) * ratio).toSize());
-        QImage image = whole.copy(area);
+        const QRect area = QRect(QPoint(qRound(label->x() * ratio), qRound(label->y() * ratio)),
+                                 devicePixelSizeOf(label->size(), ratio))
+                               .intersected(QRect(QPoint(0, 0), pixels));
+        if (area.isEmpty())
+            continue;
+        QImage image(area.size(), QImage::Format_RGB32);
+        {
+            const auto bytes = std::size_t(area.width()) * std::size_t(area.height()) * 4;
+            ImageSurface surface(image, pixelStoresFor(bytes), area.topLeft());
+            picture.background(surface, pixels);
+        }
         image.setDevicePixelRatio(ratio);
         QPainter painter(&image);
         painter.setFont(label->font());
@@ -233,6 +269,8 @@ FlashPicture Form2::picture() const {
         painter.end();
         picture.overlays.push_back({area.topLeft(), image});
     }
+    if (picture.overlays.empty())
+        picture.likeness = likenessOf(step, face, marker_, markerStep_);
     return picture;
 }
 
@@ -270,9 +308,11 @@ void Form2::paintEvent(QPaintEvent*) {
     const QRect pixels(QPoint(0, 0), devicePixelSize());
     if (const auto* solid = std::get_if<SolidStep>(&shownStep_))
         painter.fillRect(pixels, colorToQColor(solid->color));
-    else if (std::holds_alternative<GradientStep>(shownStep_))
+    else if (const auto* gradient = std::get_if<GradientStep>(&shownStep_)) {
+        if (gradientImageStale_ || gradientImage_.size() != pixels.size())
+            paintGradientImage(*gradient);
         painter.drawImage(QPoint(0, 0), gradientImage_);
-    else if (const auto* patch = std::get_if<PatchStep>(&shownStep_)) {
+    } else if (const auto* patch = std::get_if<PatchStep>(&shownStep_)) {
         PainterSurface surface(painter);
         paintPatch(surface, PixelRect{0, 0, pixels.width(), pixels.height()}, *patch);
     } else

@@ -2,6 +2,7 @@
 
 #include "core/colorsequencer.h"
 #include "core/photodiodemarker.h"
+#include "platform/pixelrows.h"
 #include "platform/steppresenter.h"
 
 #include <QImage>
@@ -88,7 +89,11 @@ private:
     FlashStep shownStep_;
     std::optional<PhotodiodeMarker> marker_;
     int markerStep_ = 0;
+    void paintGradientImage(const GradientStep& gradient);
+
     QImage gradientImage_;
+    bool gradientImageStale_ = true;
+    PixelStores stores_ = PixelStores::Portable;
     bool presented_ = false;
     std::unique_ptr<WaylandOverlayBox> overlay_;
 };

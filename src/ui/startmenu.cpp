@@ -1,5 +1,6 @@
 #include "ui/startmenu.h"
 
+#include "platform/devicepixelsize.h"
 #include "ui/contextmenukey.h"
 
 #include <QAction>
@@ -17,7 +18,7 @@ StartMenu::StartMenu(QPushButton& button) : QMenu(&button), button_(button) {
 }
 
 QString screenEntryText(const QScreen& screen) {
-    const QSize pixels = (QSizeF(screen.size()) * screen.devicePixelRatio()).toSize();
+    const QSize pixels = devicePixelSizeOf(screen.size(), screen.devicePixelRatio());
     return QCoreApplication::translate("StartMenu", "%1 (%2×%3)")
         .arg(screen.name())
         .arg(pixels.width())
