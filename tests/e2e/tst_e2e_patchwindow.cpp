@@ -95,6 +95,8 @@ private slots:
             colorsShownUntil([&] { return argyll.state() == QProcess::NotRunning; }, 60000);
         QVERIFY2(argyll.state() == QProcess::NotRunning, "dispwin did not come to its end");
         QCOMPARE(argyll.exitStatus(), QProcess::NormalExit);
+        // Once the server is gone the window waits in grey again.
+        QTRY_COMPARE_WITH_TIMEOUT(pixelAt(middle), waitingGrey, 10000);
         // From the patch window's first picture on: before it, the main window was there.
         QList<QColor> patches = shown;
         while (!patches.isEmpty() && patches.first() != waitingGrey &&
