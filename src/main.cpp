@@ -12,6 +12,7 @@
 #include "platform/settingsbacking.h"
 #include "platform/timingreportfile.h"
 #include "platform/translations.h"
+#include "ui/flashsession.h"
 #include "ui/form1.h"
 #include "ui/launchboxes.h"
 #include "ui/launchoptions.h"
@@ -204,12 +205,17 @@ int main(int argc, char* argv[]) {
         });
     }
     std::vector<LoggedStep> runSteps;
-    if (!commandLine.options.reportPath.isEmpty())
-        QObject::connect(&form, &Form1::stepShown, &form, [&runSteps](const StepShown& shown) {
+    if (!commandLine.options.reportPath.isEmpty()) {
+        const auto collect = [&runSteps](const StepShown& shown) {
             runSteps.push_back({shown, shown.unconfirmed ? LoggedStep::Showing::Unreported
                                        : shown.skipped   ? LoggedStep::Showing::Skipped
                                                          : LoggedStep::Showing::Shown});
-        });
+        };
+        QObject::connect(&form, &Form1::stepShown, &form, collect);
+        // The patches are steps of a session of their own, not of the main window's.
+        if (patchWindow)
+            QObject::connect(&patchWindow->session(), &FlashSession::stepShown, &form, collect);
+    }
     const int status = QApplication::exec();
     frameLog.finish();
     if (!commandLine.options.reportPath.isEmpty()) {

@@ -1,3 +1,6 @@
+#include "core/framelogreader.h"
+#include "core/steptiming.h"
+#include "core/timingchart.h"
 #include "desktop.h"
 #include "steplog.h"
 #include "testsupport.h"
@@ -5,6 +8,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -95,6 +99,8 @@ private slots:
             colorsShownUntil([&] { return argyll.state() == QProcess::NotRunning; }, 60000);
         QVERIFY2(argyll.state() == QProcess::NotRunning, "dispwin did not come to its end");
         QCOMPARE(argyll.exitStatus(), QProcess::NormalExit);
+        // Once the server is gone the window waits in grey again.
+        QTRY_COMPARE_WITH_TIMEOUT(pixelAt(middle), waitingGrey, 10000);
         // From the patch window's first picture on: before it, the main window was there.
         QList<QColor> patches = shown;
         while (!patches.isEmpty() && patches.first() != waitingGrey &&
@@ -151,8 +157,9 @@ private slots:
         QVERIFY(server);
         const QString logPath = dir.filePath("patches.csv");
         RunningProgram program;
-        program.setArguments(
-            {"--resolve", QStringLiteral("127.0.0.1:%1").arg(port), "--log", logPath});
+        const QString reportPath = dir.filePath("timing.svg");
+        program.setArguments({"--resolve", QStringLiteral("127.0.0.1:%1").arg(port), "--log",
+                              logPath, "--report", reportPath});
         QVERIFY(program.start());
         // 1920 x 1080: 0.45 to 0.55 of each side is columns 864 to 1055, rows 486 to 593.
         // DisplayCAL sends red 1023 over 256, 512, 767 of 1023, nearest 8-bit 64, 128, 191.
@@ -180,6 +187,15 @@ private slots:
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0].first + ' ' + rows[0].second, QStringLiteral("#ff0000 #4080bf"));
         QCOMPARE(rows[1].first + ' ' + rows[1].second, QStringLiteral("#0000ff #ffffff"));
+        // The timing report holds the patches' rows as it does a flash's.
+        QStringList figures;
+        static const QRegularExpression figure("class=\"figure\"[^>]*>([^<]*)</text>");
+        for (const QRegularExpressionMatch& match :
+             figure.globalMatch(QString::fromUtf8(fileBytes(reportPath))))
+            figures << match.captured(1);
+        QVERIFY2(figures.contains("steps: 2"), qPrintable(figures.join(u'|')));
+        QCOMPARE(figures,
+                 timingFigures(measureStepTiming(readFrameLog(fileBytes(logPath)).steps).front()));
     }
 
     // A 30-bit screen shows 10-bit levels as they are; a 24-bit one the nearest 8-bit levels,

@@ -37,15 +37,16 @@ def serve(client):
     arrived = time.clock_gettime_ns(time.CLOCK_MONOTONIC) // 1000
     with lock, open(record, "a") as out:
         out.write("%d %s\n" % (arrived, request.split(b"\r\n")[0].decode("latin-1")))
+    # A server that ends between the connect and the send must still close the client's
+    # connection: left to the garbage collector, it stays open and looks like a held request.
     try:
-        server = socket.create_connection(("127.0.0.1", target_port))
+        with socket.create_connection(("127.0.0.1", target_port)) as server:
+            server.sendall(request)
+            pipe(server, client)
     except OSError:
+        pass
+    finally:
         client.close()
-        return
-    server.sendall(request)
-    pipe(server, client)
-    client.close()
-    server.close()
 
 
 listener = socket.socket()
