@@ -89,7 +89,7 @@ public:
         when.targetMsc = msc;
         when.shownMsc = msc + std::uint64_t(late);
         // The clock the session reads too: a report is told at once.
-        when.shownUs = microsecondsOf(CLOCK_MONOTONIC);
+        when.shownUs = monotonicMicroseconds();
         when.missed = late;
         when.skipped = skipped;
         emit shown(oldest.serial, when);

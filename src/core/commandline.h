@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/boxgeometry.h"
+#include "core/heldrefreshes.h"
 #include "core/patchaddress.h"
 #include "core/photodiodemarker.h"
 #include "core/screenchoice.h"
@@ -24,9 +25,6 @@ struct LaunchOptions {
     std::vector<BoxGeometry> boxes; // flashing boxes opened at start, placed once screens are known
     std::optional<PatchAddress> patchSource; // the calibration program that drives the window
 };
-
-// The most refreshes one tick can be held with --frames.
-inline constexpr int MaxHeldRefreshes = 32767;
 
 // The exit status for a command line the program cannot follow.
 inline constexpr int BadCommandLineStatus = 2;

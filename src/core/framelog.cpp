@@ -1,5 +1,7 @@
 #include "core/framelog.h"
 
+#include "core/heldrefreshes.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -61,7 +63,7 @@ int refreshesForDelay(int delayMs, double refreshHz) {
     if (!(refreshHz > 0))
         return 1;
     const double refreshes = std::round(delayMs * refreshHz / 1000.0);
-    return static_cast<int>(std::clamp(refreshes, 1.0, 32767.0));
+    return static_cast<int>(std::clamp(refreshes, 1.0, double(MaxHeldRefreshes)));
 }
 
 std::int64_t refreshesLate(std::int64_t targetUs, std::int64_t shownUs, std::int64_t periodUs) {

@@ -9,3 +9,8 @@ inline std::int64_t microsecondsOf(clockid_t clock) {
     clock_gettime(clock, &now);
     return std::int64_t(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
 }
+
+// The clock of the step log, of every schedule and of the servers' reports.
+inline std::int64_t monotonicMicroseconds() {
+    return microsecondsOf(CLOCK_MONOTONIC);
+}

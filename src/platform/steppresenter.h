@@ -26,6 +26,10 @@ struct FlashPicture {
     QByteArray likeness;
 };
 
+// The serial of a picture that is no step of the log: the one before the first step, and one
+// that changes only the readout or the hint.
+inline constexpr std::uint64_t UnloggedPicture = 0;
+
 // Shows steps on the refreshes of one screen: every step held the same number of refreshes,
 // each changed on the refresh chosen for it, and a report of when each was shown.
 class StepPresenter : public QObject {

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QWindow>
+#include <poll.h>
 #include <qpa/qplatformnativeinterface.h>
 #include <wayland-client.h>
 
@@ -80,6 +81,25 @@ void WaylandGlobals::dispatchPending() {
         return;
     wl_display_flush(display_);
     wl_display_dispatch_queue_pending(display_, queue_);
+}
+
+void WaylandGlobals::readAvailable() {
+    if (!queue_)
+        return;
+    // A read may be prepared only on an empty queue.
+    while (wl_display_prepare_read_queue(display_, queue_) != 0)
+        wl_display_dispatch_queue_pending(display_, queue_);
+    wl_display_flush(display_);
+    pollfd socket{wl_display_get_fd(display_), POLLIN, 0};
+    if (poll(&socket, 1, 0) > 0 && (socket.revents & POLLIN))
+        wl_display_read_events(display_);
+    else
+        wl_display_cancel_read(display_);
+    wl_display_dispatch_queue_pending(display_, queue_);
+}
+
+int WaylandGlobals::fileDescriptor() const {
+    return display_ ? wl_display_get_fd(display_) : -1;
 }
 
 void WaylandGlobals::roundtrip() {

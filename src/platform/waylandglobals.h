@@ -30,6 +30,12 @@ public:
 
     // Sends what we asked and handles every answer that has come, without waiting.
     void dispatchPending();
+    // Reads what the socket holds, without waiting, and handles every answer for our queue: when
+    // the socket announces something. Qt's own reader may have taken it first, which leaves it
+    // on our queue all the same.
+    void readAvailable();
+    // The socket, to watch for something to read.
+    int fileDescriptor() const;
     // Sends what we asked and waits for the compositor to have answered all of it.
     void roundtrip();
 

@@ -4,7 +4,9 @@
 #include "platform/clockmicroseconds.h"
 #include "platform/waylandglobals.h"
 
+#include <QAbstractEventDispatcher>
 #include <QScreen>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -79,12 +81,12 @@ WaylandPresenter::WaylandPresenter(QWidget& window, std::unique_ptr<WaylandGloba
                                    wp_presentation* presentation)
     : window_(&window), globals_(std::move(globals)), presentation_(presentation) {
     wp_presentation_add_listener(presentation_, &presentationListener, this);
-    // Events for our queue are read in by Qt's reader; nothing announces them, so they are
-    // fetched this often while a flash runs.
-    poll_ = new QTimer(this);
-    poll_->setInterval(2);
-    poll_->setTimerType(Qt::PreciseTimer);
-    connect(poll_, &QTimer::timeout, this, &WaylandPresenter::poll);
+    incoming_ = new QSocketNotifier(globals_->fileDescriptor(), QSocketNotifier::Read, this);
+    incoming_->setEnabled(false);
+    connect(incoming_, &QSocketNotifier::activated, this, [this] { readEvents(); });
+    // Overdue steps are judged without any event to wake for.
+    watch_ = new QTimer(this);
+    connect(watch_, &QTimer::timeout, this, [this] { readEvents(); });
     globals_->roundtrip();
 }
 
@@ -104,15 +106,17 @@ bool WaylandPresenter::begin(int heldRefreshes) {
         return false;
     surfaceWrapper_ = static_cast<wl_surface*>(wl_proxy_create_wrapper(shown));
     wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(surfaceWrapper_), globals_->queue());
-    held_ = std::max(1, heldRefreshes);
-    framesSince_ = held_;
-    restart_ = false;
-    lastSequence_.reset();
-    lastShownUs_.reset();
-    watch_.begin(held_, std::llround(1e6 / refreshRate()));
+    schedule_.begin(heldRefreshes, refreshRate());
+    showings_.begin(schedule_.heldRefreshes(), periodUs());
     unreportedTold_ = false;
     begun_ = true;
-    poll_->start();
+    incoming_->setEnabled(true);
+    // Qt's own reader may take our events off the socket before the notifier tells of them: it
+    // wakes the loop for its own, and ours are handled before the loop sleeps again.
+    if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance())
+        beforeSleep_ = connect(loop, &QAbstractEventDispatcher::aboutToBlock, this,
+                               [this] { globals_->dispatchPending(); });
+    watch_->start(int(periodUs() / 1000) + 1);
     return true;
 }
 
@@ -120,14 +124,16 @@ void WaylandPresenter::end() {
     if (begun_) {
         globals_->dispatchPending();
         // Every step sent gets its row, also those the close leaves unanswered.
-        giveUp(watch_.takeAll(), false);
+        giveUp(showings_.takeAll(), false);
     }
     release();
 }
 
 void WaylandPresenter::release() {
     begun_ = false;
-    poll_->stop();
+    incoming_->setEnabled(false);
+    watch_->stop();
+    disconnect(beforeSleep_);
     if (frame_)
         wl_callback_destroy(frame_);
     frame_ = nullptr;
@@ -140,11 +146,12 @@ void WaylandPresenter::release() {
     globals_->dispatchPending();
 }
 
-void WaylandPresenter::poll() {
-    globals_->dispatchPending();
+void WaylandPresenter::readEvents() {
+    globals_->readAvailable();
     // Judged only once every answer that has come is read: a frame may come before the report of
     // the step it carried.
-    giveUp(watch_.overdue(microsecondsOf(CLOCK_MONOTONIC)), true);
+    if (begun_)
+        giveUp(showings_.overdue(monotonicMicroseconds()), true);
 }
 
 void WaylandPresenter::giveUp(const std::vector<ShowingWatch::Unreported>& steps, bool overdue) {
@@ -154,16 +161,12 @@ void WaylandPresenter::giveUp(const std::vector<ShowingWatch::Unreported>& steps
                          [&step](const auto& entry) { return entry.second->commit == step.key; });
         if (owned == feedbacks_.end())
             continue;
-        StepShown when;
-        when.unconfirmed = true;
-        when.shownUs = step.carriedUs;
+        const StepShown when = StepSchedule::unconfirmed(std::nullopt, step.carriedUs);
         const std::uint64_t serial = owned->second->serial;
         // Destroyed, it can bring no late answer that would tell the step a second time.
         wp_presentation_feedback_destroy(owned->second->proxy);
         feedbacks_.erase(owned);
-        // Lateness is not guessed across a step whose showing nobody knows.
-        lastSequence_.reset();
-        lastShownUs_.reset();
+        schedule_.lostTrack();
         if (overdue && !std::exchange(unreportedTold_, true))
             emit unreported();
         emit shown(serial, when);
@@ -186,13 +189,12 @@ void WaylandPresenter::present(const FlashPicture&, std::uint64_t serial) {
     feedback->proxy = wp_presentation_feedback(presentation_, surfaceWrapper_);
     feedback->serial = serial;
     feedback->commit = ++commits_;
-    feedback->restarted = std::exchange(restart_, false) || !lastShownUs_;
+    feedback->restarted = schedule_.sent();
     wp_presentation_feedback_add_listener(feedback->proxy, &feedbackListener, feedback.get());
     Feedback* key = feedback.get();
     feedbacks_[key] = std::move(feedback);
-    watch_.sent(commits_, microsecondsOf(CLOCK_MONOTONIC));
+    showings_.sent(commits_, monotonicMicroseconds());
     askForFrame();
-    framesSince_ = 0;
     window_->update();
     globals_->dispatchPending();
 }
@@ -203,9 +205,9 @@ void WaylandPresenter::frameDone() {
     frame_ = nullptr;
     if (!begun_)
         return;
-    watch_.frame(microsecondsOf(CLOCK_MONOTONIC));
-    ++framesSince_;
-    if (framesSince_ < held_) {
+    showings_.frame(monotonicMicroseconds());
+    schedule_.frame();
+    if (!schedule_.holdDone()) {
         // An empty commit, for the next frame's callback: the step stays as it is.
         askForFrame();
         wl_surface_commit(surfaceWrapper_);
@@ -218,7 +220,7 @@ std::int64_t WaylandPresenter::toMonotonic(std::int64_t us) const {
     if (clockId_ == CLOCK_MONOTONIC)
         return us;
     const auto clock = clockid_t(clockId_);
-    return us + microsecondsOf(CLOCK_MONOTONIC) - microsecondsOf(clock);
+    return us + monotonicMicroseconds() - microsecondsOf(clock);
 }
 
 void WaylandPresenter::presented(Feedback& feedback, std::int64_t shownUs, std::uint32_t refreshNs,
@@ -226,23 +228,12 @@ void WaylandPresenter::presented(Feedback& feedback, std::int64_t shownUs, std::
     const auto owned = feedbacks_.find(&feedback);
     if (owned == feedbacks_.end())
         return;
-    watch_.reported(feedback.commit);
+    showings_.reported(feedback.commit);
     if (refreshNs)
         refreshNs_ = refreshNs;
-    StepShown when;
-    when.shownUs = toMonotonic(shownUs);
-    const std::int64_t periodUs = std::llround(1e6 / refreshRate());
-    if (counted) {
-        const std::uint64_t target =
-            feedback.restarted || !lastSequence_ ? sequence : *lastSequence_ + std::uint64_t(held_);
-        when.targetMsc = target;
-        when.shownMsc = sequence;
-        when.missed = sequence > target ? std::int64_t(sequence - target) : 0;
-        lastSequence_ = sequence;
-    } else if (!feedback.restarted && lastShownUs_) {
-        when.missed = refreshesLate(*lastShownUs_ + held_ * periodUs, when.shownUs, periodUs);
-    }
-    lastShownUs_ = when.shownUs;
+    const StepShown when =
+        schedule_.judge(feedback.restarted, counted ? std::optional(sequence) : std::nullopt,
+                        toMonotonic(shownUs), periodUs());
     const std::uint64_t serial = feedback.serial;
     wp_presentation_feedback_destroy(feedback.proxy);
     feedbacks_.erase(owned);
@@ -253,10 +244,8 @@ void WaylandPresenter::discarded(Feedback& feedback) {
     const auto owned = feedbacks_.find(&feedback);
     if (owned == feedbacks_.end())
         return;
-    watch_.reported(feedback.commit);
-    StepShown when;
-    when.skipped = true;
-    when.shownUs = microsecondsOf(CLOCK_MONOTONIC);
+    showings_.reported(feedback.commit);
+    const StepShown when = StepSchedule::discarded(monotonicMicroseconds());
     const std::uint64_t serial = feedback.serial;
     wp_presentation_feedback_destroy(feedback.proxy);
     feedbacks_.erase(owned);
@@ -264,7 +253,7 @@ void WaylandPresenter::discarded(Feedback& feedback) {
 }
 
 void WaylandPresenter::restart() {
-    restart_ = true;
+    schedule_.restart();
 }
 
 void WaylandPresenter::presentAgain() {
@@ -272,7 +261,11 @@ void WaylandPresenter::presentAgain() {
 }
 
 bool WaylandPresenter::hasRoom() const {
-    return begun_ && !frame_ && (restart_ || framesSince_ >= held_);
+    return begun_ && !frame_ && schedule_.holdDone();
+}
+
+std::int64_t WaylandPresenter::periodUs() const {
+    return std::llround(1e6 / refreshRate());
 }
 
 double WaylandPresenter::refreshRate() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/showingwatch.h"
+#include "core/stepschedule.h"
 #include "platform/steppresenter.h"
 
 #include <QPointer>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QSocketNotifier;
 class QTimer;
 class QWidget;
 class WaylandGlobals;
@@ -50,30 +52,28 @@ private:
     wl_surface* surface() const;
     void askForFrame();
     void release();
-    void poll();
+    // Handles what has come for our queue, then gives up the steps that are overdue.
+    void readEvents();
     // Rows for the steps the compositor has not reported and no longer will: overdue, or cut off
     // by the end.
     void giveUp(const std::vector<ShowingWatch::Unreported>& steps, bool overdue);
     std::int64_t toMonotonic(std::int64_t us) const;
+    std::int64_t periodUs() const;
 
     QPointer<QWidget> window_;
     std::unique_ptr<WaylandGlobals> globals_;
     wp_presentation* presentation_ = nullptr;
     wl_surface* surfaceWrapper_ = nullptr;
     wl_callback* frame_ = nullptr;
-    QTimer* poll_ = nullptr;
+    QSocketNotifier* incoming_ = nullptr;
+    QTimer* watch_ = nullptr;
+    QMetaObject::Connection beforeSleep_;
     std::map<Feedback*, std::unique_ptr<Feedback>> feedbacks_;
-    ShowingWatch watch_;
+    ShowingWatch showings_;
     std::uint64_t commits_ = 0;
     bool unreportedTold_ = false;
-    int held_ = 1;
+    StepSchedule schedule_;
     bool begun_ = false;
-    // Frames since the last step's commit; the next step goes at held_.
-    int framesSince_ = 0;
-    bool restart_ = false;
     std::uint32_t clockId_ = 1; // CLOCK_MONOTONIC
     std::uint32_t refreshNs_ = 0;
-    // The last step shown, for the target of the next.
-    std::optional<std::uint64_t> lastSequence_;
-    std::optional<std::int64_t> lastShownUs_;
 };

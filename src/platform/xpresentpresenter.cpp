@@ -13,25 +13,21 @@
 
 namespace {
 
-// Presents go out this many refreshes ahead of the counter after a pause or a step by hand: one
-// is too few for a loaded machine to draw the pixmap in.
-constexpr std::uint64_t Lead = 2;
 // Two steps in flight keep the server fed while the next is drawn; four pixmaps let both wait
 // for their idle notice while two more are drawn.
 constexpr std::size_t MaxInFlight = 2;
 constexpr std::size_t RingSize = 4;
-// A step is queued once its slot is this near, so that long holds do not queue steps far ahead.
-constexpr std::uint64_t Ahead = Lead + 1;
 // A screen paced by another's refreshes may be this much further behind before its steps are
 // let go: their refreshes do not fall together.
 constexpr std::size_t MaxInFlightFollowing = MaxInFlight + 1;
 // What begin() waits for the counter's first value, without blocking, before giving up.
 constexpr int CountDeadlineMs = 1000;
 // A report this late after its slot will not come: a stall of the program is far shorter.
-constexpr std::uint64_t OverdueUs = 2000000;
+constexpr std::int64_t OverdueUs = 2000000;
 
-std::uint64_t monotonicMicroseconds() {
-    return std::uint64_t(microsecondsOf(CLOCK_MONOTONIC));
+// A timer's wait that does not end before the time it waits for.
+int millisecondsFor(std::int64_t us) {
+    return int(us / 1000) + 1;
 }
 
 template <typename Reply> struct Freed {
@@ -165,7 +161,7 @@ bool XPresentPresenter::begin(int heldRefreshes) {
     release();
     if (xcb_connection_has_error(connection_))
         return false;
-    held_ = std::max(1, heldRefreshes);
+    schedule_.begin(heldRefreshes, refreshRate());
     gc_ = xcb_generate_id(connection_);
     // Rows copied within a pixmap need no exposure events.
     const std::uint32_t noExposures = 0;
@@ -186,17 +182,11 @@ bool XPresentPresenter::begin(int heldRefreshes) {
     notifier_ =
         new QSocketNotifier(xcb_get_file_descriptor(connection_), QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &XPresentPresenter::drain);
-    firstUst_ = 0;
-    lastMsc_ = lastUst_ = 0;
     // The counter's value comes as an event; the first picture waits for it, to be shown a few
     // refreshes on, when the server is done mapping the window.
     xcb_present_notify_msc(connection_, windowId_, nextSerial_++, 0, 0, 0);
     xcb_flush(connection_);
     countDeadline_->start(CountDeadlineMs);
-    target_ = 0;
-    lastSent_ = 0;
-    restart_ = false;
-    anchored_ = false;
     begun_ = true;
     return true;
 }
@@ -219,10 +209,7 @@ void XPresentPresenter::fail(const QString& reason) {
 void XPresentPresenter::reportUnfinished() {
     const std::map<std::uint32_t, Flight> unfinished = std::exchange(inFlight_, {});
     for (const auto& [presentSerial, flight] : unfinished) {
-        StepShown when;
-        when.targetMsc = flight.targetMsc;
-        when.unconfirmed = true;
-        emit shown(flight.serial, when);
+        emit shown(flight.serial, StepSchedule::unconfirmed(flight.targetMsc, 0));
     }
 }
 
@@ -296,18 +283,11 @@ void XPresentPresenter::handle(const xcb_present_generic_event_t& event) {
 }
 
 void XPresentPresenter::completed(const xcb_present_complete_notify_event_t& event) {
-    if (event.msc >= lastMsc_) {
-        lastMsc_ = event.msc;
-        lastUst_ = event.ust;
-    }
-    if (!firstUst_) {
-        firstMsc_ = event.msc;
-        firstUst_ = event.ust;
-    }
+    schedule_.counted(event.msc, std::int64_t(event.ust));
     if (event.kind == XCB_PRESENT_COMPLETE_KIND_NOTIFY_MSC) {
         if (countDeadline_->isActive()) {
             countDeadline_->stop();
-            target_ = event.msc + Lead;
+            schedule_.start(event.msc);
             for (const auto& [picture, serial] : std::exchange(early_, {}))
                 send(picture, serial);
         }
@@ -318,20 +298,8 @@ void XPresentPresenter::completed(const xcb_present_complete_notify_event_t& eve
         return;
     const Flight flight = std::move(found->second);
     inFlight_.erase(found);
-    // The steps are planned from the first picture's showing: at the start the server is still
-    // busy mapping the window and drawing what it uncovered, so a slot counted from before that
-    // would be met late.
-    if (!std::exchange(anchored_, true)) {
-        // Short holds still leave the first step a few refreshes to be drawn in.
-        target_ = std::max(target_, event.msc + std::max(std::uint64_t(held_), Ahead));
-        lastSent_ = std::max(lastSent_, event.msc);
-    }
-    StepShown when;
-    when.targetMsc = flight.targetMsc;
-    when.shownMsc = event.msc;
-    when.shownUs = std::int64_t(event.ust);
-    when.missed = event.msc > flight.targetMsc ? std::int64_t(event.msc - flight.targetMsc) : 0;
-    when.skipped = event.mode == XCB_PRESENT_COMPLETE_MODE_SKIP;
+    const StepShown when = schedule_.shownOn(flight.targetMsc, event.msc, std::int64_t(event.ust),
+                                             event.mode == XCB_PRESENT_COMPLETE_MODE_SKIP);
     if (!when.skipped)
         shownPicture_ = flight.picture;
     emit shown(flight.serial, when);
@@ -341,7 +309,7 @@ void XPresentPresenter::completed(const xcb_present_complete_notify_event_t& eve
 void XPresentPresenter::readyOrWake() {
     emit ready();
     // Room may be held back only by a slot still far off: then it comes by the timer.
-    if (begun_ && anchored_ && !wake_->isActive())
+    if (begun_ && schedule_.anchored() && !wake_->isActive())
         wakeForNextSlot();
 }
 
@@ -391,46 +359,15 @@ XPresentPresenter::Pixmap& XPresentPresenter::idlePixmap(QSize size, const QByte
     return *spare;
 }
 
-double XPresentPresenter::period() const {
-    if (lastMsc_ > firstMsc_ + 5)
-        return double(lastUst_ - firstUst_) / double(lastMsc_ - firstMsc_);
-    return 1e6 / refreshRate();
-}
-
-std::uint64_t XPresentPresenter::estimatedMsc() const {
-    std::uint64_t now = lastMsc_;
-    const std::uint64_t clock = monotonicMicroseconds();
-    if (lastUst_ && clock > lastUst_)
-        now += std::uint64_t(double(clock - lastUst_) / period());
-    return now;
-}
-
-XPresentPresenter::Slot XPresentPresenter::nextSlot() {
-    const std::uint64_t now = estimatedMsc();
-    // Never before a step already queued: the server shows presents in the order of their slots.
-    const std::uint64_t earliest = std::max(now + 1, lastSent_ + 1);
-    Slot slot{target_, target_};
-    if (std::exchange(restart_, false))
-        slot.planned = slot.sent = std::max(now + Lead, lastSent_ + 1);
-    else if (target_ < earliest)
-        // A slot already gone (the program was held up): shown as soon as can be, and told late
-        // against its planned slot; the schedule goes on from where it is shown.
-        slot.sent = earliest;
-    target_ = slot.sent + std::uint64_t(held_);
-    lastSent_ = slot.sent;
-    return slot;
-}
-
 void XPresentPresenter::wakeForNextSlot() {
-    if (!begun_ || !anchored_)
+    if (!begun_ || !schedule_.anchored())
         return;
-    const std::uint64_t now = estimatedMsc();
-    if (target_ <= now + Ahead) {
+    const std::int64_t waitUs = schedule_.usUntilRoom(monotonicMicroseconds());
+    if (waitUs == 0) {
         emit ready();
         return;
     }
-    const double wait = double(target_ - Ahead - now) * period() / 1000;
-    wake_->start(std::max(1, int(wait)));
+    wake_->start(millisecondsFor(waitUs));
 }
 
 QSize XPresentPresenter::windowPixels() const {
@@ -458,17 +395,16 @@ void XPresentPresenter::send(const FlashPicture& picture, std::uint64_t serial) 
     pixmap.busy = true;
     const std::uint32_t presentSerial = nextSerial_++;
     pixmap.drawn = presentSerial;
-    const Slot slot = nextSlot();
+    const std::int64_t now = monotonicMicroseconds();
+    const StepSchedule::Slot slot = schedule_.nextSlot(now);
     xcb_present_pixmap(connection_, windowId_, pixmap.id, presentSerial, 0, 0, 0, 0, 0, 0, 0,
                        XCB_PRESENT_OPTION_NONE, slot.sent, 0, 0, 0, nullptr);
-    const std::uint64_t now = estimatedMsc();
-    const std::uint64_t wait =
-        slot.sent > now ? std::uint64_t(double(slot.sent - now) * period()) : 0;
-    inFlight_[presentSerial] = {serial, slot.planned, picture, monotonicMicroseconds() + wait};
+    const std::int64_t waitUs = schedule_.usUntil(slot.sent, now);
+    inFlight_[presentSerial] = {serial, slot.planned, picture, now + waitUs};
     xcb_flush(connection_);
     if (!reportWatch_->isActive())
-        reportWatch_->start(int((wait + OverdueUs) / 1000) + 1);
-    if (!wake_->isActive() && target_ > estimatedMsc() + Ahead)
+        reportWatch_->start(millisecondsFor(waitUs + OverdueUs));
+    if (!wake_->isActive() && schedule_.usUntilRoom(now) > 0)
         wakeForNextSlot();
     // Writing may have read events in, which the socket no longer announces.
     QMetaObject::invokeMethod(this, &XPresentPresenter::drain, Qt::QueuedConnection);
@@ -491,14 +427,13 @@ void XPresentPresenter::draw(const FlashPicture& picture, xcb_drawable_t drawabl
 }
 
 void XPresentPresenter::restart() {
-    restart_ = true;
+    schedule_.restart();
 }
 
 bool XPresentPresenter::hasRoom() const {
     // A step queued far ahead of its slot would be what a pause stops on while the screen still
     // shows the one before.
-    if (!begun_ || !anchored_ || inFlight_.size() >= MaxInFlight ||
-        (!restart_ && target_ > estimatedMsc() + Ahead))
+    if (!begun_ || inFlight_.size() >= MaxInFlight || !schedule_.hasRoom(monotonicMicroseconds()))
         return false;
     return hasIdlePixmap();
 }
@@ -506,8 +441,7 @@ bool XPresentPresenter::hasRoom() const {
 bool XPresentPresenter::keepsUp() const {
     if (!begun_ || inFlight_.size() + early_.size() >= MaxInFlightFollowing)
         return false;
-    // A slower screen's slots run ahead of its counter, one more at every step of the pace.
-    if (anchored_ && !restart_ && target_ > estimatedMsc() + Ahead + std::uint64_t(held_))
+    if (!schedule_.keepsPace(monotonicMicroseconds()))
         return false;
     return hasIdlePixmap();
 }
@@ -517,15 +451,15 @@ void XPresentPresenter::watchReports() {
     drain();
     if (!begun_ || inFlight_.empty())
         return;
-    std::uint64_t due = UINT64_MAX;
+    std::int64_t due = INT64_MAX;
     for (const auto& [presentSerial, flight] : inFlight_)
         due = std::min(due, flight.dueUs);
-    const std::uint64_t now = monotonicMicroseconds();
+    const std::int64_t now = monotonicMicroseconds();
     if (now > due + OverdueUs) {
         fail(tr("the X server stopped telling when steps are shown"));
         return;
     }
-    reportWatch_->start(int((due + OverdueUs - now) / 1000) + 1);
+    reportWatch_->start(millisecondsFor(due + OverdueUs - now));
 }
 
 bool XPresentPresenter::hasIdlePixmap() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/stepschedule.h"
 #include "platform/steppresenter.h"
 #include "platform/xcbdrawablesurface.h"
 
@@ -45,7 +46,7 @@ private:
         std::uint64_t serial;
         std::uint64_t targetMsc; // as planned
         FlashPicture picture;
-        std::uint64_t dueUs; // when its slot comes, by the clock
+        std::int64_t dueUs; // when its slot comes, by the clock
     };
 
     XPresentPresenter(QWindow& window, xcb_connection_t* connection, const XcbPixelFormat& format);
@@ -63,14 +64,6 @@ private:
     void idle(const xcb_present_idle_notify_event_t& event);
     // One that holds a picture of that likeness if there is one, else the one longest unused.
     Pixmap& idlePixmap(QSize size, const QByteArray& likeness);
-    struct Slot {
-        std::uint64_t planned; // what the schedule asked for, which the log holds to
-        std::uint64_t sent;    // what the server is asked for: planned, or the next one left
-    };
-    Slot nextSlot();
-    // The counter's value now, from its last report and the time since.
-    std::uint64_t estimatedMsc() const;
-    double period() const;
     // Tells ready() when the next slot comes near enough to be queued.
     void wakeForNextSlot();
     void readyOrWake();
@@ -93,21 +86,12 @@ private:
     std::vector<std::pair<FlashPicture, std::uint64_t>> early_;
     std::optional<FlashPicture> shownPicture_;
     std::uint32_t nextSerial_ = 1;
-    int held_ = 1;
+    StepSchedule schedule_;
     bool begun_ = false;
     // Errors of requests before this one belong to an earlier flash.
     std::uint32_t firstSequence_ = 0;
-    bool restart_ = false;
-    bool anchored_ = false; // the first picture has shown
-    std::uint64_t target_ = 0;
-    std::uint64_t lastSent_ = 0;
     QTimer* wake_ = nullptr;
     QTimer* countDeadline_ = nullptr;
     QTimer* reportWatch_ = nullptr;
-    // The latest counter value and its time, and the first, for the measured period.
-    std::uint64_t lastMsc_ = 0;
-    std::uint64_t lastUst_ = 0;
-    std::uint64_t firstMsc_ = 0;
-    std::uint64_t firstUst_ = 0;
     double reportedRate_ = 0;
 };

@@ -380,7 +380,7 @@ void FlashSession::presentShown() {
         // queueing without end.
         if (i > 0 && !presenters_[i]->keepsUp()) {
             row.skipped = true;
-            row.shownUs = microsecondsOf(CLOCK_MONOTONIC);
+            row.shownUs = monotonicMicroseconds();
             recordDecided(i, row);
             continue;
         }
@@ -391,7 +391,7 @@ void FlashSession::presentShown() {
 
 void FlashSession::recordTimerTick() {
     ++stepNumber_;
-    const std::int64_t now = microsecondsOf(CLOCK_MONOTONIC);
+    const std::int64_t now = monotonicMicroseconds();
     for (std::size_t i = 0; i < views_.size(); ++i) {
         StepShown row = rowFor(i);
         row.shownUs = now;
@@ -426,7 +426,7 @@ void FlashSession::recordHeld(bool all) {
         const double rate = presenters_[view]->refreshRate();
         return std::int64_t(1e6 / (rate > 0 ? rate : 60));
     };
-    const std::int64_t now = microsecondsOf(CLOCK_MONOTONIC);
+    const std::int64_t now = monotonicMicroseconds();
     std::optional<std::int64_t> next;
     for (std::size_t view = 0; view < reported_.size() && view < presenters_.size(); ++view) {
         for (const StepShown& held :
@@ -561,7 +561,7 @@ void FlashSession::showPatch(const FlashStep& patch) {
                 StepShown row = rowFor(i);
                 std::tie(row.firstColor, row.secondColor) = stepColors(*waitingPatch_, 0);
                 row.skipped = true;
-                row.shownUs = microsecondsOf(CLOCK_MONOTONIC);
+                row.shownUs = monotonicMicroseconds();
                 recordDecided(i, row);
             }
         }
@@ -603,7 +603,7 @@ void FlashSession::setHintText(const QString& text) {
 void FlashSession::recordAfterPaint() {
     if (!std::exchange(awaitingPaint_, false))
         return;
-    const std::int64_t now = microsecondsOf(CLOCK_MONOTONIC);
+    const std::int64_t now = monotonicMicroseconds();
     for (std::size_t i = 0; i < views_.size(); ++i) {
         StepShown row = rowFor(i);
         row.shownUs = now;

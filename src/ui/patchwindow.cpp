@@ -96,7 +96,7 @@ void PatchWindow::show(const Patch& patch) {
         tell(tr("the screen shows 8 bits a channel: 10-bit levels are rounded to the nearest "
                 "8-bit level"));
     const std::int32_t color = nearestColor8(patch.color);
-    if (flashWatch_.change(microsecondsOf(CLOCK_MONOTONIC) / 1000, color))
+    if (flashWatch_.change(monotonicMicroseconds() / 1000, color))
         tell(tr("Warning: these patches change fast enough to flash more than three times a "
                 "second, which can trigger seizures in people with photosensitive epilepsy"));
     const QSize pixels = session_->views().front()->devicePixelSize();

@@ -3,6 +3,7 @@
 #include "core/timingchart.h"
 #include "desktop.h"
 #include "flashimage.h"
+#include "platform/clockmicroseconds.h"
 #include "refreshreader.h"
 #include "steplog.h"
 #include "testsupport.h"
@@ -13,7 +14,6 @@
 #include <QtTest>
 #include <algorithm>
 #include <csignal>
-#include <ctime>
 #include <map>
 #include <optional>
 #include <set>
@@ -28,12 +28,6 @@ const QStringList logged{"#3c3c3c", "#3e3e3e", "#404040", "#424242"};
 
 // The line the program tells at each close of a flash.
 const QRegularExpression summary("flash: \\d+ steps");
-
-qint64 monotonicMicroseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return qint64(now.tv_sec) * 1000000 + now.tv_nsec / 1000;
-}
 
 QSize screenSize() {
     const QStringList size = xdotool({"getdisplaygeometry"}).trimmed().split(' ');
