@@ -327,6 +327,8 @@ private slots:
         QVERIFY(run.waitForRows(1, 20000));
         xdotool({"key", "h", "i", "d", "e"});
         const QImage shot = waitForScreen([](const QImage& shot) { return !hintShows(shot); });
+        if (shot.isNull())
+            saveForLooking(screenshot(), "presented-hint-stayed");
         QVERIFY(!shot.isNull());
         saveForLooking(shot, vertical ? "presented-up-and-down" : "presented-left-to-right");
         const QString wrong =
