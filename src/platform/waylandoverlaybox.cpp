@@ -2,6 +2,7 @@
 
 #include "platform/imagesurface.h"
 #include "platform/waylandglobals.h"
+#include "platform/waylandincoming.h"
 #include "wlr-layer-shell-unstable-v1-client-protocol.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 #include <QtGui/private/qxkbcommon_p.h>
 #include <linux/input-event-codes.h>
@@ -98,11 +98,8 @@ WaylandOverlayBox::WaylandOverlayBox(QWidget& receiver, std::unique_ptr<WaylandG
         static const wl_seat_listener seatListener{&capabilities, &seatName};
         wl_seat_add_listener(seat_, &seatListener, this);
     }
-    // Events for our queue are read in by Qt's reader; nothing announces them.
-    events_ = new QTimer(this);
-    events_->setInterval(5);
-    connect(events_, &QTimer::timeout, this, [this] { globals_->dispatchPending(); });
-    events_->start();
+    incoming_ = new WaylandIncoming(*globals_, {}, this);
+    incoming_->setEnabled(true);
     globals_->roundtrip();
 }
 

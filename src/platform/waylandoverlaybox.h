@@ -8,7 +8,7 @@
 #include <memory>
 
 class QScreen;
-class QTimer;
+class WaylandIncoming;
 class QWidget;
 class WaylandGlobals;
 struct wl_buffer;
@@ -79,7 +79,7 @@ private:
 
     QWidget& receiver_;
     std::unique_ptr<WaylandGlobals> globals_;
-    QTimer* events_ = nullptr;
+    WaylandIncoming* incoming_ = nullptr;
     zwlr_layer_shell_v1* shell_ = nullptr;
     wl_compositor* compositor_ = nullptr;
     wl_shm* shm_ = nullptr;

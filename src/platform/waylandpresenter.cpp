@@ -3,10 +3,9 @@
 #include "core/framelog.h"
 #include "platform/clockmicroseconds.h"
 #include "platform/waylandglobals.h"
+#include "platform/waylandincoming.h"
 
-#include <QAbstractEventDispatcher>
 #include <QScreen>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -81,12 +80,11 @@ WaylandPresenter::WaylandPresenter(QWidget& window, std::unique_ptr<WaylandGloba
                                    wp_presentation* presentation)
     : window_(&window), globals_(std::move(globals)), presentation_(presentation) {
     wp_presentation_add_listener(presentation_, &presentationListener, this);
-    incoming_ = new QSocketNotifier(globals_->fileDescriptor(), QSocketNotifier::Read, this);
-    incoming_->setEnabled(false);
-    connect(incoming_, &QSocketNotifier::activated, this, [this] { readEvents(); });
+    incoming_ = new WaylandIncoming(
+        *globals_, [this] { judgeOverdue(); }, this);
     // Overdue steps are judged without any event to wake for.
     watch_ = new QTimer(this);
-    connect(watch_, &QTimer::timeout, this, [this] { readEvents(); });
+    connect(watch_, &QTimer::timeout, incoming_, &WaylandIncoming::read);
     globals_->roundtrip();
 }
 
@@ -111,11 +109,6 @@ bool WaylandPresenter::begin(int heldRefreshes) {
     unreportedTold_ = false;
     begun_ = true;
     incoming_->setEnabled(true);
-    // Qt's own reader may take our events off the socket before the notifier tells of them: it
-    // wakes the loop for its own, and ours are handled before the loop sleeps again.
-    if (QAbstractEventDispatcher* loop = QAbstractEventDispatcher::instance())
-        beforeSleep_ = connect(loop, &QAbstractEventDispatcher::aboutToBlock, this,
-                               [this] { globals_->dispatchPending(); });
     watch_->start(int(periodUs() / 1000) + 1);
     return true;
 }
@@ -133,7 +126,6 @@ void WaylandPresenter::release() {
     begun_ = false;
     incoming_->setEnabled(false);
     watch_->stop();
-    disconnect(beforeSleep_);
     if (frame_)
         wl_callback_destroy(frame_);
     frame_ = nullptr;
@@ -146,8 +138,7 @@ void WaylandPresenter::release() {
     globals_->dispatchPending();
 }
 
-void WaylandPresenter::readEvents() {
-    globals_->readAvailable();
+void WaylandPresenter::judgeOverdue() {
     // Judged only once every answer that has come is read: a frame may come before the report of
     // the step it carried.
     if (begun_)

@@ -10,7 +10,7 @@
 #include <memory>
 #include <optional>
 
-class QSocketNotifier;
+class WaylandIncoming;
 class QTimer;
 class QWidget;
 class WaylandGlobals;
@@ -52,8 +52,8 @@ private:
     wl_surface* surface() const;
     void askForFrame();
     void release();
-    // Handles what has come for our queue, then gives up the steps that are overdue.
-    void readEvents();
+    // Gives up the steps that are overdue, once what has come for our queue is handled.
+    void judgeOverdue();
     // Rows for the steps the compositor has not reported and no longer will: overdue, or cut off
     // by the end.
     void giveUp(const std::vector<ShowingWatch::Unreported>& steps, bool overdue);
@@ -65,9 +65,8 @@ private:
     wp_presentation* presentation_ = nullptr;
     wl_surface* surfaceWrapper_ = nullptr;
     wl_callback* frame_ = nullptr;
-    QSocketNotifier* incoming_ = nullptr;
+    WaylandIncoming* incoming_ = nullptr;
     QTimer* watch_ = nullptr;
-    QMetaObject::Connection beforeSleep_;
     std::map<Feedback*, std::unique_ptr<Feedback>> feedbacks_;
     ShowingWatch showings_;
     std::uint64_t commits_ = 0;
