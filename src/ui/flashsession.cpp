@@ -282,7 +282,7 @@ void FlashSession::startPacing() {
             },
             Qt::QueuedConnection);
         // The picture before the first tick, as the window shows it without the lock.
-        presenter.present(view.picture(), 0);
+        presenter.present(view.picture(), UnloggedPicture);
     }
     // The first screen's refreshes set the ticks for all: one step each, every screen.
     connect(presenters_.front().get(), &StepPresenter::ready, this, &FlashSession::tickIfRoom,
@@ -618,7 +618,7 @@ void FlashSession::restartSchedules() {
 
 void FlashSession::presentUnlogged() {
     for (std::size_t i = 0; i < presenters_.size(); ++i)
-        presenters_[i]->present(views_[i]->picture(), 0);
+        presenters_[i]->present(views_[i]->picture(), UnloggedPicture);
 }
 
 void FlashSession::paintStep(const FlashStep& step) {
