@@ -329,7 +329,9 @@ private slots:
         const QImage shot = waitForScreen([](const QImage& shot) { return !hintShows(shot); });
         if (shot.isNull())
             saveForLooking(screenshot(), "presented-hint-stayed");
-        QVERIFY(!shot.isNull());
+        QVERIFY2(!shot.isNull(),
+                 qPrintable("the hint stayed; the program said: " + run.program.output() +
+                            "; log: " + QString::number(run.rows().size()) + " rows"));
         saveForLooking(shot, vertical ? "presented-up-and-down" : "presented-left-to-right");
         const QString wrong =
             differences(shot, paintedGradient(shot.size(), Qt::red, Qt::blue, vertical));
