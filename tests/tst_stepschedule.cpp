@@ -21,8 +21,9 @@ struct Planned {
     bool yes = false; // Room, Pace; Show: skipped
 };
 
-Planned start(std::uint64_t counter) {
-    return {Planned::Start, double(counter)};
+// The counter's first value, as the display answers when asked: by default on the refresh.
+Planned start(std::uint64_t counter, double answeredAt = -1) {
+    return {Planned::Start, answeredAt < 0 ? double(counter) : answeredAt, counter};
 }
 // Reports of every refresh up to this one, as the display's other events bring them.
 Planned countTo(std::uint64_t counter) {
@@ -198,6 +199,11 @@ private slots:
                                                                               send(699.1, 702, 702),
                                                                               show(702, 0),
                                                                               wake(702.1, 1299)};
+        QTest::newRow("a hold of ten seconds, the counter answered between refreshes")
+            << 600
+            << std::vector<Planned>{start(100, 100.45),   send(100.5, 102, 102), show(102, 0),
+                                    wake(102.5, 699),     room(698.9, false),    room(699.1, true),
+                                    send(699.1, 702, 702)};
         QTest::newRow("the longest hold")
             << MaxHeldRefreshes
             << std::vector<Planned>{start(100), send(100.2, 102, 102), show(102, 0),
@@ -228,9 +234,8 @@ private slots:
             const QByteArray where = "at " + QByteArray::number(qulonglong(i));
             switch (next.kind) {
             case Planned::Start:
-                counter = std::uint64_t(next.at);
-                schedule.counted(counter, usAt(next.at));
-                schedule.start(counter);
+                counter = next.planned;
+                schedule.start(counter, usAt(next.at));
                 break;
             case Planned::Count:
                 while (counter < std::uint64_t(next.at)) {

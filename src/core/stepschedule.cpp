@@ -38,21 +38,31 @@ void StepSchedule::begin(int heldRefreshes, double reportedHz) {
     framesSince_ = held_;
 }
 
-void StepSchedule::start(std::uint64_t counter) {
+void StepSchedule::start(std::uint64_t counter, std::int64_t answeredUs) {
     if (std::exchange(started_, true))
         return;
+    answered(counter, answeredUs);
     // The server is still mapping the window: the first picture goes a few refreshes on.
     target_ = counter + RestartLeadRefreshes;
 }
 
+void StepSchedule::answered(std::uint64_t counter, std::int64_t us) {
+    lastCounter_ = fromCounter_ = counter;
+    lastUs_ = fromUs_ = us;
+    lastOnRefresh_ = false;
+    lastIntervalUs_.reset();
+}
+
 void StepSchedule::counted(std::uint64_t counter, std::int64_t us) {
-    if (!lastCounter_) {
+    if (lastCounter_ && counter <= *lastCounter_)
+        return;
+    // Two refreshes apart, an answer half a refresh off the refresh would be a period 25 % off.
+    if (!lastCounter_ || !lastOnRefresh_) {
         lastCounter_ = fromCounter_ = counter;
         lastUs_ = fromUs_ = us;
+        lastOnRefresh_ = true;
         return;
     }
-    if (counter <= *lastCounter_)
-        return;
     const double intervalUs = double(us - lastUs_) / double(counter - *lastCounter_);
     const double measuredUs = periodUs();
     if (std::abs(intervalUs - measuredUs) > NewModeShare * measuredUs) {

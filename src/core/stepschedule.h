@@ -35,7 +35,10 @@ public:
     bool restarting() const { return restart_; }
 
     // The counter's first value: no picture is given a slot before it.
-    void start(std::uint64_t counter);
+    void start(std::uint64_t counter, std::int64_t answeredUs);
+    // The counter's value when the display was asked. Its time is when the display answered, not
+    // a refresh, so the period is measured afresh from the next report.
+    void answered(std::uint64_t counter, std::int64_t us);
     bool started() const { return started_; }
     // Whether the first picture has shown, which the steps are planned from.
     bool anchored() const { return anchored_; }
@@ -86,6 +89,7 @@ private:
     // The latest report and the one the period is measured from.
     std::optional<std::uint64_t> lastCounter_;
     std::int64_t lastUs_ = 0;
+    bool lastOnRefresh_ = false;
     std::uint64_t fromCounter_ = 0;
     std::int64_t fromUs_ = 0;
     std::optional<double> lastIntervalUs_;

@@ -215,6 +215,8 @@ void XPresentPresenter::reportUnfinished() {
 
 void XPresentPresenter::release() {
     begun_ = false;
+    checkSerial_ = 0;
+    lastWait_ = false;
     if (wake_)
         wake_->stop();
     if (countDeadline_)
@@ -283,21 +285,25 @@ void XPresentPresenter::handle(const xcb_present_generic_event_t& event) {
 }
 
 void XPresentPresenter::completed(const xcb_present_complete_notify_event_t& event) {
-    schedule_.counted(event.msc, std::int64_t(event.ust));
     if (event.kind == XCB_PRESENT_COMPLETE_KIND_NOTIFY_MSC) {
         if (countDeadline_->isActive()) {
             countDeadline_->stop();
-            schedule_.start(event.msc);
+            schedule_.start(event.msc, std::int64_t(event.ust));
             for (const auto& [picture, serial] : std::exchange(early_, {}))
                 send(picture, serial);
+        } else if (checkSerial_ != 0 && event.serial == checkSerial_) {
+            checkSerial_ = 0;
+            checked(event.msc, std::int64_t(event.ust));
         }
         return;
     }
+    schedule_.counted(event.msc, std::int64_t(event.ust));
     const auto found = inFlight_.find(event.serial);
     if (found == inFlight_.end())
         return;
     const Flight flight = std::move(found->second);
     inFlight_.erase(found);
+    lastWait_ = false;
     const StepShown when = schedule_.shownOn(flight.targetMsc, event.msc, std::int64_t(event.ust),
                                              event.mode == XCB_PRESENT_COMPLETE_MODE_SKIP);
     if (!when.skipped)
@@ -400,7 +406,7 @@ void XPresentPresenter::send(const FlashPicture& picture, std::uint64_t serial) 
     xcb_present_pixmap(connection_, windowId_, pixmap.id, presentSerial, 0, 0, 0, 0, 0, 0, 0,
                        XCB_PRESENT_OPTION_NONE, slot.sent, 0, 0, 0, nullptr);
     const std::int64_t waitUs = schedule_.usUntil(slot.sent, now);
-    inFlight_[presentSerial] = {serial, slot.planned, picture, now + waitUs};
+    inFlight_[presentSerial] = {serial, slot.planned, slot.sent, picture, now + waitUs};
     xcb_flush(connection_);
     if (!reportWatch_->isActive())
         reportWatch_->start(millisecondsFor(waitUs + OverdueUs));
@@ -456,10 +462,35 @@ void XPresentPresenter::watchReports() {
         due = std::min(due, flight.dueUs);
     const std::int64_t now = monotonicMicroseconds();
     if (now > due + OverdueUs) {
+        // The slots are judged by an estimate of the counter: the server says whether they came.
+        if (checkSerial_ == 0 && !lastWait_) {
+            checkSerial_ = nextSerial_++;
+            xcb_present_notify_msc(connection_, windowId_, checkSerial_, 0, 0, 0);
+            xcb_flush(connection_);
+            reportWatch_->start(millisecondsFor(OverdueUs));
+            return;
+        }
         fail(tr("the X server stopped telling when steps are shown"));
         return;
     }
     reportWatch_->start(millisecondsFor(due + OverdueUs - now));
+}
+
+void XPresentPresenter::checked(std::uint64_t counter, std::int64_t us) {
+    // A slot the counter has reached has one more wait for its report, which a loaded server may
+    // still be sending.
+    for (const auto& [presentSerial, flight] : inFlight_) {
+        if (flight.sentMsc <= counter) {
+            lastWait_ = true;
+            reportWatch_->start(millisecondsFor(OverdueUs));
+            return;
+        }
+    }
+    schedule_.answered(counter, us);
+    const std::int64_t now = monotonicMicroseconds();
+    for (auto& [presentSerial, flight] : inFlight_)
+        flight.dueUs = now + schedule_.usUntil(flight.sentMsc, now);
+    watchReports();
 }
 
 bool XPresentPresenter::hasIdlePixmap() const {

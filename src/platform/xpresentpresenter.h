@@ -45,12 +45,15 @@ private:
     struct Flight {
         std::uint64_t serial;
         std::uint64_t targetMsc; // as planned
+        std::uint64_t sentMsc;   // as asked of the server
         FlashPicture picture;
         std::int64_t dueUs; // when its slot comes, by the clock
     };
 
     XPresentPresenter(QWindow& window, xcb_connection_t* connection, const XcbPixelFormat& format);
     void drain();
+    // What the server said of its counter when asked, a report being overdue.
+    void checked(std::uint64_t counter, std::int64_t us);
     // Ends the presenter on a fault and tells why.
     void fail(const QString& reason);
     // The steps still in flight, told as unreported, with the slots planned for them.
@@ -86,6 +89,10 @@ private:
     std::vector<std::pair<FlashPicture, std::uint64_t>> early_;
     std::optional<FlashPicture> shownPicture_;
     std::uint32_t nextSerial_ = 1;
+    // The counter asked for when a report seemed overdue; 0 while none is.
+    std::uint32_t checkSerial_ = 0;
+    // The server's counter has passed a slot whose report is still awaited.
+    bool lastWait_ = false;
     StepSchedule schedule_;
     bool begun_ = false;
     // Errors of requests before this one belong to an earlier flash.
