@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ clang clang-format libclang-rt-14-dev
+    cmake ninja-build g++ clang clang-format libclang-rt-14-dev mold
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev libxcb1-dev libxcb-present-dev
     libwayland-dev wayland-protocols plasma-wayland-protocols libxkbcommon-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
@@ -25,5 +25,8 @@ done
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 export DEBIAN_FRONTEND=noninteractive
+# Rebuilding the manual's index after every package is minutes of an install on a fresh machine.
+echo "man-db man-db/auto-update boolean false" | $sudo debconf-set-selections
+$sudo rm -f /var/lib/man-db/auto-update
 $sudo apt-get update -qq
 $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
