@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: formatting, the unit and end-to-end suites, the unit
-# suites again under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz targets.
+# Sets up, builds and runs every test: formatting, the end-to-end suites on the optimized build,
+# the unit suites under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -16,4 +16,4 @@ ctest --preset asan
 
 cmake --preset fuzz
 cmake --build --preset fuzz
-scripts/fuzz.sh 20
+scripts/fuzz.sh 10

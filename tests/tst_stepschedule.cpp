@@ -13,12 +13,25 @@ constexpr double ReportedHz = 1e6 / Period;
 // One thing that happens to a schedule planned ahead, at a refresh of the display: `at` may fall
 // between two refreshes, where the program runs.
 struct Planned {
-    enum Kind { Start, Count, Send, Show, Restart, Room, Pace, Wake, Estimate, NewPeriod } kind;
+    enum Kind {
+        Start,
+        Count,
+        Send,
+        Take,
+        Show,
+        Restart,
+        Room,
+        Pace,
+        Wake,
+        Estimate,
+        NewPeriod
+    } kind;
     double at = 0;
     std::uint64_t planned = 0; // Send; Wake and Estimate: the refresh expected
     std::uint64_t sent = 0;
     std::int64_t missed = 0;
-    bool yes = false; // Room, Pace; Show: skipped
+    bool yes = false;        // Room, Pace; Show: skipped
+    std::uint64_t given = 0; // Take: the slot another window of the screen was given
 };
 
 // The counter's first value, as the display answers when asked: by default on the refresh.
@@ -31,6 +44,9 @@ Planned countTo(std::uint64_t counter) {
 }
 Planned send(double at, std::uint64_t planned, std::uint64_t sent) {
     return {Planned::Send, at, planned, sent};
+}
+Planned take(double at, std::uint64_t given, std::uint64_t planned, std::uint64_t sent) {
+    return {Planned::Take, at, planned, sent, 0, false, given};
 }
 // The oldest step sent is reported on this refresh.
 Planned show(std::uint64_t counter, std::int64_t missed, bool skipped = false) {
@@ -204,6 +220,12 @@ private slots:
             << std::vector<Planned>{start(100, 100.45),   send(100.5, 102, 102), show(102, 0),
                                     wake(102.5, 699),     room(698.9, false),    room(699.1, true),
                                     send(699.1, 702, 702)};
+        QTest::newRow("slots shared by another window of the screen, while they are ahead")
+            << 2 << std::vector<Planned>{start(100),   send(100.2, 102, 102),
+                                         show(102, 0), take(102.5, 105, 105, 105),
+                                         show(105, 0), take(105.5, 105, 107, 107),
+                                         show(107, 0), take(110.2, 109, 109, 111),
+                                         show(111, 2), send(111.2, 113, 113)};
         QTest::newRow("the longest hold")
             << MaxHeldRefreshes
             << std::vector<Planned>{start(100), send(100.2, 102, 102), show(102, 0),
@@ -246,8 +268,11 @@ private slots:
             case Planned::NewPeriod:
                 screen.changePeriod(next.at, double(next.planned));
                 break;
-            case Planned::Send: {
-                const StepSchedule::Slot slot = schedule.nextSlot(usAt(next.at));
+            case Planned::Send:
+            case Planned::Take: {
+                const StepSchedule::Slot slot = next.kind == Planned::Take
+                                                    ? schedule.takeSlot(next.given, usAt(next.at))
+                                                    : schedule.nextSlot(usAt(next.at));
                 QVERIFY2(slot.planned == next.planned && slot.sent == next.sent,
                          where + ": " + QByteArray::number(qulonglong(slot.planned)) + "/" +
                              QByteArray::number(qulonglong(slot.sent)));

@@ -114,6 +114,15 @@ StepSchedule::Slot StepSchedule::nextSlot(std::int64_t nowUs) {
     return slot;
 }
 
+StepSchedule::Slot StepSchedule::takeSlot(std::uint64_t slot, std::int64_t nowUs) {
+    if (slot <= lastSent_ || slot <= estimatedCounter(nowUs))
+        return nextSlot(nowUs);
+    restart_ = false;
+    target_ = slot + std::uint64_t(held_);
+    lastSent_ = slot;
+    return {slot, slot};
+}
+
 StepShown StepSchedule::shownOn(std::uint64_t planned, std::uint64_t counter, std::int64_t us,
                                 bool skipped) {
     // At the start the server is still busy mapping the window and drawing what it uncovered, so a

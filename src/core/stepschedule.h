@@ -45,6 +45,9 @@ public:
     // Any report of the counter, for its estimate and the measured period.
     void counted(std::uint64_t counter, std::int64_t us);
     Slot nextSlot(std::int64_t nowUs);
+    // The slot another window of the same screen was given, where it is still ahead of this
+    // schedule's last one and of the counter; else the next slot.
+    Slot takeSlot(std::uint64_t slot, std::int64_t nowUs);
     // The timing of a step planned for that slot and shown on that refresh.
     StepShown shownOn(std::uint64_t planned, std::uint64_t counter, std::int64_t us, bool skipped);
     // Whether the next slot is near enough for another step to be queued.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class DrawingSurface;
 class QWidget;
@@ -43,6 +44,15 @@ public:
     // Queued for the refresh after the one the last step was given. The first picture after
     // begin() is presented without waiting for room: the steps are planned from its showing.
     virtual void present(const FlashPicture& picture, std::uint64_t serial) = 0;
+    // The refresh the last step was queued for, where the display counts the screen's refreshes
+    // and the step has gone out.
+    virtual std::optional<std::uint64_t> lastSlot() const { return std::nullopt; }
+    // A step on the refresh another window of the same screen was given, so that both change
+    // together; as present() where that refresh can no longer be met or nothing counts them.
+    virtual void presentOn(const FlashPicture& picture, std::uint64_t serial, std::uint64_t slot) {
+        (void)slot;
+        present(picture, serial);
+    }
     // The next step goes out on the next refresh that can still be met, and the schedule goes on
     // from there: for a step by hand, and at a pause and its end.
     virtual void restart() = 0;

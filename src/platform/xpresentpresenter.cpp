@@ -239,6 +239,7 @@ void XPresentPresenter::release() {
     inFlight_.clear();
     early_.clear();
     shownPicture_.reset();
+    lastSlot_.reset();
     xcb_flush(connection_);
 }
 
@@ -386,13 +387,24 @@ QSize XPresentPresenter::windowPixels() const {
 void XPresentPresenter::present(const FlashPicture& picture, std::uint64_t serial) {
     if (!begun_)
         return;
-    if (countDeadline_->isActive())
+    if (countDeadline_->isActive()) {
         early_.emplace_back(picture, serial);
-    else
+        lastSlot_.reset();
+    } else {
         send(picture, serial);
+    }
 }
 
-void XPresentPresenter::send(const FlashPicture& picture, std::uint64_t serial) {
+void XPresentPresenter::presentOn(const FlashPicture& picture, std::uint64_t serial,
+                                  std::uint64_t slot) {
+    if (!begun_ || countDeadline_->isActive())
+        present(picture, serial);
+    else
+        send(picture, serial, slot);
+}
+
+void XPresentPresenter::send(const FlashPicture& picture, std::uint64_t serial,
+                             std::optional<std::uint64_t> shared) {
     const QSize size = windowPixels();
     Pixmap& pixmap = idlePixmap(size, picture.likeness);
     if (picture.likeness.isEmpty() || pixmap.likeness != picture.likeness)
@@ -402,7 +414,9 @@ void XPresentPresenter::send(const FlashPicture& picture, std::uint64_t serial) 
     const std::uint32_t presentSerial = nextSerial_++;
     pixmap.drawn = presentSerial;
     const std::int64_t now = monotonicMicroseconds();
-    const StepSchedule::Slot slot = schedule_.nextSlot(now);
+    const StepSchedule::Slot slot =
+        shared ? schedule_.takeSlot(*shared, now) : schedule_.nextSlot(now);
+    lastSlot_ = slot.sent;
     xcb_present_pixmap(connection_, windowId_, pixmap.id, presentSerial, 0, 0, 0, 0, 0, 0, 0,
                        XCB_PRESENT_OPTION_NONE, slot.sent, 0, 0, 0, nullptr);
     const std::int64_t waitUs = schedule_.usUntil(slot.sent, now);

@@ -28,6 +28,8 @@ public:
     bool begin(int heldRefreshes) override;
     void end() override;
     void present(const FlashPicture& picture, std::uint64_t serial) override;
+    std::optional<std::uint64_t> lastSlot() const override { return lastSlot_; }
+    void presentOn(const FlashPicture& picture, std::uint64_t serial, std::uint64_t slot) override;
     void restart() override;
     void presentAgain() override;
     bool hasRoom() const override;
@@ -62,7 +64,8 @@ private:
     // A step whose report is long overdue ends the presenter, as its window may be gone.
     void watchReports();
     void handle(const xcb_present_generic_event_t& event);
-    void send(const FlashPicture& picture, std::uint64_t serial);
+    void send(const FlashPicture& picture, std::uint64_t serial,
+              std::optional<std::uint64_t> slot = std::nullopt);
     void completed(const xcb_present_complete_notify_event_t& event);
     void idle(const xcb_present_idle_notify_event_t& event);
     // One that holds a picture of that likeness if there is one, else the one longest unused.
@@ -87,6 +90,7 @@ private:
     std::map<std::uint32_t, Flight> inFlight_;
     // Pictures given before the counter's first value, whose slots are counted from it.
     std::vector<std::pair<FlashPicture, std::uint64_t>> early_;
+    std::optional<std::uint64_t> lastSlot_;
     std::optional<FlashPicture> shownPicture_;
     std::uint32_t nextSerial_ = 1;
     // The counter asked for when a report seemed overdue; 0 while none is.

@@ -385,7 +385,15 @@ void FlashSession::presentShown() {
             continue;
         }
         inFlight_[i][std::uint64_t(stepNumber_)] = row;
-        presenters_[i]->present(views_[i]->picture(), std::uint64_t(stepNumber_));
+        // Windows of one screen count the same refreshes: boxes there change together.
+        const std::optional<std::uint64_t> leaderSlot =
+            i > 0 && views_[i]->screen() == views_[0]->screen() ? presenters_[0]->lastSlot()
+                                                                : std::nullopt;
+        if (leaderSlot)
+            presenters_[i]->presentOn(views_[i]->picture(), std::uint64_t(stepNumber_),
+                                      *leaderSlot);
+        else
+            presenters_[i]->present(views_[i]->picture(), std::uint64_t(stepNumber_));
     }
 }
 

@@ -129,9 +129,12 @@ QImage screenArea(const QRect& area) {
     xcb_get_image_reply_t* reply = xcb_get_image_reply(connection, cookie, nullptr);
     if (!reply)
         return {};
-    // A 24-bit screen sends 32 bits a pixel, blue first: the layout of RGB32.
-    const QImage shot(xcb_get_image_data(reply), area.width(), area.height(), QImage::Format_RGB32);
-    QImage copy = shot.copy();
+    // A 24-bit screen sends 32 bits a pixel, blue first: the layout of RGB32; a 16-bit one, RGB16.
+    const bool shallow = reply->depth == 16;
+    const QImage shot(xcb_get_image_data(reply), area.width(), area.height(),
+                      shallow ? QImage::Format_RGB16 : QImage::Format_RGB32);
+    // Either way a copy of its own, as the reply's buffer goes.
+    QImage copy = shallow ? shot.convertToFormat(QImage::Format_RGB32) : shot.copy();
     free(reply);
     return copy;
 }
@@ -155,6 +158,14 @@ std::uint32_t pixelValueAt(QPoint point) {
 
 int screenDepth() {
     return rootScreen()->root_depth;
+}
+
+QColor asShownOnThisScreen(const QColor& color) {
+    if (screenDepth() != 16)
+        return color;
+    QImage pixel(1, 1, QImage::Format_RGB16);
+    pixel.fill(color);
+    return pixel.convertToFormat(QImage::Format_RGB32).pixelColor(0, 0);
 }
 
 void destroyWindow(unsigned long window) {

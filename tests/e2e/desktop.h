@@ -89,6 +89,8 @@ QColor pixelAt(QPoint point);
 // The screen's pixel value there as the server holds it, whatever its depth.
 std::uint32_t pixelValueAt(QPoint point);
 int screenDepth();
+// The color as a screen of this depth holds it, read back as 8 bits a channel.
+QColor asShownOnThisScreen(const QColor& color);
 // Destroys a window of any client, as any client of the server may.
 void destroyWindow(unsigned long window);
 // The first picture from the capture that is in the given state and that a second picture right

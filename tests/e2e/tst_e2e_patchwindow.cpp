@@ -2,6 +2,7 @@
 #include "core/steptiming.h"
 #include "core/timingchart.h"
 #include "desktop.h"
+#include "patchpeers.h"
 #include "steplog.h"
 #include "testsupport.h"
 
@@ -18,33 +19,6 @@ namespace {
 
 const QPoint middle(960, 540);
 const QColor waitingGrey(128, 128, 128);
-
-// A helper script of this suite, started and told to be listening.
-std::unique_ptr<QProcess>
-startScript(const QString& script, const QStringList& arguments,
-            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-    auto process = std::make_unique<QProcess>();
-    process->setProcessEnvironment(environment);
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->start(QStringLiteral("/usr/bin/python3"),
-                   QStringList{QStringLiteral(PATCH_SCRIPTS "/") + script} + arguments);
-    if (!process->waitForStarted(5000) || !process->waitForReadyRead(10000))
-        return nullptr;
-    return process;
-}
-
-void stop(QProcess* process) {
-    if (!process)
-        return;
-    process->kill();
-    process->waitForFinished(5000);
-}
-
-// A port nobody listens on, different for every server of the run.
-int freshPort() {
-    static int next = 23000 + int(QCoreApplication::applicationPid() % 2000) * 4;
-    return next++;
-}
 
 // The colors the middle of the screen showed, each once in the order they came, until done.
 QList<QColor> colorsShownUntil(const std::function<bool()>& done, int milliseconds) {
@@ -74,46 +48,36 @@ private slots:
     void init() { resetStore({{"Colors", "RGB(0, 0, 0)" + StoredSeparator}}); }
 
     // The real ArgyllCMS serves its colors in turn; each one's request for the next reaches the
-    // server only after the log says the color was shown.
+    // server only after the log says the color was shown: told by the display where the frame
+    // lock presents, after the paint that showed it where it cannot (a screen of 16 bits).
     void argyllWebDisplayShowsEveryColorInOrderBeforeAskingOn() {
+        const bool presented = screenDepth() >= 24;
+        const QColor grey = asShownOnThisScreen(waitingGrey);
         QTemporaryDir dir;
-        const int argyllPort = freshPort();
-        const int proxyPort = freshPort();
-        const QString requests = dir.filePath("requests.txt");
         const QString logPath = dir.filePath("patches.csv");
-        QProcess argyll;
-        argyll.setProcessChannelMode(QProcess::MergedChannels);
-        argyll.start("dispwin", {QStringLiteral("-dweb:%1").arg(argyllPort), "-C", "1,0,0", "-C",
-                                 "0,0.5,0", "-C", "0,0,1"});
-        // Not waited for: the window tries every second until the server is up.
-        QVERIFY(argyll.waitForStarted(5000));
-        std::unique_ptr<QProcess> proxy = startScript(
-            "webproxy.py", {QString::number(proxyPort), QString::number(argyllPort), requests});
-        QVERIFY(proxy);
-
+        ArgyllColors argyll(dir.filePath("requests.txt"));
+        QVERIFY(argyll.start());
         RunningProgram program;
-        program.setArguments({"--web-display", QStringLiteral("http://127.0.0.1:%1").arg(proxyPort),
-                              "--log", logPath});
+        program.setArguments({"--web-display", argyll.url(), "--log", logPath});
         QVERIFY(program.start());
-        const QList<QColor> shown =
-            colorsShownUntil([&] { return argyll.state() == QProcess::NotRunning; }, 60000);
-        QVERIFY2(argyll.state() == QProcess::NotRunning, "dispwin did not come to its end");
-        QCOMPARE(argyll.exitStatus(), QProcess::NormalExit);
+        const QList<QColor> shown = colorsShownUntil([&] { return argyll.finished(); }, 60000);
+        QVERIFY2(argyll.endedWell(), "dispwin did not come to its end");
         // Once the server is gone the window waits in grey again.
-        QTRY_COMPARE_WITH_TIMEOUT(pixelAt(middle), waitingGrey, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(pixelAt(middle), grey, 10000);
         // From the patch window's first picture on: before it, the main window was there.
         QList<QColor> patches = shown;
-        while (!patches.isEmpty() && patches.first() != waitingGrey &&
+        while (!patches.isEmpty() && patches.first() != grey &&
                patches.first() != QColor(255, 0, 0))
             patches.removeFirst();
-        patches.removeAll(waitingGrey);
+        patches.removeAll(grey);
         QStringList names;
         for (const QColor& color : shown)
             names << color.name();
-        QVERIFY2(patches.size() == 3, qPrintable(names.join(' ')));
-        QCOMPARE(patches, (QList<QColor>{QColor(255, 0, 0), QColor(0, 128, 0), QColor(0, 0, 255)}));
+        QList<QColor> expected;
+        for (const QColor& color : ArgyllColors::colors())
+            expected << asShownOnThisScreen(color);
+        QVERIFY2(patches == expected, qPrintable(names.join(' ')));
         leave(program);
-        stop(proxy.get());
 
         const QList<LogRow> rows = readStepLog(logPath);
         QStringList logged;
@@ -122,23 +86,8 @@ private slots:
         // The server answers the last request once more with its last color as it ends.
         QVERIFY2(logged.size() >= 3, qPrintable(logged.join(' ')));
         QCOMPARE(logged.mid(0, 3), (QStringList{"#ff0000", "#008000", "#0000ff"}));
-        QFile file(requests);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
-        QVERIFY(lines.size() >= rows.size());
-        for (qsizetype i = 0; i < rows.size(); ++i) {
-            // Request i + 1 acknowledges row i: it tells that color, after its showing.
-            const QList<QByteArray> request = lines[i + 1].split(' ');
-            QVERIFY2(rows[i].shownMsc, "the display's own report of the showing");
-            QVERIFY2(request[0].toLongLong() >= rows[i].shownUs,
-                     qPrintable(QStringLiteral("request %1 at %2 came before row %3 shown at %4")
-                                    .arg(i + 2)
-                                    .arg(QString::fromLatin1(request[0]))
-                                    .arg(i + 1)
-                                    .arg(rows[i].shownUs)));
-            QCOMPARE(QString::fromLatin1(request[2]).toLower(),
-                     QStringLiteral("/ajax/messages?%23") + rows[i].first.mid(1));
-        }
+        const QString fault = argyll.acknowledgementFault(rows, presented);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
     // DisplayCAL's own 10-bit Resolve server: a patch of a tenth of the screen over a
@@ -153,7 +102,7 @@ private slots:
         const int port = freshPort();
         const QString goOn = dir.filePath("next");
         std::unique_ptr<QProcess> server =
-            startScript("displaycalserver.py", {QString::number(port), goOn}, environment);
+            startPatchScript("displaycalserver.py", {QString::number(port), goOn}, environment);
         QVERIFY(server);
         const QString logPath = dir.filePath("patches.csv");
         RunningProgram program;
@@ -182,7 +131,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(pixelAt({0, 1079}), QColor(0, 0, 255), 10000);
         QCOMPARE(pixelAt({1919, 0}), QColor(0, 0, 255));
         leave(program);
-        stop(server.get());
+        stopPeer(server.get());
         const QList<LogRow> rows = readStepLog(logPath);
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[0].first + ' ' + rows[0].second, QStringLiteral("#ff0000 #4080bf"));
@@ -202,7 +151,7 @@ private slots:
     // and says so once.
     void tenBitLevelsAtTheScreensDepth() {
         const int port = freshPort();
-        std::unique_ptr<QProcess> server = startScript(
+        std::unique_ptr<QProcess> server = startPatchScript(
             "resolveserver.py",
             {QString::number(port),
              R"(<?xml version="1.0" encoding="utf-8"?><calibration><color red="1023" )"
@@ -228,7 +177,7 @@ private slots:
             QCOMPARE(program.output().count(rounding), 1);
         }
         leave(program);
-        stop(server.get());
+        stopPeer(server.get());
     }
 
     // Each server misbehaves once, and the window tells it, stays, and takes the next
@@ -264,7 +213,7 @@ private slots:
         QFETCH(QString, told);
         const int port = freshPort();
         std::unique_ptr<QProcess> server =
-            startScript("badservers.py", {kind, QString::number(port)});
+            startPatchScript("badservers.py", {kind, QString::number(port)});
         QVERIFY(server);
         RunningProgram program;
         program.setArguments({kind.startsWith("web") ? "--web-display" : "--resolve",
@@ -277,7 +226,7 @@ private slots:
         QVERIFY2(output.count(told) == 1, qPrintable(output));
         QVERIFY2(output.contains("connecting again"), qPrintable(output));
         leave(program);
-        stop(server.get());
+        stopPeer(server.get());
     }
 
     // A server that takes the connection and says nothing leaves the window grey and answering.
@@ -290,7 +239,7 @@ private slots:
         QFETCH(QString, option);
         const int port = freshPort();
         const bool web = option == "--web-display";
-        std::unique_ptr<QProcess> server = startScript(
+        std::unique_ptr<QProcess> server = startPatchScript(
             "badservers.py", {web ? "web-silent" : "resolve-silent", QString::number(port)});
         QVERIFY(server);
         RunningProgram program;
@@ -302,7 +251,7 @@ private slots:
         QTest::qWait(3500);
         QCOMPARE(pixelAt(middle), waitingGrey);
         leave(program);
-        stop(server.get());
+        stopPeer(server.get());
     }
 };
 

@@ -1,5 +1,6 @@
 #include "desktop.h"
 #include "flashimage.h"
+#include "patchpeers.h"
 #include "steplog.h"
 #include "testsupport.h"
 #include "weston.h"
@@ -9,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 
 namespace {
 
@@ -66,6 +68,22 @@ bool cornersAre(const QImage& shot, const QColor& color) {
         if (QColor(shot.pixel(corner)) != color)
             return false;
     return true;
+}
+
+// The part of the shot where whole rows and columns show the color: a box of it, not the
+// list's small swatch of the same color.
+QRect areaOf(const QImage& shot, const QColor& color) {
+    const int least = 50;
+    QRect area;
+    for (int y = 0; y < shot.height(); ++y) {
+        int run = 0;
+        for (int x = 0; x < shot.width(); ++x) {
+            run = QColor(shot.pixel(x, y)) == color ? run + 1 : 0;
+            if (run >= least)
+                area |= QRect(x - least + 1, y, least, 1);
+        }
+    }
+    return area;
 }
 
 } // namespace
@@ -183,6 +201,74 @@ private slots:
 
         QCOMPARE(leaveAndClose(weston, program), 0);
         QCOMPARE(storedValue("Colors"), list);
+    }
+
+    // ArgyllCMS's colors in turn on a native Wayland window: each acknowledged only once the
+    // compositor tells it presented (weston's X11 output tells the time, not a counter).
+    void webDisplayPatchesAreAcknowledgedWhenPresented() {
+        QTemporaryDir dir;
+        const QString log = dir.filePath("patches.csv");
+        ArgyllColors argyll(dir.filePath("requests.txt"));
+        QVERIFY(argyll.start());
+        Weston weston(outputSize);
+        QVERIFY2(weston.start(), qPrintable(weston.log()));
+        RunningProgram program;
+        weston.host(program);
+        program.setArguments({"--web-display", argyll.url(), "--log", log});
+        program.launch();
+        const QPoint middle(outputSize.width() / 2, outputSize.height() / 2);
+        QList<QColor> shown;
+        QDeadlineTimer deadline(60000);
+        while (!argyll.finished() && !deadline.hasExpired()) {
+            const QImage shot = weston.screenshot();
+            if (!shot.isNull() && (shown.isEmpty() || shown.last() != shot.pixelColor(middle)))
+                shown << shot.pixelColor(middle);
+            QTest::qWait(10);
+        }
+        QString said = program.output();
+        QVERIFY2(argyll.endedWell(), qPrintable("dispwin did not come to its end; " + said));
+        QList<QColor> patches;
+        for (const QColor& color : shown)
+            if (ArgyllColors::colors().contains(color))
+                patches << color;
+        QCOMPARE(patches, ArgyllColors::colors());
+        weston.pressKeys({"Escape"});
+        QCOMPARE(program.exitCode(), 0);
+        const QList<LogRow> rows = readStepLog(log);
+        QVERIFY2(rows.size() >= 3, qPrintable(said));
+        QStringList logged;
+        for (const LogRow& row : rows.mid(0, 3))
+            logged << row.first;
+        QCOMPARE(logged, (QStringList{"#ff0000", "#008000", "#0000ff"}));
+        const QString fault = argyll.acknowledgementFault(rows, false);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // Weston offers no layer for overlays: the box is a window it places, and + grows it; where
+    // it stays is the compositor's.
+    void aBoxIsAWindowTheCompositorPlaces() {
+        storeSolidCycle({"RGB(0, 0, 255)"}, 1000);
+        Weston weston(outputSize);
+        QVERIFY2(weston.start(), qPrintable(weston.log()));
+        RunningProgram program;
+        weston.host(program);
+        program.setArguments({"--box", "100x100"});
+        program.launch();
+        const QImage shot = weston.waitForScreen(
+            [](const QImage& shot) { return areaOf(shot, blue).size() == QSize(100, 100); });
+        const QString said = program.output();
+        QVERIFY2(!shot.isNull(), qPrintable(said));
+        saveForLooking(shot, "wayland-box");
+        QVERIFY2(said.contains("the compositor places the boxes"), qPrintable(said));
+        weston.pressKeys({"plus"});
+        const QImage grown = weston.waitForScreen(
+            [](const QImage& shot) { return areaOf(shot, blue).size() == QSize(102, 102); });
+        QVERIFY2(!grown.isNull(), "+ did not grow the box by two pixels");
+        weston.pressKeys({"Escape"});
+        QVERIFY(
+            !weston.waitForScreen([](const QImage& shot) { return areaOf(shot, blue).isEmpty(); })
+                 .isNull());
+        QCOMPARE(program.endWith(SIGTERM), 0);
     }
 
     void gradientStepMatchesThePainter_data() {
