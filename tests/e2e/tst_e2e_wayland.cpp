@@ -244,8 +244,8 @@ private slots:
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
-    // Weston offers no layer for overlays: the box is a window it places, and + grows it; where
-    // it stays is the compositor's.
+    // Weston offers no layer for overlays: the box is a window it places, + grows it (where it
+    // stays is the compositor's), and a drag moves it through the compositor.
     void aBoxIsAWindowTheCompositorPlaces() {
         storeSolidCycle({"RGB(0, 0, 255)"}, 1000);
         Weston weston(outputSize);
@@ -264,6 +264,29 @@ private slots:
         const QImage grown = weston.waitForScreen(
             [](const QImage& shot) { return areaOf(shot, blue).size() == QSize(102, 102); });
         QVERIFY2(!grown.isNull(), "+ did not grow the box by two pixels");
+        // Dragged with the left button, through the compositor.
+        const QRect before = areaOf(grown, blue);
+        const QPoint grip = before.center();
+        const QPoint offset(60, 45);
+        xdotool({"mousemove", "0", "0"});
+        xdotool(
+            {"mousemove", QString::number(grip.x()), QString::number(grip.y()), "mousedown", "1"});
+        // The compositor takes over the pointer once the program asks it to move the window.
+        for (int step = 1; step <= 6; ++step) {
+            QTest::qWait(50);
+            xdotool({"mousemove", QString::number(grip.x() + offset.x() * step / 6),
+                     QString::number(grip.y() + offset.y() * step / 6)});
+        }
+        QTest::qWait(50);
+        xdotool({"mouseup", "1"});
+        xdotool({"mousemove", QString::number(pointerRest.x()), QString::number(pointerRest.y())});
+        const QImage moved = weston.waitForScreen(
+            [&](const QImage& shot) { return areaOf(shot, blue) == before.translated(offset); });
+        QVERIFY2(!moved.isNull(), qPrintable(QStringLiteral("from %1,%2 to %3,%4")
+                                                 .arg(before.x())
+                                                 .arg(before.y())
+                                                 .arg(areaOf(weston.screenshot(), blue).x())
+                                                 .arg(areaOf(weston.screenshot(), blue).y())));
         weston.pressKeys({"Escape"});
         QVERIFY(
             !weston.waitForScreen([](const QImage& shot) { return areaOf(shot, blue).isEmpty(); })
