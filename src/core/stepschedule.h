@@ -45,6 +45,8 @@ public:
     // Any report of the counter, for its estimate and the measured period.
     void counted(std::uint64_t counter, std::int64_t us);
     Slot nextSlot(std::int64_t nowUs);
+    // The slot of the step sent last; 0 before any.
+    std::uint64_t lastSent() const { return lastSent_; }
     // The slot another window of the same screen was given, where it is still ahead of this
     // schedule's last one and of the counter; else the next slot.
     Slot takeSlot(std::uint64_t slot, std::int64_t nowUs);

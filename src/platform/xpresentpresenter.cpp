@@ -239,7 +239,6 @@ void XPresentPresenter::release() {
     inFlight_.clear();
     early_.clear();
     shownPicture_.reset();
-    lastSlot_.reset();
     xcb_flush(connection_);
 }
 
@@ -387,12 +386,17 @@ QSize XPresentPresenter::windowPixels() const {
 void XPresentPresenter::present(const FlashPicture& picture, std::uint64_t serial) {
     if (!begun_)
         return;
-    if (countDeadline_->isActive()) {
+    if (countDeadline_->isActive())
         early_.emplace_back(picture, serial);
-        lastSlot_.reset();
-    } else {
+    else
         send(picture, serial);
-    }
+}
+
+std::optional<std::uint64_t> XPresentPresenter::lastSlot() const {
+    // A step waiting for the counter's first value has no slot yet.
+    if (!begun_ || countDeadline_->isActive() || schedule_.lastSent() == 0)
+        return std::nullopt;
+    return schedule_.lastSent();
 }
 
 void XPresentPresenter::presentOn(const FlashPicture& picture, std::uint64_t serial,
@@ -416,7 +420,6 @@ void XPresentPresenter::send(const FlashPicture& picture, std::uint64_t serial,
     const std::int64_t now = monotonicMicroseconds();
     const StepSchedule::Slot slot =
         shared ? schedule_.takeSlot(*shared, now) : schedule_.nextSlot(now);
-    lastSlot_ = slot.sent;
     xcb_present_pixmap(connection_, windowId_, pixmap.id, presentSerial, 0, 0, 0, 0, 0, 0, 0,
                        XCB_PRESENT_OPTION_NONE, slot.sent, 0, 0, 0, nullptr);
     const std::int64_t waitUs = schedule_.usUntil(slot.sent, now);

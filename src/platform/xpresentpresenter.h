@@ -28,7 +28,7 @@ public:
     bool begin(int heldRefreshes) override;
     void end() override;
     void present(const FlashPicture& picture, std::uint64_t serial) override;
-    std::optional<std::uint64_t> lastSlot() const override { return lastSlot_; }
+    std::optional<std::uint64_t> lastSlot() const override;
     void presentOn(const FlashPicture& picture, std::uint64_t serial, std::uint64_t slot) override;
     void restart() override;
     void presentAgain() override;
@@ -90,7 +90,6 @@ private:
     std::map<std::uint32_t, Flight> inFlight_;
     // Pictures given before the counter's first value, whose slots are counted from it.
     std::vector<std::pair<FlashPicture, std::uint64_t>> early_;
-    std::optional<std::uint64_t> lastSlot_;
     std::optional<FlashPicture> shownPicture_;
     std::uint32_t nextSerial_ = 1;
     // The counter asked for when a report seemed overdue; 0 while none is.
