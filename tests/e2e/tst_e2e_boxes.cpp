@@ -353,13 +353,16 @@ private slots:
         }
         const QList<LogRow>& left = byBox.first();
         const QList<LogRow>& right = byBox.last();
+        // Planned for the same refresh, and shown on it but where Xvfb tells one box late.
         for (qsizetype i = 0; i < std::min(left.size(), right.size()); ++i) {
-            if (left[i].shownMsc && right[i].shownMsc)
-                QVERIFY2(*left[i].shownMsc == *right[i].shownMsc,
-                         qPrintable(QStringLiteral("step %1 on refreshes %2 and %3")
+            if (left[i].targetMsc && right[i].targetMsc)
+                QVERIFY2(*left[i].targetMsc == *right[i].targetMsc,
+                         qPrintable(QStringLiteral("step %1 planned for refreshes %2 and %3")
                                         .arg(i + 1)
-                                        .arg(*left[i].shownMsc)
-                                        .arg(*right[i].shownMsc)));
+                                        .arg(*left[i].targetMsc)
+                                        .arg(*right[i].targetMsc)));
+            if (left[i].onTarget() && right[i].onTarget())
+                QCOMPARE(*left[i].shownMsc, *right[i].shownMsc);
         }
     }
 
