@@ -1,7 +1,8 @@
 // The cost of a step put on an X server with Present, through the flash's own window and
 // picture: the program's CPU and the server's, per step, solid and gradient, at 1080p and 4K,
 // and beside them the machine's own cost of writing and of copying a frame in memory, the least
-// a server can spend to draw a step and put it on the screen. Run on a server at least
+// a server can spend to draw a step and put it on the screen: over frames beyond the processor's
+// cache (the limit the ratio is taken to) and over two that stay in it. Run on a server at least
 // 3840x2160, for example
 // xvfb-run -a -s "-screen 0 3840x2160x24" build/bench/chromaflick_bench_present
 #include "core/colorsequencer.h"
@@ -50,15 +51,29 @@ double cpuSecondsOf(qint64 process) {
     return (fields.value(11).toDouble() + fields.value(12).toDouble()) / ticks;
 }
 
-// Microseconds to write one frame of this size in memory and to copy one, the best of a few
-// passes over memory already paged in.
-std::pair<double, double> frameLimitUs(QSize size) {
+struct FrameCost {
+    double writeUs = 0;
+    double copyUs = 0;
+};
+
+enum class Passes {
+    // Over two frames, one after the other: a frame of 1080p stays in a large cache.
+    Cached,
+    // Over more frames than the processor's cache holds, as the server's pixmaps and its screen.
+    Memory,
+};
+
+// Microseconds to write one frame of this size and to copy one, the best of a few passes.
+FrameCost frameCostUs(QSize size, Passes passes) {
+    const bool beyondCache = passes == Passes::Memory;
     const std::size_t bytes = std::size_t(size.width()) * std::size_t(size.height()) * 4;
-    std::vector<unsigned char> from(bytes, 1);
-    std::vector<unsigned char> to(bytes, 2);
-    const auto bestOf = [](auto&& pass) {
+    const long cache = std::max(sysconf(_SC_LEVEL3_CACHE_SIZE), 0L);
+    const std::size_t count =
+        beyondCache ? std::max<std::size_t>(6, 2 * std::size_t(cache) / bytes + 3) : 2;
+    std::vector<std::vector<unsigned char>> frames(count, std::vector<unsigned char>(bytes, 1));
+    const auto bestOf = [&](auto&& pass) {
         double best = 1e12;
-        for (int i = 0; i < 10; ++i) {
+        for (std::size_t i = 0; i < 3 * count; ++i) {
             const auto start = std::chrono::steady_clock::now();
             pass(i);
             const std::chrono::duration<double, std::micro> took =
@@ -67,16 +82,24 @@ std::pair<double, double> frameLimitUs(QSize size) {
         }
         return best;
     };
-    const double write = bestOf([&](int i) {
-        std::memset(to.data(), i, bytes);
+    const double write = bestOf([&](std::size_t i) {
+        std::vector<unsigned char>& to = frames[i % count];
+        std::memset(to.data(), int(i), bytes);
         benchmark::DoNotOptimize(to.data());
     });
-    const double copy = bestOf([&](int i) {
-        from[std::size_t(i)] = std::uint8_t(i);
+    const double copy = bestOf([&](std::size_t i) {
+        std::vector<unsigned char>& from = frames[(i + 1) % count];
+        std::vector<unsigned char>& to = frames[i % count];
+        from[i % bytes] = std::uint8_t(i);
         std::memcpy(to.data(), from.data(), bytes);
         benchmark::DoNotOptimize(to.data());
     });
     return {write, copy};
+}
+
+// Before and after the steps, the better of both: other work on the machine only slows it.
+FrameCost leastOf(const FrameCost& a, const FrameCost& b) {
+    return {std::min(a.writeUs, b.writeUs), std::min(a.copyUs, b.copyUs)};
 }
 
 // Colors of a step: a new pair each time, or a cycle of four as the flash repeats its list.
@@ -89,6 +112,9 @@ FlashStep stepOf(std::uint64_t serial, bool gradient, int cycle) {
 }
 
 void presentSteps(benchmark::State& state, QSize size, bool gradient, int cycle) {
+    // Before the presenter counts refreshes: the passes take longer than the first slot's wait.
+    const FrameCost memoryBefore = frameCostUs(size, Passes::Memory);
+    const FrameCost cachedBefore = frameCostUs(size, Passes::Cached);
     // The flash's window as the session shows it under a presenter, the hint gone.
     Form2 window;
     window.setGeometry(QRect(QPoint(0, 0), size));
@@ -117,8 +143,6 @@ void presentSteps(benchmark::State& state, QSize size, bool gradient, int cycle)
                          skipped += when.skipped;
                      });
     QObject::connect(presenter.get(), &StepPresenter::ready, &loop, &QEventLoop::quit);
-    // Before and after the steps, the better of both: other work on the machine only slows it.
-    const auto [writeBeforeUs, copyBeforeUs] = frameLimitUs(size);
     const qint64 server = serverProcess();
     const double serverBefore = cpuSecondsOf(server);
     // The picture the steps are planned from: the window's face.
@@ -135,15 +159,17 @@ void presentSteps(benchmark::State& state, QSize size, bool gradient, int cycle)
         loop.exec();
     const double serverSeconds = cpuSecondsOf(server) - serverBefore;
     presenter->end();
-    const auto [writeAfterUs, copyAfterUs] = frameLimitUs(size);
-    const double writeUs = std::min(writeBeforeUs, writeAfterUs);
-    const double copyUs = std::min(copyBeforeUs, copyAfterUs);
+    const FrameCost memory = leastOf(memoryBefore, frameCostUs(size, Passes::Memory));
+    const FrameCost cached = leastOf(cachedBefore, frameCostUs(size, Passes::Cached));
     const double serverUs = serverSeconds * 1e6 / double(state.iterations());
     state.counters["server_cpu_us"] = benchmark::Counter(serverUs);
-    state.counters["write_us"] = benchmark::Counter(writeUs);
-    state.counters["copy_us"] = benchmark::Counter(copyUs);
-    // A step is at least one frame drawn and one copied onto the screen.
-    state.counters["server_per_limit"] = benchmark::Counter(serverUs / (writeUs + copyUs));
+    state.counters["write_us"] = benchmark::Counter(memory.writeUs);
+    state.counters["copy_us"] = benchmark::Counter(memory.copyUs);
+    state.counters["cached_write_us"] = benchmark::Counter(cached.writeUs);
+    state.counters["cached_copy_us"] = benchmark::Counter(cached.copyUs);
+    // A step is at least one frame drawn and one copied onto the screen, in the server's memory.
+    state.counters["server_per_limit"] =
+        benchmark::Counter(serverUs / (memory.writeUs + memory.copyUs));
     state.counters["missed"] = double(missed);
     state.counters["skipped"] = skipped;
 }

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QSize>
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 #include <xcb/xcb.h>
@@ -26,13 +27,21 @@ struct XcbPixelFormat {
     std::uint32_t pixelFor(const PatchLevels& levels) const;
 };
 
+// A pixmap one row high and as wide as the drawable, and a gc that fills with it as its tile.
+struct XcbRowTile {
+    xcb_pixmap_t pixmap = 0;
+    xcb_gcontext_t gc = 0;
+};
+
 // Draws on a window or pixmap in the X server: fills are rectangles the server paints, so a
 // step at 4K costs a few requests instead of an upload of the whole picture.
 class XcbDrawableSurface final : public DrawingSurface {
 public:
     // The gc must not ask for graphics exposures: rows are copied within the drawable.
+    // Rows spread down from the first one are tiled from the row tile where there is one.
     XcbDrawableSurface(xcb_connection_t* connection, xcb_drawable_t drawable, xcb_gcontext_t gc,
-                       const XcbPixelFormat& format, QSize size);
+                       const XcbPixelFormat& format, QSize size,
+                       std::optional<XcbRowTile> rowTile = std::nullopt);
     ~XcbDrawableSurface() override;
     XcbDrawableSurface(const XcbDrawableSurface&) = delete;
     XcbDrawableSurface& operator=(const XcbDrawableSurface&) = delete;
@@ -54,6 +63,7 @@ private:
     xcb_gcontext_t gc_;
     XcbPixelFormat format_;
     QSize size_;
+    std::optional<XcbRowTile> rowTile_;
     FirstRowSpread spread_;
     // Neighbouring fills of one color go in one request.
     std::vector<xcb_rectangle_t> pending_;

@@ -231,6 +231,12 @@ void XPresentPresenter::release() {
     if (gc_)
         xcb_free_gc(connection_, gc_);
     gc_ = 0;
+    if (rowTile_.gc) {
+        xcb_free_gc(connection_, rowTile_.gc);
+        xcb_free_pixmap(connection_, rowTile_.pixmap);
+    }
+    rowTile_ = {};
+    rowTileWidth_ = 0;
     if (events_) {
         xcb_present_select_input(connection_, eventId_, windowId_, 0);
         xcb_unregister_for_special_event(connection_, events_);
@@ -442,11 +448,29 @@ void XPresentPresenter::presentAgain() {
 }
 
 void XPresentPresenter::draw(const FlashPicture& picture, xcb_drawable_t drawable, QSize size) {
-    XcbDrawableSurface surface(connection_, drawable, gc_, format_, size);
+    XcbDrawableSurface surface(connection_, drawable, gc_, format_, size, rowTile(size.width()));
     if (picture.background)
         picture.background(surface, size);
     for (const FlashPicture::Overlay& overlay : picture.overlays)
         surface.putImage(overlay.at, overlay.image);
+}
+
+XcbRowTile XPresentPresenter::rowTile(int width) {
+    if (rowTileWidth_ >= width)
+        return rowTile_;
+    if (rowTile_.gc) {
+        xcb_free_gc(connection_, rowTile_.gc);
+        xcb_free_pixmap(connection_, rowTile_.pixmap);
+    }
+    rowTile_.pixmap = xcb_generate_id(connection_);
+    xcb_create_pixmap(connection_, format_.depth, rowTile_.pixmap, windowId_, std::uint16_t(width),
+                      1);
+    rowTile_.gc = xcb_generate_id(connection_);
+    const std::uint32_t tiled[] = {XCB_FILL_STYLE_TILED, rowTile_.pixmap, 0};
+    xcb_create_gc(connection_, rowTile_.gc, windowId_,
+                  XCB_GC_FILL_STYLE | XCB_GC_TILE | XCB_GC_GRAPHICS_EXPOSURES, tiled);
+    rowTileWidth_ = width;
+    return rowTile_;
 }
 
 void XPresentPresenter::restart() {

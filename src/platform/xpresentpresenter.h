@@ -76,6 +76,8 @@ private:
     QSize windowPixels() const;
     // The background's fills, then the overlays, on a pixmap or on the window itself.
     void draw(const FlashPicture& picture, xcb_drawable_t drawable, QSize size);
+    // The row tile at least this wide, made on first use.
+    XcbRowTile rowTile(int width);
     void release();
 
     QPointer<QWindow> window_;
@@ -85,6 +87,8 @@ private:
     xcb_special_event_t* events_ = nullptr;
     xcb_present_event_t eventId_ = 0;
     xcb_gcontext_t gc_ = 0;
+    XcbRowTile rowTile_;
+    int rowTileWidth_ = 0;
     QSocketNotifier* notifier_ = nullptr;
     std::vector<Pixmap> ring_;
     std::map<std::uint32_t, Flight> inFlight_;
