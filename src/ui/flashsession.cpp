@@ -16,7 +16,6 @@
 #include "platform/framelogfile.h"
 #include "platform/plasmataskbarhint.h"
 #include "platform/screensaverinhibitor.h"
-#include "platform/steppresenter.h"
 #include "platform/systemlog.h"
 #include "ui/boxplacement.h"
 #include "ui/desktoppixels.h"
@@ -24,7 +23,6 @@
 #include "ui/form2.h"
 
 #include <QLabel>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -68,9 +66,16 @@ FlashSession::FlashSession(const FlashSource& source, Dialogs& dialogs)
     durationTimer_->setTimerType(Qt::PreciseTimer);
     connect(durationTimer_, &QTimer::timeout, this, &FlashSession::close);
 
-    heldRows_ = new QTimer(this);
-    heldRows_->setSingleShot(true);
-    connect(heldRows_, &QTimer::timeout, this, [this] { recordHeld(false); });
+    lock_ = new FrameLock(this);
+    connect(lock_, &FrameLock::decided, this, &FlashSession::recordDecided);
+    connect(lock_, &FrameLock::unreported, this, &FlashSession::noteUnreported);
+    connect(lock_, &FrameLock::failed, this, &FlashSession::presenterFailed);
+    connect(lock_, &FrameLock::shownFirst, this, [this](const StepShown& row) {
+        if (patchMode_)
+            emit patchShown(row);
+    });
+    // The first screen's refreshes set the ticks for all: one step each, every screen.
+    connect(lock_, &FrameLock::ready, this, &FlashSession::tickIfRoom, Qt::QueuedConnection);
 
     screenSaver_ = new ScreenSaverInhibitor(this);
     taskbarHint_ = new PlasmaTaskbarHint(this);
@@ -125,8 +130,8 @@ void FlashSession::setMarker(std::optional<PhotodiodeMarker> marker) {
         view->setMarker(marker);
 }
 
-void FlashSession::setPresenterFactory(PresenterFactory factory) {
-    presenterFactory_ = std::move(factory);
+void FlashSession::setPresenterFactory(FrameLock::PresenterFactory factory) {
+    lock_->setPresenterFactory(std::move(factory));
 }
 
 void FlashSession::showFlash() {
@@ -228,26 +233,14 @@ void FlashSession::startPacing() {
     const auto holdAt = [this](double rate) {
         return heldRefreshes_ ? *heldRefreshes_ : refreshesForDelay(timer1_->interval(), rate);
     };
-    bool available = true;
     QString refusal;
-    for (const std::unique_ptr<Form2>& view : views_) {
-        std::unique_ptr<StepPresenter> presenter;
-        if (presenterFactory_)
-            presenter = presenterFactory_(*view);
-        else
-            presenter = createStepPresenter(*view, refusal);
-        if (!presenter) {
-            available = false;
-            break;
-        }
-        presenters_.push_back(std::move(presenter));
-    }
-    const double rate = available ? presenters_.front()->refreshRate() : reportedRate;
+    std::vector<Form2*> views;
+    for (const std::unique_ptr<Form2>& view : views_)
+        views.push_back(view.get());
+    const bool provided = lock_->provide(views, refusal);
+    const double rate = provided ? lock_->refreshRate() : reportedRate;
     held_ = holdAt(rate);
-    for (const std::unique_ptr<StepPresenter>& presenter : presenters_)
-        available = available && presenter->begin(held_);
-    if (!available) {
-        presenters_.clear();
+    if (!provided || !lock_->begin(held_)) {
         if (!std::exchange(fallbackTold_, true)) {
             const QString told = refusal.isEmpty()
                                      ? tr("this display offers no way to hold colors to its "
@@ -259,34 +252,8 @@ void FlashSession::startPacing() {
         return;
     }
     timer1_->stop();
-    inFlight_.assign(views_.size(), {});
-    reported_.assign(views_.size(), {});
-    for (std::size_t i = 0; i < views_.size(); ++i) {
-        Form2& view = *views_[i];
-        StepPresenter& presenter = *presenters_[i];
-        tallies_[i].setReportedRate(presenter.refreshRate());
-        view.setPresented(presenter.drawsItself());
-        connect(&presenter, &StepPresenter::shown, this,
-                [this, i](std::uint64_t serial, const StepShown& when) {
-                    recordPresented(i, serial, when);
-                });
-        connect(&presenter, &StepPresenter::unreported, this, [this, i] { noteUnreported(i); });
-        connect(&view, &Form2::exposed, &presenter, &StepPresenter::presentAgain);
-        // Queued, as the presenter that tells it is still on the stack; from a presenter since
-        // ended, it is no news.
-        connect(
-            &presenter, &StepPresenter::failed, this,
-            [this, from = QPointer<StepPresenter>(&presenter)](const QString& reason) {
-                if (from)
-                    presenterFailed(reason);
-            },
-            Qt::QueuedConnection);
-        // The picture before the first tick, as the window shows it without the lock.
-        presenter.present(view.picture(), UnloggedPicture);
-    }
-    // The first screen's refreshes set the ticks for all: one step each, every screen.
-    connect(presenters_.front().get(), &StepPresenter::ready, this, &FlashSession::tickIfRoom,
-            Qt::QueuedConnection);
+    for (std::size_t i = 0; i < views_.size(); ++i)
+        tallies_[i].setReportedRate(lock_->refreshRate(i));
     QMetaObject::invokeMethod(this, &FlashSession::tickIfRoom, Qt::QueuedConnection);
 }
 
@@ -301,9 +268,9 @@ void FlashSession::paceByTimer(double rate) {
 }
 
 void FlashSession::presenterFailed(const QString& reason) {
-    if (presenters_.empty())
+    if (!isLocked())
         return;
-    const double rate = presenters_.front()->refreshRate();
+    const double rate = lock_->refreshRate();
     if (!std::exchange(failureTold_, true))
         std::fprintf(stderr, "chromaflick: %s\n",
                      qPrintable(tr("%1; the timer paces the flash from here").arg(reason)));
@@ -328,19 +295,12 @@ void FlashSession::tellInexactScreens(const QList<QScreen*>& screens) {
 }
 
 void FlashSession::stopPacing() {
-    // A presenter ending tells what it still knows of the steps in flight.
-    for (const std::unique_ptr<StepPresenter>& presenter : presenters_)
-        presenter->end();
-    recordUnreported();
-    presenters_.clear();
-    inFlight_.clear();
-    reported_.clear();
-    for (const std::unique_ptr<Form2>& view : views_)
-        view->setPresented(false);
+    // Every step sent gets its row, also one that no report came for.
+    lock_->end();
 }
 
 void FlashSession::tickIfRoom() {
-    if (presenters_.empty() || paused_ || !isVisible() || !presenters_.front()->hasRoom())
+    if (paused_ || !isVisible() || !lock_->hasRoom())
         return;
     if (patchMode_) {
         if (std::optional<FlashStep> patch = std::exchange(waitingPatch_, std::nullopt))
@@ -374,27 +334,10 @@ StepShown FlashSession::rowFor(std::size_t view) const {
 
 void FlashSession::presentShown() {
     ++stepNumber_;
-    for (std::size_t i = 0; i < presenters_.size(); ++i) {
-        StepShown row = rowFor(i);
-        // The first screen sets the pace; one that cannot follow it misses the step rather than
-        // queueing without end.
-        if (i > 0 && !presenters_[i]->keepsUp()) {
-            row.skipped = true;
-            row.shownUs = monotonicMicroseconds();
-            recordDecided(i, row);
-            continue;
-        }
-        inFlight_[i][std::uint64_t(stepNumber_)] = row;
-        // Windows of one screen count the same refreshes: boxes there change together.
-        const std::optional<std::uint64_t> leaderSlot =
-            i > 0 && views_[i]->screen() == views_[0]->screen() ? presenters_[0]->lastSlot()
-                                                                : std::nullopt;
-        if (leaderSlot)
-            presenters_[i]->presentOn(views_[i]->picture(), std::uint64_t(stepNumber_),
-                                      *leaderSlot);
-        else
-            presenters_[i]->present(views_[i]->picture(), std::uint64_t(stepNumber_));
-    }
+    std::vector<StepShown> rows;
+    for (std::size_t i = 0; i < views_.size(); ++i)
+        rows.push_back(rowFor(i));
+    lock_->present(std::uint64_t(stepNumber_), std::move(rows));
 }
 
 void FlashSession::recordTimerTick() {
@@ -407,62 +350,9 @@ void FlashSession::recordTimerTick() {
     }
 }
 
-void FlashSession::recordPresented(std::size_t view, std::uint64_t serial, const StepShown& when) {
-    if (view >= inFlight_.size())
-        return;
-    const auto found = inFlight_[view].find(serial);
-    // The opening picture and a picture shown again after an uncovering are no steps.
-    if (found == inFlight_[view].end())
-        return;
-    StepShown row = found->second;
-    inFlight_[view].erase(found);
-    row.targetMsc = when.targetMsc;
-    row.shownMsc = when.shownMsc;
-    row.shownUs = when.shownUs;
-    row.missed = when.missed;
-    row.skipped = when.skipped;
-    row.unconfirmed = when.unconfirmed;
-    if (patchMode_ && view == 0 && !row.skipped && !row.unconfirmed)
-        emit patchShown(row);
-    for (const StepShown& decided : reported_[view].add(row))
-        recordDecided(view, decided);
-    recordHeld(false);
-}
-
-void FlashSession::recordHeld(bool all) {
-    const auto refreshUs = [this](std::size_t view) {
-        const double rate = presenters_[view]->refreshRate();
-        return std::int64_t(1e6 / (rate > 0 ? rate : 60));
-    };
-    const std::int64_t now = monotonicMicroseconds();
-    std::optional<std::int64_t> next;
-    for (std::size_t view = 0; view < reported_.size() && view < presenters_.size(); ++view) {
-        for (const StepShown& held :
-             reported_[view].takeHeld(all ? std::nullopt : std::optional(now), refreshUs(view)))
-            recordDecided(view, held);
-        if (const std::optional<std::int64_t> until = reported_[view].heldUntilUs(refreshUs(view)))
-            next = std::min(next.value_or(*until), *until);
-    }
-    if (next)
-        heldRows_->start(int(std::max<std::int64_t>(*next - now, 0) / 1000) + 1);
-    else
-        heldRows_->stop();
-}
-
 void FlashSession::recordDecided(std::size_t view, const StepShown& row) {
     tallies_[view].add(row);
     record(row);
-}
-
-void FlashSession::recordUnreported() {
-    recordHeld(true);
-    for (std::size_t view = 0; view < inFlight_.size(); ++view) {
-        for (auto& [serial, row] : inFlight_[view]) {
-            row.unconfirmed = true;
-            recordDecided(view, row);
-        }
-        inFlight_[view].clear();
-    }
 }
 
 void FlashSession::noteUnreported(std::size_t view) {
@@ -561,7 +451,7 @@ void FlashSession::putOnScreens() {
 void FlashSession::showPatch(const FlashStep& patch) {
     if (!isVisible())
         return;
-    if (isLocked() && !presenters_.front()->hasRoom()) {
+    if (isLocked() && !lock_->hasRoom()) {
         // The latest patch is the one the program wants; one it replaced never showed.
         if (waitingPatch_) {
             ++stepNumber_;
@@ -578,20 +468,20 @@ void FlashSession::showPatch(const FlashStep& patch) {
     }
     paintStep(patch);
     // On the next refresh that can be met, not on a slot planned from the last patch.
-    restartSchedules();
+    lock_->restart();
     putOnScreens();
 }
 
 bool FlashSession::showsDeepColor() const {
     const QScreen* screen = views_.empty() ? nullptr : views_.front()->screen();
-    return isLocked() && presenters_.front()->drawsItself() && screen && screen->depth() >= 30;
+    return lock_->drawsItself() && screen && screen->depth() >= 30;
 }
 
 void FlashSession::showUnlogged(const FlashStep& step) {
     waitingPatch_.reset();
     paintStep(step);
-    restartSchedules();
-    presentUnlogged();
+    lock_->restart();
+    lock_->presentUnlogged();
 }
 
 void FlashSession::setHintText(const QString& text) {
@@ -603,8 +493,8 @@ void FlashSession::setHintText(const QString& text) {
             hint.adjustSize();
     }
     if (isLocked()) {
-        restartSchedules();
-        presentUnlogged();
+        lock_->restart();
+        lock_->presentUnlogged();
     }
 }
 
@@ -617,16 +507,6 @@ void FlashSession::recordAfterPaint() {
         row.shownUs = now;
         recordDecided(i, row);
     }
-}
-
-void FlashSession::restartSchedules() {
-    for (const std::unique_ptr<StepPresenter>& presenter : presenters_)
-        presenter->restart();
-}
-
-void FlashSession::presentUnlogged() {
-    for (std::size_t i = 0; i < presenters_.size(); ++i)
-        presenters_[i]->present(views_[i]->picture(), UnloggedPicture);
 }
 
 void FlashSession::paintStep(const FlashStep& step) {
@@ -654,7 +534,7 @@ void FlashSession::togglePause() {
     paused_ = !paused_;
     tellShownStep(paused_);
     // Neither the readout nor the step after a pause waits for a slot planned before it.
-    restartSchedules();
+    lock_->restart();
     // A timed run counts flashing time only: a pause holds what is left of it.
     if (paused_) {
         timer1_->stop();
@@ -663,7 +543,7 @@ void FlashSession::togglePause() {
             durationTimer_->stop();
         }
         // The readout is part of the presented picture.
-        presentUnlogged();
+        lock_->presentUnlogged();
         return;
     }
     if (durationLeft_) {
@@ -704,12 +584,12 @@ bool FlashSession::stepByHand(int keyCode) {
     if (step)
         trap.step(170, [&] { paintStep(step->step); });
     tellShownStep(true);
-    restartSchedules();
+    lock_->restart();
     // A step by hand is shown and logged as a tick is.
     if (step)
         putOnScreens();
     else
-        presentUnlogged();
+        lock_->presentUnlogged();
     return true;
 }
 
@@ -758,8 +638,8 @@ void FlashSession::Form_KeyDown(int keyCode) {
             tellShownStep(false);
             // Presented, the picture would keep the hint until the next step.
             if (isLocked()) {
-                restartSchedules();
-                presentUnlogged();
+                lock_->restart();
+                lock_->presentUnlogged();
             }
             trap.step(164, [&] { hideProgress_ = 0; });
         }

@@ -4,14 +4,13 @@
 #include "core/flashstepper.h"
 #include "core/flashtally.h"
 #include "core/framelog.h"
-#include "core/onestepperrefresh.h"
 #include "core/photodiodemarker.h"
+#include "ui/framelock.h"
 
 #include <QList>
 #include <QObject>
 #include <chrono>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -21,7 +20,6 @@ class ErrorTrap;
 class FlashSource;
 class FrameLogFile;
 class Form2;
-class StepPresenter;
 class QScreen;
 class QTimer;
 class PlasmaTaskbarHint;
@@ -53,8 +51,7 @@ public:
     // Where every step shown is written; none when null.
     void setLog(FrameLogFile* log) { log_ = log; }
     // How the lock reaches a window's screen; the platform's own mechanism unless replaced.
-    using PresenterFactory = std::function<std::unique_ptr<StepPresenter>(Form2&)>;
-    void setPresenterFactory(PresenterFactory factory);
+    void setPresenterFactory(FrameLock::PresenterFactory factory);
     // The steps come from a calibration program, one by showPatch(), and nothing ticks: each
     // patch is held to the refreshes where the display allows, and stays until the next.
     void setPatchMode(bool patchMode) { patchMode_ = patchMode; }
@@ -72,7 +69,7 @@ public:
     // Whether a patch waits for the display to have room, so that it has no number yet.
     bool hasWaitingPatch() const { return waitingPatch_.has_value(); }
     // Whether this opening's steps are held to the refreshes, and how many each.
-    bool isLocked() const { return !presenters_.empty(); }
+    bool isLocked() const { return lock_->isLocked(); }
     int heldRefreshes() const { return held_; }
     // The sums of the keyboard's screen, and of each screen in the order of views().
     const FlashTally& tally() const { return tallies_.front(); }
@@ -122,10 +119,6 @@ private:
     void presentShown();
     // Every step shown, by tick or by hand, reaches the screens and the log through here.
     void putOnScreens();
-    // The picture now, outside the log: the readout changed while paused.
-    void presentUnlogged();
-    // The next step of every screen on its next refresh, not on the slot planned for it.
-    void restartSchedules();
     void startPacing();
     void tickIfRoom();
     void stopPacing();
@@ -136,15 +129,10 @@ private:
     // Once per run, for a screen whose pixels cannot hold the list's colors.
     void tellInexactScreens(const QList<QScreen*>& screens);
     void record(StepShown shown);
-    void recordPresented(std::size_t view, std::uint64_t serial, const StepShown& when);
     // Told once per flash; each screen's summary says it for itself.
     void noteUnreported(std::size_t view);
-    // Rows of presented steps, once their refresh is known to be their own.
+    // Every row whose showing is known: the screen's sums, the log, stepShown().
     void recordDecided(std::size_t view, const StepShown& row);
-    // Every step sent gets its row, also one that no report came for.
-    void recordUnreported();
-    // The rows held whose refresh is over; all of them at the close.
-    void recordHeld(bool all);
     // The rows of one tick whose showing the timer paces: what the windows hold now.
     void recordTimerTick();
     StepShown rowFor(std::size_t view) const;
@@ -168,17 +156,13 @@ private:
     std::optional<std::chrono::milliseconds> durationLeft_; // of a timed run, while paused
     QTimer* timer1_ = nullptr;
     QTimer* durationTimer_ = nullptr;
-    QTimer* heldRows_ = nullptr;
     FlashStep shownStep_;
     std::vector<std::unique_ptr<Form2>> views_;
     QList<QRect> boxes_;
     std::optional<int> heldRefreshes_;
     std::optional<PhotodiodeMarker> marker_;
-    PresenterFactory presenterFactory_;
-    std::vector<std::unique_ptr<StepPresenter>> presenters_;
-    // Per screen: the rows of the steps in flight, by serial, until the display reports them.
-    std::vector<std::map<std::uint64_t, StepShown>> inFlight_;
-    std::vector<OneStepPerRefresh> reported_;
+    FrameLock* lock_ = nullptr;
+    // The refreshes each step is held, by the lock or by the timer.
     int held_ = 0;
     int stepNumber_ = 0;
     bool patchMode_ = false;
