@@ -2,9 +2,10 @@
 // picture: the program's CPU and the server's, per step, solid and gradient, at 1080p and 4K,
 // and beside them the machine's own cost of writing and of copying a frame in memory, the least
 // a server can spend to draw a step and put it on the screen: over frames beyond the processor's
-// cache (the limit the ratio is taken to) and over two that stay in it. Run on a server at least
-// 3840x2160, for example
-// xvfb-run -a -s "-screen 0 3840x2160x24" build/bench/chromaflick_bench_present
+// cache (the limit the ratio is taken to) and over two that stay in it; and the server's own
+// floor, the CPU it spends on a frame filled and copied onto the window once a refresh. Run on a
+// server at least 3840x2160, for example xvfb-run -a -s "-screen 0 3840x2160x24"
+// build/bench/chromaflick_bench_present
 #include "core/colorsequencer.h"
 #include "platform/steppresenter.h"
 #include "platform/xpresentpresenter.h"
@@ -16,12 +17,16 @@
 #include <QFile>
 #include <QLabel>
 #include <QTimer>
+#include <QWindow>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <thread>
 #include <unistd.h>
 #include <vector>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -102,6 +107,51 @@ FrameCost leastOf(const FrameCost& a, const FrameCost& b) {
     return {std::min(a.writeUs, b.writeUs), std::min(a.copyUs, b.copyUs)};
 }
 
+// The server's CPU for the least a step can ask of it: a frame filled in a pixmap and copied
+// onto the window, without Present, once a refresh, over as many pixmaps as the presenter
+// keeps. Pixman's own fill and copy over memory that cools between refreshes are its cost.
+double serverFloorUs(const QWindow& window, QSize size, qint64 server) {
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const auto windowId = xcb_window_t(window.winId());
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, windowId), nullptr);
+    const std::uint8_t depth = geometry ? geometry->depth : 24;
+    std::free(geometry);
+    const xcb_gcontext_t gc = xcb_generate_id(connection);
+    const std::uint32_t noExposures = 0;
+    xcb_create_gc(connection, gc, windowId, XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
+    const auto width = std::uint16_t(size.width());
+    const auto height = std::uint16_t(size.height());
+    const xcb_rectangle_t whole{0, 0, width, height};
+    std::vector<xcb_pixmap_t> pixmaps(4);
+    for (xcb_pixmap_t& pixmap : pixmaps) {
+        pixmap = xcb_generate_id(connection);
+        xcb_create_pixmap(connection, depth, pixmap, windowId, width, height);
+        xcb_poly_fill_rectangle(connection, pixmap, gc, 1, &whole);
+    }
+    const auto roundTrip = [connection] {
+        std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    };
+    roundTrip();
+    constexpr int steps = 240;
+    const double before = cpuSecondsOf(server);
+    for (int i = 0; i < steps; ++i) {
+        const xcb_pixmap_t pixmap = pixmaps[std::size_t(i) % pixmaps.size()];
+        const auto color = std::uint32_t(i * 0x010101);
+        xcb_change_gc(connection, gc, XCB_GC_FOREGROUND, &color);
+        xcb_poly_fill_rectangle(connection, pixmap, gc, 1, &whole);
+        xcb_copy_area(connection, pixmap, windowId, gc, 0, 0, 0, 0, width, height);
+        roundTrip();
+        std::this_thread::sleep_for(std::chrono::microseconds(16667));
+    }
+    const double seconds = cpuSecondsOf(server) - before;
+    for (const xcb_pixmap_t pixmap : pixmaps)
+        xcb_free_pixmap(connection, pixmap);
+    xcb_free_gc(connection, gc);
+    xcb_disconnect(connection);
+    return seconds * 1e6 / steps;
+}
+
 // Colors of a step: a new pair each time, or a cycle of four as the flash repeats its list.
 FlashStep stepOf(std::uint64_t serial, bool gradient, int cycle) {
     const auto first =
@@ -124,6 +174,8 @@ void presentSteps(benchmark::State& state, QSize size, bool gradient, int cycle)
     QEventLoop settle;
     QTimer::singleShot(300, &settle, &QEventLoop::quit);
     settle.exec();
+    const qint64 server = serverProcess();
+    const double floorUs = serverFloorUs(*window.windowHandle(), size, server);
     QString refusal;
     std::unique_ptr<XPresentPresenter> presenter =
         XPresentPresenter::create(*window.windowHandle(), refusal);
@@ -143,7 +195,6 @@ void presentSteps(benchmark::State& state, QSize size, bool gradient, int cycle)
                          skipped += when.skipped;
                      });
     QObject::connect(presenter.get(), &StepPresenter::ready, &loop, &QEventLoop::quit);
-    const qint64 server = serverProcess();
     const double serverBefore = cpuSecondsOf(server);
     // The picture the steps are planned from: the window's face.
     presenter->present(window.picture(), 0);
@@ -170,6 +221,8 @@ void presentSteps(benchmark::State& state, QSize size, bool gradient, int cycle)
     // A step is at least one frame drawn and one copied onto the screen, in the server's memory.
     state.counters["server_per_limit"] =
         benchmark::Counter(serverUs / (memory.writeUs + memory.copyUs));
+    state.counters["server_floor_us"] = benchmark::Counter(floorUs);
+    state.counters["server_per_floor"] = benchmark::Counter(serverUs / floorUs);
     state.counters["missed"] = double(missed);
     state.counters["skipped"] = skipped;
 }
