@@ -66,16 +66,15 @@ FlashSession::FlashSession(const FlashSource& source, Dialogs& dialogs)
     durationTimer_->setTimerType(Qt::PreciseTimer);
     connect(durationTimer_, &QTimer::timeout, this, &FlashSession::close);
 
-    lock_ = new FrameLock(this);
-    connect(lock_, &FrameLock::decided, this, &FlashSession::recordDecided);
-    connect(lock_, &FrameLock::unreported, this, &FlashSession::noteUnreported);
-    connect(lock_, &FrameLock::failed, this, &FlashSession::presenterFailed);
-    connect(lock_, &FrameLock::shownFirst, this, [this](const StepShown& row) {
+    connect(&lock_, &FrameLock::decided, this, &FlashSession::recordDecided);
+    connect(&lock_, &FrameLock::unreported, this, &FlashSession::noteUnreported);
+    connect(&lock_, &FrameLock::failed, this, &FlashSession::presenterFailed);
+    connect(&lock_, &FrameLock::shownFirst, this, [this](const StepShown& row) {
         if (patchMode_)
             emit patchShown(row);
     });
     // The first screen's refreshes set the ticks for all: one step each, every screen.
-    connect(lock_, &FrameLock::ready, this, &FlashSession::tickIfRoom, Qt::QueuedConnection);
+    connect(&lock_, &FrameLock::ready, this, &FlashSession::tickIfRoom, Qt::QueuedConnection);
 
     screenSaver_ = new ScreenSaverInhibitor(this);
     taskbarHint_ = new PlasmaTaskbarHint(this);
@@ -131,7 +130,7 @@ void FlashSession::setMarker(std::optional<PhotodiodeMarker> marker) {
 }
 
 void FlashSession::setPresenterFactory(FrameLock::PresenterFactory factory) {
-    lock_->setPresenterFactory(std::move(factory));
+    lock_.setPresenterFactory(std::move(factory));
 }
 
 void FlashSession::showFlash() {
@@ -237,10 +236,10 @@ void FlashSession::startPacing() {
     std::vector<Form2*> views;
     for (const std::unique_ptr<Form2>& view : views_)
         views.push_back(view.get());
-    const bool provided = lock_->provide(views, refusal);
-    const double rate = provided ? lock_->refreshRate() : reportedRate;
+    const bool provided = lock_.provide(views, refusal);
+    const double rate = provided ? lock_.refreshRate() : reportedRate;
     held_ = holdAt(rate);
-    if (!provided || !lock_->begin(held_)) {
+    if (!provided || !lock_.begin(held_)) {
         if (!std::exchange(fallbackTold_, true)) {
             const QString told = refusal.isEmpty()
                                      ? tr("this display offers no way to hold colors to its "
@@ -253,7 +252,7 @@ void FlashSession::startPacing() {
     }
     timer1_->stop();
     for (std::size_t i = 0; i < views_.size(); ++i)
-        tallies_[i].setReportedRate(lock_->refreshRate(i));
+        tallies_[i].setReportedRate(lock_.refreshRate(i));
     QMetaObject::invokeMethod(this, &FlashSession::tickIfRoom, Qt::QueuedConnection);
 }
 
@@ -270,7 +269,7 @@ void FlashSession::paceByTimer(double rate) {
 void FlashSession::presenterFailed(const QString& reason) {
     if (!isLocked())
         return;
-    const double rate = lock_->refreshRate();
+    const double rate = lock_.refreshRate();
     if (!std::exchange(failureTold_, true))
         std::fprintf(stderr, "chromaflick: %s\n",
                      qPrintable(tr("%1; the timer paces the flash from here").arg(reason)));
@@ -296,11 +295,11 @@ void FlashSession::tellInexactScreens(const QList<QScreen*>& screens) {
 
 void FlashSession::stopPacing() {
     // Every step sent gets its row, also one that no report came for.
-    lock_->end();
+    lock_.end();
 }
 
 void FlashSession::tickIfRoom() {
-    if (paused_ || !isVisible() || !lock_->hasRoom())
+    if (paused_ || !isVisible() || !lock_.hasRoom())
         return;
     if (patchMode_) {
         if (std::optional<FlashStep> patch = std::exchange(waitingPatch_, std::nullopt))
@@ -337,7 +336,7 @@ void FlashSession::presentShown() {
     std::vector<StepShown> rows;
     for (std::size_t i = 0; i < views_.size(); ++i)
         rows.push_back(rowFor(i));
-    lock_->present(std::uint64_t(stepNumber_), std::move(rows));
+    lock_.present(std::uint64_t(stepNumber_), std::move(rows));
 }
 
 void FlashSession::recordTimerTick() {
@@ -451,7 +450,7 @@ void FlashSession::putOnScreens() {
 void FlashSession::showPatch(const FlashStep& patch) {
     if (!isVisible())
         return;
-    if (isLocked() && !lock_->hasRoom()) {
+    if (isLocked() && !lock_.hasRoom()) {
         // The latest patch is the one the program wants; one it replaced never showed.
         if (waitingPatch_) {
             ++stepNumber_;
@@ -468,20 +467,20 @@ void FlashSession::showPatch(const FlashStep& patch) {
     }
     paintStep(patch);
     // On the next refresh that can be met, not on a slot planned from the last patch.
-    lock_->restart();
+    lock_.restart();
     putOnScreens();
 }
 
 bool FlashSession::showsDeepColor() const {
     const QScreen* screen = views_.empty() ? nullptr : views_.front()->screen();
-    return lock_->drawsItself() && screen && screen->depth() >= 30;
+    return lock_.drawsItself() && screen && screen->depth() >= 30;
 }
 
 void FlashSession::showUnlogged(const FlashStep& step) {
     waitingPatch_.reset();
     paintStep(step);
-    lock_->restart();
-    lock_->presentUnlogged();
+    lock_.restart();
+    lock_.presentUnlogged();
 }
 
 void FlashSession::setHintText(const QString& text) {
@@ -493,8 +492,8 @@ void FlashSession::setHintText(const QString& text) {
             hint.adjustSize();
     }
     if (isLocked()) {
-        lock_->restart();
-        lock_->presentUnlogged();
+        lock_.restart();
+        lock_.presentUnlogged();
     }
 }
 
@@ -534,7 +533,7 @@ void FlashSession::togglePause() {
     paused_ = !paused_;
     tellShownStep(paused_);
     // Neither the readout nor the step after a pause waits for a slot planned before it.
-    lock_->restart();
+    lock_.restart();
     // A timed run counts flashing time only: a pause holds what is left of it.
     if (paused_) {
         timer1_->stop();
@@ -543,7 +542,7 @@ void FlashSession::togglePause() {
             durationTimer_->stop();
         }
         // The readout is part of the presented picture.
-        lock_->presentUnlogged();
+        lock_.presentUnlogged();
         return;
     }
     if (durationLeft_) {
@@ -584,12 +583,12 @@ bool FlashSession::stepByHand(int keyCode) {
     if (step)
         trap.step(170, [&] { paintStep(step->step); });
     tellShownStep(true);
-    lock_->restart();
+    lock_.restart();
     // A step by hand is shown and logged as a tick is.
     if (step)
         putOnScreens();
     else
-        lock_->presentUnlogged();
+        lock_.presentUnlogged();
     return true;
 }
 
@@ -638,8 +637,8 @@ void FlashSession::Form_KeyDown(int keyCode) {
             tellShownStep(false);
             // Presented, the picture would keep the hint until the next step.
             if (isLocked()) {
-                lock_->restart();
-                lock_->presentUnlogged();
+                lock_.restart();
+                lock_.presentUnlogged();
             }
             trap.step(164, [&] { hideProgress_ = 0; });
         }

@@ -69,7 +69,7 @@ public:
     // Whether a patch waits for the display to have room, so that it has no number yet.
     bool hasWaitingPatch() const { return waitingPatch_.has_value(); }
     // Whether this opening's steps are held to the refreshes, and how many each.
-    bool isLocked() const { return lock_->isLocked(); }
+    bool isLocked() const { return lock_.isLocked(); }
     int heldRefreshes() const { return held_; }
     // The sums of the keyboard's screen, and of each screen in the order of views().
     const FlashTally& tally() const { return tallies_.front(); }
@@ -161,7 +161,8 @@ private:
     QList<QRect> boxes_;
     std::optional<int> heldRefreshes_;
     std::optional<PhotodiodeMarker> marker_;
-    FrameLock* lock_ = nullptr;
+    // After the windows, so that its presenters end before the windows they present on.
+    FrameLock lock_;
     // The refreshes each step is held, by the lock or by the timer.
     int held_ = 0;
     int stepNumber_ = 0;
