@@ -107,7 +107,7 @@ void XcbDrawableSurface::copyFirstRowDown() {
     const auto width = std::uint16_t(spread.right - spread.left);
     if (rowTile_ && size_.height() > 1) {
         // Tiled, every row is written from the one row in the server's cache; copied down, each
-        // row is read again from memory, which at 4K costs about a third more.
+        // row is read from memory again, and a 4K step cost the server half as much again.
         xcb_copy_area(connection_, drawable_, rowTile_->pixmap, gc_, left, 0, left, 0, width, 1);
         // A gc may keep a copy of its tile: set again, it takes the row just drawn.
         xcb_change_gc(connection_, rowTile_->gc, XCB_GC_TILE, &rowTile_->pixmap);

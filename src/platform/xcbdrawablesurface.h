@@ -27,7 +27,8 @@ struct XcbPixelFormat {
     std::uint32_t pixelFor(const PatchLevels& levels) const;
 };
 
-// A pixmap one row high and as wide as the drawable, and a gc that fills with it as its tile.
+// A pixmap one row high and at least as wide as the drawable, and a gc that fills with it as its
+// tile from the drawable's origin.
 struct XcbRowTile {
     xcb_pixmap_t pixmap = 0;
     xcb_gcontext_t gc = 0;
