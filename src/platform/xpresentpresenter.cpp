@@ -231,12 +231,7 @@ void XPresentPresenter::release() {
     if (gc_)
         xcb_free_gc(connection_, gc_);
     gc_ = 0;
-    if (rowTile_.gc) {
-        xcb_free_gc(connection_, rowTile_.gc);
-        xcb_free_pixmap(connection_, rowTile_.pixmap);
-    }
-    rowTile_ = {};
-    rowTileWidth_ = 0;
+    freeRowTile();
     if (events_) {
         xcb_present_select_input(connection_, eventId_, windowId_, 0);
         xcb_unregister_for_special_event(connection_, events_);
@@ -458,10 +453,7 @@ void XPresentPresenter::draw(const FlashPicture& picture, xcb_drawable_t drawabl
 XcbRowTile XPresentPresenter::rowTile(int width) {
     if (rowTileWidth_ >= width)
         return rowTile_;
-    if (rowTile_.gc) {
-        xcb_free_gc(connection_, rowTile_.gc);
-        xcb_free_pixmap(connection_, rowTile_.pixmap);
-    }
+    freeRowTile();
     rowTile_.pixmap = xcb_generate_id(connection_);
     xcb_create_pixmap(connection_, format_.depth, rowTile_.pixmap, windowId_, std::uint16_t(width),
                       1);
@@ -471,6 +463,15 @@ XcbRowTile XPresentPresenter::rowTile(int width) {
                   XCB_GC_FILL_STYLE | XCB_GC_TILE | XCB_GC_GRAPHICS_EXPOSURES, tiled);
     rowTileWidth_ = width;
     return rowTile_;
+}
+
+void XPresentPresenter::freeRowTile() {
+    if (rowTile_.gc) {
+        xcb_free_gc(connection_, rowTile_.gc);
+        xcb_free_pixmap(connection_, rowTile_.pixmap);
+    }
+    rowTile_ = {};
+    rowTileWidth_ = 0;
 }
 
 void XPresentPresenter::restart() {

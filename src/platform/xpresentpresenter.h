@@ -78,6 +78,7 @@ private:
     void draw(const FlashPicture& picture, xcb_drawable_t drawable, QSize size);
     // The row tile at least this wide, made on first use.
     XcbRowTile rowTile(int width);
+    void freeRowTile();
     void release();
 
     QPointer<QWindow> window_;

@@ -233,10 +233,7 @@ void FlashSession::startPacing() {
         return heldRefreshes_ ? *heldRefreshes_ : refreshesForDelay(timer1_->interval(), rate);
     };
     QString refusal;
-    std::vector<Form2*> views;
-    for (const std::unique_ptr<Form2>& view : views_)
-        views.push_back(view.get());
-    const bool provided = lock_.provide(views, refusal);
+    const bool provided = lock_.provide(views(), refusal);
     const double rate = provided ? lock_.refreshRate() : reportedRate;
     held_ = holdAt(rate);
     if (!provided || !lock_.begin(held_)) {

@@ -20,7 +20,7 @@ void FrameLock::setPresenterFactory(PresenterFactory factory) {
     presenterFactory_ = std::move(factory);
 }
 
-bool FrameLock::provide(const std::vector<Form2*>& views, QString& refusal) {
+bool FrameLock::provide(const QList<Form2*>& views, QString& refusal) {
     clear();
     for (Form2* view : views) {
         std::unique_ptr<StepPresenter> presenter =
@@ -46,10 +46,10 @@ bool FrameLock::begin(int heldRefreshes) {
             return false;
         }
     }
-    inFlight_.assign(views_.size(), {});
-    reported_.assign(views_.size(), {});
-    for (std::size_t i = 0; i < views_.size(); ++i) {
-        Form2& view = *views_[i];
+    inFlight_.assign(presenters_.size(), {});
+    reported_.assign(presenters_.size(), {});
+    for (std::size_t i = 0; i < presenters_.size(); ++i) {
+        Form2& view = *views_[qsizetype(i)];
         StepPresenter& presenter = *presenters_[i];
         view.setPresented(presenter.drawsItself());
         connect(&presenter, &StepPresenter::shown, this,
@@ -120,18 +120,19 @@ void FrameLock::present(std::uint64_t serial, std::vector<StepShown> rows) {
         inFlight_[i][serial] = row;
         // Windows of one screen count the same refreshes: boxes there change together.
         const std::optional<std::uint64_t> leaderSlot =
-            i > 0 && views_[i]->screen() == views_[0]->screen() ? presenters_[0]->lastSlot()
-                                                                : std::nullopt;
+            i > 0 && views_[qsizetype(i)]->screen() == views_.front()->screen()
+                ? presenters_[0]->lastSlot()
+                : std::nullopt;
         if (leaderSlot)
-            presenters_[i]->presentOn(views_[i]->picture(), serial, *leaderSlot);
+            presenters_[i]->presentOn(views_[qsizetype(i)]->picture(), serial, *leaderSlot);
         else
-            presenters_[i]->present(views_[i]->picture(), serial);
+            presenters_[i]->present(views_[qsizetype(i)]->picture(), serial);
     }
 }
 
 void FrameLock::presentUnlogged() {
     for (std::size_t i = 0; i < presenters_.size(); ++i)
-        presenters_[i]->present(views_[i]->picture(), UnloggedPicture);
+        presenters_[i]->present(views_[qsizetype(i)]->picture(), UnloggedPicture);
 }
 
 void FrameLock::restart() {

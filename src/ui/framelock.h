@@ -3,6 +3,7 @@
 #include "core/framelog.h"
 #include "core/onestepperrefresh.h"
 
+#include <QList>
 #include <QObject>
 #include <cstdint>
 #include <functional>
@@ -31,7 +32,7 @@ public:
 
     // A presenter for every window, the first window's first; false, with none kept, where the
     // display offers none, and then why, where known.
-    bool provide(const std::vector<Form2*>& views, QString& refusal);
+    bool provide(const QList<Form2*>& views, QString& refusal);
     // Every presenter holds each step this many refreshes from now on, and shows its window's
     // picture as it is; false, with none kept, where one cannot.
     bool begin(int heldRefreshes);
@@ -72,7 +73,7 @@ private:
     void clear();
 
     PresenterFactory presenterFactory_;
-    std::vector<Form2*> views_;
+    QList<Form2*> views_;
     std::vector<std::unique_ptr<StepPresenter>> presenters_;
     // Per window: the rows of the steps in flight, by serial, until the display reports them.
     std::vector<std::map<std::uint64_t, StepShown>> inFlight_;
