@@ -186,12 +186,14 @@ void presentSteps(benchmark::State& state, QSize size, bool gradient, int cycle)
     std::uint64_t shownCount = 0;
     std::int64_t missed = 0;
     int skipped = 0;
+    int late = 0;
     QEventLoop loop;
     // As the flash does: another step whenever the presenter has room, so two are in flight.
     QObject::connect(presenter.get(), &StepPresenter::shown,
                      [&](std::uint64_t, const StepShown& when) {
                          ++shownCount;
                          missed += when.missed;
+                         late += when.missed > 0;
                          skipped += when.skipped;
                      });
     QObject::connect(presenter.get(), &StepPresenter::ready, &loop, &QEventLoop::quit);
@@ -223,6 +225,8 @@ void presentSteps(benchmark::State& state, QSize size, bool gradient, int cycle)
         benchmark::Counter(serverUs / (memory.writeUs + memory.copyUs));
     state.counters["server_floor_us"] = benchmark::Counter(floorUs);
     state.counters["server_per_floor"] = benchmark::Counter(serverUs / floorUs);
+    // Steps shown after their refresh, and the refreshes they missed in all.
+    state.counters["late"] = late;
     state.counters["missed"] = double(missed);
     state.counters["skipped"] = skipped;
 }

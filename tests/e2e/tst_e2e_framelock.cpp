@@ -89,6 +89,14 @@ struct Lateness {
     bool skips = false;
 };
 
+// What the server may tell late: its refreshes are a timer of its own, and whenever it gets the
+// processor late on a busy machine it shows a step a refresh late, or two in one refresh, the
+// first of them skipped. A tenth of the rows leaves room for that; a lock that is late itself,
+// or plans a step after its refresh now and then, has far more.
+Lateness serverHiccups(qsizetype rows) {
+    return {rows / 10, true};
+}
+
 bool unreported(const LogRow& row) {
     return row.missed == u"missed";
 }
@@ -259,10 +267,10 @@ private slots:
         QTest::addColumn<int>("frames");
         QTest::addColumn<bool>("gradient");
         QTest::addColumn<QString>("duration");
-        QTest::newRow("every refresh, solid") << 1 << false << "8";
-        QTest::newRow("every refresh, gradient") << 1 << true << "8";
-        QTest::newRow("every second refresh, solid") << 2 << false << "9";
-        QTest::newRow("every second refresh, gradient") << 2 << true << "9";
+        QTest::newRow("every refresh, solid") << 1 << false << "5";
+        QTest::newRow("every refresh, gradient") << 1 << true << "5";
+        QTest::newRow("every second refresh, solid") << 2 << false << "5";
+        QTest::newRow("every second refresh, gradient") << 2 << true << "5";
     }
     void everyStepOnItsRefresh() {
         QFETCH(int, frames);
@@ -277,7 +285,7 @@ private slots:
         const QString said = run.finish();
         QVERIFY2(said.contains(summary), qPrintable(said));
         const QList<LogRow> rows = run.rows();
-        QVERIFY2(rows.size() >= 250, qPrintable(QString::number(rows.size())));
+        QVERIFY2(rows.size() >= 120, qPrintable(QString::number(rows.size())));
         QStringList late;
         for (const LogRow& row : rows) {
             if (!row.onTarget())
@@ -285,18 +293,7 @@ private slots:
         }
         qInfo("%lld rows; late (step:missed): %s", qlonglong(rows.size()),
               qPrintable(late.join(' ')));
-        // At 1080p everything comes on its refresh but for a rare step that Xvfb, its clock a
-        // timer of a virtual machine, tells a refresh late or, met by the next one, skipped. At
-        // 4K a step at every refresh leaves Xvfb little more than it needs on two cores: one
-        // step in a thousand may come late, none may be skipped. At every second one a step
-        // may come late now and then, mostly while the first steps are drawn in (six of 269 in
-        // one of five runs on a quiet machine); a step that the next one met within its refresh
-        // is told skipped, and counts as late.
-        Lateness allowed{1, true};
-        if (screenSize().width() > 1920)
-            allowed = frames == 1 ? Lateness{std::max<qsizetype>(1, rows.size() / 1000), false}
-                                  : Lateness{rows.size() / 25, true};
-        const QString fault = firstFault(rows, frames, gradient, allowed);
+        const QString fault = firstFault(rows, frames, gradient, serverHiccups(rows.size()));
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
         const auto lastReported = std::find_if(rows.rbegin(), rows.rend(),
                                                [](const LogRow& row) { return !unreported(row); });
@@ -482,15 +479,16 @@ private slots:
                 return row.missed == u"skipped" || row.missed.toInt() >= 12;
             });
         QVERIFY2(stalled != rows.end(), qPrintable(late.join(", ")));
-        // The schedule is back within a few steps; beyond them the run may have the one step
-        // that Xvfb tells late, as every run at 1080p.
+        // The schedule is back within a few steps; beyond them the run may have what the server
+        // tells late on any run.
         const qsizetype stall = stalled - rows.begin();
         const qsizetype recovery = 5;
         QVERIFY2(rows.size() - stall - recovery >= 60, qPrintable(QString::number(rows.size())));
         const auto lateInRecovery =
             std::count_if(rows.begin() + stall, rows.begin() + stall + recovery,
                           [](const LogRow& row) { return !row.onTarget(); });
-        const QString fault = firstFault(rows, 1, false, {lateInRecovery + 1, true});
+        const QString fault =
+            firstFault(rows, 1, false, {lateInRecovery + serverHiccups(rows.size()).rows, true});
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
