@@ -21,3 +21,11 @@ struct LogRow {
 // The log's rows as the program's own reader takes them; none, with a warning, when it refuses
 // the log.
 QList<LogRow> readStepLog(const QString& path);
+
+// How many of a run's rows the server may tell late: its refreshes are a timer of its own, and
+// whenever it gets the processor late on a busy machine it shows a step a refresh late, or two in
+// one refresh, the first of them skipped. A lock that is late itself, or plans a step after its
+// refresh now and then, has far more.
+inline qsizetype lateTheServerMayTell(qsizetype rows) {
+    return rows / 10;
+}

@@ -89,14 +89,6 @@ struct Lateness {
     bool skips = false;
 };
 
-// What the server may tell late: its refreshes are a timer of its own, and whenever it gets the
-// processor late on a busy machine it shows a step a refresh late, or two in one refresh, the
-// first of them skipped. A tenth of the rows leaves room for that; a lock that is late itself,
-// or plans a step after its refresh now and then, has far more.
-Lateness serverHiccups(qsizetype rows) {
-    return {rows / 10, true};
-}
-
 bool unreported(const LogRow& row) {
     return row.missed == u"missed";
 }
@@ -293,7 +285,8 @@ private slots:
         }
         qInfo("%lld rows; late (step:missed): %s", qlonglong(rows.size()),
               qPrintable(late.join(' ')));
-        const QString fault = firstFault(rows, frames, gradient, serverHiccups(rows.size()));
+        const QString fault =
+            firstFault(rows, frames, gradient, Lateness{lateTheServerMayTell(rows.size()), true});
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
         const auto lastReported = std::find_if(rows.rbegin(), rows.rend(),
                                                [](const LogRow& row) { return !unreported(row); });
@@ -488,7 +481,7 @@ private slots:
             std::count_if(rows.begin() + stall, rows.begin() + stall + recovery,
                           [](const LogRow& row) { return !row.onTarget(); });
         const QString fault =
-            firstFault(rows, 1, false, {lateInRecovery + serverHiccups(rows.size()).rows, true});
+            firstFault(rows, 1, false, {lateInRecovery + lateTheServerMayTell(rows.size()), true});
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
