@@ -97,7 +97,8 @@ void RefreshReader::run() {
                                                 complete->mode == XCB_PRESENT_COMPLETE_MODE_SKIP,
                                                 complete->full_sequence});
                 } else if (complete->window == root) {
-                    readings_.refreshes.append({complete->msc, complete->full_sequence});
+                    readings_.refreshes.append(
+                        {complete->msc, complete->full_sequence, complete->serial});
                     if (complete->serial == 0) {
                         asked = complete->msc;
                     } else if (complete->msc > complete->serial) {
@@ -107,7 +108,7 @@ void RefreshReader::run() {
                         ++asked;
                         xcb_present_notify_msc(connection, root, std::uint32_t(asked), asked, 0, 0);
                     }
-                    if (complete->serial != 0) {
+                    if (complete->serial != 0 && !area_.isEmpty()) {
                         std::this_thread::sleep_for(ReadingDelay);
                         std::uint32_t sequence = 0;
                         QImage pixels = areaOf(connection, root, area_, sequence);

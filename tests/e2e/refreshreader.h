@@ -16,10 +16,12 @@ struct RefreshReadings {
         std::uint32_t sequence; // of the reading's own request
         QImage pixels;
     };
-    // A refresh of the Present clock, told on the root window.
+    // A refresh of the Present clock, told on the root window: the one its notice was asked
+    // for, 0 for the first notice, and the one the server was at when it sent it.
     struct Refresh {
         std::uint64_t msc;
         std::uint32_t sequence;
+        std::uint64_t asked = 0;
     };
     // A picture presented on a window mapped on the root window, or left out when skipped.
     struct Presented {
@@ -49,7 +51,8 @@ inline bool sentBefore(std::uint32_t sequence, std::uint32_t request) {
 // Reads one area of the screen at every refresh of the X server's Present clock, a quarter of a
 // refresh after its notice, in a thread and over a connection of its own; and watches the
 // pictures presented on every window mapped from the start on, so that each reading can be
-// told which of them the screen held.
+// told which of them the screen held. An empty area reads nothing: the notices alone tell when
+// the server itself ran late.
 class RefreshReader {
 public:
     explicit RefreshReader(const QRect& area);

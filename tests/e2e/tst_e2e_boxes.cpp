@@ -335,8 +335,8 @@ private slots:
             QVERIFY2(rows.size() >= 60, qPrintable(QString::number(rows.size())));
             std::stable_sort(rows.begin(), rows.end(),
                              [](const LogRow& a, const LogRow& b) { return a.step < b.step; });
-            // Steps cut off by the close have no report; of the others, only what the server
-            // tells late on any run.
+            // Steps cut off by the close have no report; of the others, only what a busy machine
+            // may make late.
             int late = 0;
             for (qsizetype i = 0; i < rows.size(); ++i) {
                 QCOMPARE(rows[i].step, int(i + 1));
@@ -349,7 +349,7 @@ private slots:
                 if (i > 0 && rows[i - 1].onTarget())
                     QCOMPARE(*rows[i].targetMsc, *rows[i - 1].targetMsc + 2);
             }
-            QVERIFY2(late <= lateTheServerMayTell(rows.size()), qPrintable(QString::number(late)));
+            QVERIFY2(late <= lateOnABusyMachine(rows.size()), qPrintable(QString::number(late)));
         }
         const QList<LogRow>& left = byBox.first();
         const QList<LogRow>& right = byBox.last();
