@@ -102,8 +102,10 @@ struct Lateness {
 std::set<qint64> refreshesTheServerRanLate(const RefreshReadings& seen) {
     std::set<qint64> late;
     for (const RefreshReadings::Refresh& refresh : seen.refreshes) {
-        for (auto msc = qint64(refresh.asked); refresh.asked != 0 && msc < qint64(refresh.msc);
-             ++msc)
+        // The first notice was asked for no refresh.
+        if (refresh.asked == 0)
+            continue;
+        for (auto msc = qint64(refresh.asked); msc < qint64(refresh.msc); ++msc)
             late.insert(msc);
     }
     return late;
